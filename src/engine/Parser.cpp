@@ -1,0 +1,17 @@
+#include "engine/Parser.h"
+
+namespace taxilo {
+
+std::string TParser::GetScriptText(const std::string& path) const
+{
+    const auto lines = scripts_.FetchScript(path);
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i)
+            text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+} // namespace taxilo

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace taxilo {
+
+// Cuts text at every separator: n separators give n + 1 pieces; an empty text or separator gives none.
+std::vector<std::string> SplitText(std::string_view text, std::string_view separator);
+
+} // namespace taxilo

@@ -1,0 +1,91 @@
+#include "foundation/TextFile.h"
+
+#include "foundation/Errors.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace taxilo {
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::string JoinLinesCrLf(const std::vector<std::string>& lines)
+{
+    size_t total = 0;
+    for (const auto& l : lines)
+        total += l.size() + 2;
+    std::string out;
+    out.reserve(total);
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in || !FileExists(path))
+        throw FileOpenError(FileOpenMessage(path));
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        throw StreamReadError(StreamReadMessage(path));
+    return std::move(buffer).str();
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path)
+{
+    return SplitLines(ReadFileBytes(path));
+}
+
+void WriteFileAtomic(const std::string& path, std::string_view bytes)
+{
+    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        throw EngineError(FileWriteMessage(path));
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = (std::fflush(f) == 0) && ok;
+    ok = (::fsync(fileno(f)) == 0) && ok;
+    ok = (std::fclose(f) == 0) && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        throw EngineError(FileWriteMessage(path));
+    }
+}
+
+void WriteTextLinesAtomic(const std::string& path, const std::vector<std::string>& lines)
+{
+    WriteFileAtomic(path, JoinLinesCrLf(lines));
+}
+
+} // namespace taxilo

@@ -55,7 +55,7 @@ void ScriptStore::LoadScripts(const std::string& baseDir, const ProgressCallback
         Report(progress, 202, ++number);
         const std::string_view contents(bytes.data() + entry.Offset, static_cast<size_t>(entry.Size));
         scripts_->Put(Value::MakeText(prefix + Cp1250::UpperAscii(entry.Name)),
-                      Value::MakeText(JoinLinesCrLf(SplitLines(contents))));
+                      Value::MakeText(NormalizeLineEnds(contents)));
     }
 }
 

@@ -93,7 +93,11 @@ void VariableStore::SaveVariables(const std::string& path, int number, const std
 
 int VariableStore::LoadVariables(const std::string& path, const std::string& header)
 {
-    const auto lines = ReadTextLines(path);
+    return LoadVariablesFromLines(ReadTextLines(path), header);
+}
+
+int VariableStore::LoadVariablesFromLines(const std::vector<std::string>& lines, const std::string& header)
+{
     if (lines.empty())
         throw ListIndexError(ListIndexMessage(0));
     if (!lines[0].empty() && header.empty())

@@ -36,6 +36,8 @@ public:
     void SaveVariables(const std::string& path, int number, const std::string& header) const;
     // The number, or -2 (a header in the file, none expected) or -1 (another header).
     int LoadVariables(const std::string& path, const std::string& header);
+    // The same from the lines of a declaration already read.
+    int LoadVariablesFromLines(const std::vector<std::string>& lines, const std::string& header);
 
     void Clear();
     // Appends without looking for the name (a declaration file may repeat one).

@@ -163,7 +163,10 @@ std::string ScanUntil(std::string_view text, int& position, const CharSet& delim
 
 long long ParseHex(std::string_view text)
 {
-    std::string s = text.find('$') != std::string_view::npos ? std::string(text) : "$" + std::string(text);
+    std::string s;
+    if (text.find('$') == std::string_view::npos)
+        s += '$';
+    s.append(text);
     if (s.size() < 2 || s.size() > 9 || s[0] != '$')
         return 0;
     long long value = 0;

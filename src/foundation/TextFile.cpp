@@ -3,8 +3,6 @@
 #include "foundation/Errors.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,14 +50,41 @@ bool FileExists(const std::string& path)
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in || !FileExists(path))
+    if (!FileExists(path))
         throw FileOpenError(FileOpenMessage(path));
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        throw FileOpenError(FileOpenMessage(path));
+    std::string bytes;
+    char chunk[65536];
+    struct stat st {};
+    if (::fstat(fileno(f), &st) == 0 && st.st_size > 0)
+        bytes.reserve(static_cast<size_t>(st.st_size));
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.append(chunk, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
         throw StreamReadError(StreamReadMessage(path));
-    return std::move(buffer).str();
+    return bytes;
+}
+
+std::string NormalizeLineEnds(std::string_view text)
+{
+    bool clean = true;
+    for (size_t i = 0; i < text.size() && clean; ++i) {
+        if (text[i] == '\r')
+            clean = i + 1 < text.size() && text[i + 1] == '\n' && (++i, true);
+        else if (text[i] == '\n')
+            clean = false;
+    }
+    if (!clean)
+        return JoinLinesCrLf(SplitLines(text));
+    std::string out(text);
+    if (!out.empty() && !(out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0))
+        out += "\r\n";
+    return out;
 }
 
 std::vector<std::string> ReadTextLines(const std::string& path)

@@ -11,6 +11,8 @@ namespace taxilo {
 std::vector<std::string> SplitLines(std::string_view text);
 // Every line followed by CR LF, the last one included.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+// The same as JoinLinesCrLf(SplitLines(text)), without splitting text that is already so.
+std::string NormalizeLineEnds(std::string_view text);
 
 bool FileExists(const std::string& path);
 // The whole file; FileOpenError when it cannot be opened.

@@ -149,9 +149,9 @@ const PersonVars* SecondPersonOf(std::string_view ns)
 
 void WriteJointSubject(const ElementWriter& writer, Lines& lines, const std::string& tp, std::string_view ns)
 {
-    lines.push_back("<" + tp + "Podmiot1 rola=\"Podatnik\">");
+    lines.push_back(StartTag(tp + "Podmiot1", " rola=\"Podatnik\""));
     WriteAttachmentPerson(writer, lines, TaxpayerVars());
-    lines.push_back("</" + tp + "Podmiot1>");
+    lines.push_back(EndTag(tp + "Podmiot1"));
 
     const PersonVars* second = nullptr;
     const PersonVars spouse = SpouseVars();
@@ -163,7 +163,7 @@ void WriteJointSubject(const ElementWriter& writer, Lines& lines, const std::str
         return;
     lines.push_back("<" + tp + "Podmiot2" + SpouseRole());
     WriteAttachmentPerson(writer, lines, *second);
-    lines.push_back("</" + tp + "Podmiot2>");
+    lines.push_back(EndTag(tp + "Podmiot2"));
 }
 
 void WriteOwnSubject(const ElementWriter& writer, Lines& lines, const std::string& tp, const AttachmentDef& def,
@@ -174,9 +174,9 @@ void WriteOwnSubject(const ElementWriter& writer, Lines& lines, const std::strin
     const PersonVars person{prefix + (spouseCopy ? "_2X" : "_1X"), true, prefix + "_1",
                             prefix + def.ownRows.firstName, prefix + def.ownRows.surname,
                             prefix + def.ownRows.birthDate};
-    lines.push_back("<" + tp + "Podmiot1>");
+    lines.push_back(StartTag(tp + "Podmiot1"));
     WriteAttachmentPerson(writer, lines, person);
-    lines.push_back("</" + tp + "Podmiot1>");
+    lines.push_back(EndTag(tp + "Podmiot1"));
 }
 
 std::string Block(int block, const char* row)
@@ -194,12 +194,12 @@ void WritePitODeductions(const ElementWriter& writer, Lines& lines, const std::s
         if (!writer.Num(VarName("PITO", Block(block, "10"))).Greater(0) &&
             !writer.Num(VarName("PITO", Block(block, "11"))).Greater(0))
             continue;
-        lines.push_back("<" + tp + "P_D typ=\"G\">");
+        lines.push_back(StartTag(tp + "P_D", " typ=\"G\""));
         for (const auto& [row, tag] : kTexts)
             lines.push_back(writer.WriteTextElement("PITO", Block(block, row), "", tp, tp + tag, false));
         lines.push_back(writer.WriteAmountElement("PITO", Block(block, "10"), "", tp, tp + "P_D10", false));
         lines.push_back(writer.WriteAmountElement("PITO", Block(block, "11"), "", tp, tp + "P_D11", false));
-        lines.push_back("</" + tp + "P_D>");
+        lines.push_back(EndTag(tp + "P_D"));
     }
 }
 
@@ -223,7 +223,7 @@ void WriteMonthFlags(const ElementWriter& writer, Lines& lines, const std::strin
         std::snprintf(suffix, sizeof suffix, "%s_%02d", field, k + 1);
         std::string tag = tp + "P_E" + (field + 1); // "05" -> P_E5
         if (k > 0)
-            tag += "_" + std::to_string(k);
+            tag.append("_").append(std::to_string(k));
         lines.push_back(writer.WriteFlagElement(VarName("PITO", Block(block, suffix)), tag));
     }
 }
@@ -237,7 +237,7 @@ void WritePitOChildren(const ElementWriter& writer, Lines& lines, const std::str
         if (!children.Greater(static_cast<std::int64_t>(k)))
             break;
         const int block = kBlocks[k];
-        lines.push_back("<" + tp + "P_E typ=\"G\">");
+        lines.push_back(StartTag(tp + "P_E", " typ=\"G\""));
         if (!writer.IsBlank(VarName("PITO", Block(block, "01")))) {
             lines.push_back(writer.WriteTextElement("PITO", Block(block, "01"), "", tp, tp + "P_E1", false));
             lines.push_back(EmptyElement(tp + "P_E4"));
@@ -252,7 +252,7 @@ void WritePitOChildren(const ElementWriter& writer, Lines& lines, const std::str
         lines.push_back(writer.WriteAmountElement("PITO", Block(block, "07"), "", tp, tp + "P_E7", false));
         lines.push_back(writer.WriteAmountElement("PITO", Block(block, "08"), "", tp, tp + "P_E8", false));
         lines.push_back(Element(tp + "P_E9", "1"));
-        lines.push_back("</" + tp + "P_E>");
+        lines.push_back(EndTag(tp + "P_E"));
     }
 }
 
@@ -274,18 +274,18 @@ void WriteAttachment(ElementWriter& writer, Lines& lines, std::string_view ns, s
     const std::string root = tp + std::string(def->root);
 
     lines.push_back("<" + root + " xmlns:" + n + "=\"" + std::string(kSchemaRegistry) + std::string(def->path) + "\">");
-    lines.push_back("<" + tp + "Naglowek>");
+    lines.push_back(StartTag(tp + "Naglowek"));
     lines.push_back("<" + tp + "KodFormularza " + std::string(def->codeAttributes) + ">" + std::string(def->codeText) +
-                    "</" + tp + "KodFormularza>");
+                    EndTag(tp + "KodFormularza"));
     lines.push_back(Element(tp + "WariantFormularza", def->variant));
-    lines.push_back("</" + tp + "Naglowek>");
+    lines.push_back(EndTag(tp + "Naglowek"));
 
     if (def->subject == Subject::Joint)
         WriteJointSubject(writer, lines, tp, ns);
     else if (def->subject == Subject::Own)
         WriteOwnSubject(writer, lines, tp, *def, prefix);
 
-    lines.push_back("<" + tp + "PozycjeSzczegolowe>");
+    lines.push_back(StartTag(tp + "PozycjeSzczegolowe"));
     WriteRows(RowsOf(*def), writer, prefix, tp, lines, [&](const std::string& hook, Lines& out) {
         if (hook == "PD")
             WritePitODeductions(writer, out, tp);
@@ -294,10 +294,10 @@ void WriteAttachment(ElementWriter& writer, Lines& lines, std::string_view ns, s
         else if (hook == "PE")
             WritePitOChildren(writer, out, tp);
     });
-    lines.push_back("</" + tp + "PozycjeSzczegolowe>");
+    lines.push_back(EndTag(tp + "PozycjeSzczegolowe"));
     if (def->pouczenie)
         lines.push_back(Element(tp + "Pouczenie", PouczenieText()));
-    lines.push_back("</" + root + ">");
+    lines.push_back(EndTag(root));
 }
 
 } // namespace taxilo::edecl

@@ -47,18 +47,18 @@ void WritePerson(const ElementWriter& writer, Lines& lines, const PersonTags& ta
     if (isNip)
         id = StrReplaceAll(id, "-", "");
     if (!tags.wrapper.empty())
-        lines.push_back("<" + std::string(tags.wrapper) + ">");
+        lines.push_back(StartTag(tags.wrapper));
     lines.push_back(Element(isNip ? tags.nip : tags.pesel, EscapeXml(id)));
     lines.push_back(Element(tags.firstName, UpperText(writer, person.firstName)));
     lines.push_back(Element(tags.surname, UpperText(writer, person.surname)));
     lines.push_back(ElementWriter::WriteDateElement(tags.birthDate, writer.Text(person.birthDate)));
     if (!tags.wrapper.empty())
-        lines.push_back("</" + std::string(tags.wrapper) + ">");
+        lines.push_back(EndTag(tags.wrapper));
 }
 
 void WriteAddress(const ElementWriter& writer, Lines& lines, std::string_view wrapper, const AddressVars& address)
 {
-    lines.push_back("<" + std::string(wrapper) + " rodzajAdresu=\"RAD\">");
+    lines.push_back(StartTag(wrapper, " rodzajAdresu=\"RAD\""));
     lines.push_back("<etd:AdresPol>");
     for (size_t i = 0; i < std::size(kAddressTags); ++i) {
         const std::string name =
@@ -66,7 +66,7 @@ void WriteAddress(const ElementWriter& writer, Lines& lines, std::string_view wr
         lines.push_back(Element(kAddressTags[i], UpperText(writer, name)));
     }
     lines.push_back("</etd:AdresPol>");
-    lines.push_back("</" + std::string(wrapper) + ">");
+    lines.push_back(EndTag(wrapper));
 }
 
 } // namespace

@@ -147,7 +147,9 @@ std::string FormatInteger(const Number& n)
     const std::uint64_t frac = magnitude % kMoneyScale;
     if (frac > kMoneyScale / 2 || (frac == kMoneyScale / 2 && whole % 2 == 1))
         ++whole;
-    return (n.count < 0 && whole != 0 ? "-" : "") + std::to_string(whole);
+    std::string out = n.count < 0 && whole != 0 ? "-" : "";
+    out += std::to_string(whole);
+    return out;
 }
 
 std::string EscapeXml(std::string_view text)
@@ -190,6 +192,20 @@ std::string Element(std::string_view tag, std::string_view content)
     std::string out;
     out.reserve(2 * tag.size() + content.size() + 5);
     out.append("<").append(tag).append(">").append(content).append("</").append(tag).append(">");
+    return out;
+}
+
+std::string StartTag(std::string_view tag, std::string_view attributes)
+{
+    std::string out = "<";
+    out.append(tag).append(attributes).append(">");
+    return out;
+}
+
+std::string EndTag(std::string_view tag)
+{
+    std::string out = "</";
+    out.append(tag).append(">");
     return out;
 }
 
@@ -306,8 +322,7 @@ void ElementWriter::SetGroupDefaults(const std::vector<std::string>& guardNames)
     bool present = false;
     for (const auto& name : guardNames)
         present = present || !Num(name).IsZero();
-    integerDefault_ = present ? "0" : "";
-    amountDefault_ = present ? "0.00" : "";
+    groupPresent_ = present;
 }
 
 } // namespace taxilo::edecl

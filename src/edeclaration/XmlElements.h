@@ -44,6 +44,8 @@ std::string FormatDate(std::string_view text);
 
 std::string Element(std::string_view tag, std::string_view content);
 std::string EmptyElement(std::string_view tag);
+std::string StartTag(std::string_view tag, std::string_view attributes = {});
+std::string EndTag(std::string_view tag);
 // The tag of a row: the explicit name when given, otherwise tag prefix + "P_" + row.
 std::string RowTag(std::string_view row, std::string_view tagPrefix, std::string_view tagName);
 
@@ -77,13 +79,12 @@ public:
     // Opens a run of rows: when any of the named variables is non-zero, the rows of the run
     // default to "0" and "0.00"; otherwise they have no default.
     void SetGroupDefaults(const std::vector<std::string>& guardNames);
-    const std::string& IntegerDefault() const { return integerDefault_; }
-    const std::string& AmountDefault() const { return amountDefault_; }
+    std::string_view IntegerDefault() const { return groupPresent_ ? "0" : ""; }
+    std::string_view AmountDefault() const { return groupPresent_ ? "0.00" : ""; }
 
 private:
     const VariableStore& store_;
-    std::string integerDefault_;
-    std::string amountDefault_;
+    bool groupPresent_ = false;
 };
 
 std::string VarName(std::string_view prefix, std::string_view row);

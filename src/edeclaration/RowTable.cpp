@@ -9,7 +9,7 @@ namespace taxilo::edecl {
 
 namespace {
 
-using Op = RowSpec::Op;
+using Op = RowItem::Op;
 
 std::vector<std::string> SplitOn(std::string_view text, char separator)
 {
@@ -78,14 +78,14 @@ std::vector<std::string> ExpandRange(std::string_view range, std::string_view it
 }
 
 // "37a:37A" reads variable row 37a and writes tag row 37A.
-RowSpec Named(Op op, std::string_view id)
+RowItem Named(Op op, std::string_view id)
 {
-    RowSpec spec;
-    spec.op = op;
+    RowItem entry;
+    entry.op = op;
     const size_t colon = id.find(':');
-    spec.var = std::string(id.substr(0, colon));
-    spec.tag = colon == std::string_view::npos ? spec.var : std::string(id.substr(colon + 1));
-    return spec;
+    entry.var = std::string(id.substr(0, colon));
+    entry.tag = colon == std::string_view::npos ? entry.var : std::string(id.substr(colon + 1));
+    return entry;
 }
 
 void ParseRows(std::string_view item, RowTable& out)
@@ -114,16 +114,16 @@ void ParseRows(std::string_view item, RowTable& out)
     }
     const bool named = words[0].find(':') != std::string::npos;
     for (const auto& row : named ? std::vector<std::string>{words[0]} : ExpandRange(words[0], item)) {
-        RowSpec spec = Named(op, row);
-        spec.defaultText = defaultText;
-        spec.writeEmpty = writeEmpty;
-        out.push_back(std::move(spec));
+        RowItem entry = Named(op, row);
+        entry.defaultText = defaultText;
+        entry.writeEmpty = writeEmpty;
+        out.push_back(std::move(entry));
     }
 }
 
-RowSpec ParseRun(std::string_view item)
+RowItem ParseRun(std::string_view item)
 {
-    RowSpec run;
+    RowItem run;
     run.op = Op::Run;
     if (item.substr(0, 2) == "g(") {
         if (item.back() != ')')
@@ -149,8 +149,8 @@ RowSpec ParseRun(std::string_view item)
             run.run.push_back(Named(isInteger ? Op::Integer : Op::Amount, row));
         }
     }
-    for (const auto& spec : run.run)
-        if ((spec.op != Op::Amount && spec.op != Op::Integer) || !spec.defaultText.empty())
+    for (const auto& entry : run.run)
+        if ((entry.op != Op::Amount && entry.op != Op::Integer) || !entry.defaultText.empty())
             Malformed(item);
     if (run.run.empty())
         Malformed(item);
@@ -164,7 +164,7 @@ void ParseItem(std::string_view item, RowTable& out)
         return;
     }
     if (item.front() == '@') {
-        RowSpec hook;
+        RowItem hook;
         hook.op = Op::Hook;
         hook.var = std::string(item.substr(1));
         out.push_back(std::move(hook));
@@ -183,24 +183,24 @@ void ParseItem(std::string_view item, RowTable& out)
         const size_t slash = words[1].find('/');
         if (slash == std::string::npos)
             Malformed(item);
-        RowSpec spec = Named(Op::Choice, std::string_view(words[1]).substr(0, slash));
-        spec.options = ToInt(std::string_view(words[1]).substr(slash + 1), item);
-        spec.writeEmpty = words.size() == 3;
-        out.push_back(std::move(spec));
+        RowItem entry = Named(Op::Choice, std::string_view(words[1]).substr(0, slash));
+        entry.options = ToInt(std::string_view(words[1]).substr(slash + 1), item);
+        entry.writeEmpty = words.size() == 3;
+        out.push_back(std::move(entry));
     } else if (word == "fix") {
         if (words.size() < 2 || words.size() > 3)
             Malformed(item);
-        RowSpec spec;
-        spec.op = Op::Fixed;
-        spec.tag = words[1];
-        spec.defaultText = words.size() == 3 ? words[2] : "";
-        out.push_back(std::move(spec));
+        RowItem entry;
+        entry.op = Op::Fixed;
+        entry.tag = words[1];
+        entry.defaultText = words.size() == 3 ? words[2] : "";
+        out.push_back(std::move(entry));
     } else {
         ParseRows(item, out);
     }
 }
 
-void WriteRun(const RowSpec& run, ElementWriter& writer, std::string_view prefix, std::string_view tagPrefix,
+void WriteRun(const RowItem& run, ElementWriter& writer, std::string_view prefix, std::string_view tagPrefix,
               std::vector<std::string>& lines)
 {
     std::vector<std::string> guards;
@@ -232,48 +232,48 @@ RowTable ParseRowTable(std::string_view text)
 void WriteRows(const RowTable& table, ElementWriter& writer, std::string_view prefix, std::string_view tagPrefix,
                std::vector<std::string>& lines, const RowHook& hook)
 {
-    for (const auto& spec : table) {
-        const std::string tag = spec.op == Op::Fixed ? std::string(tagPrefix) + spec.tag : RowTag(spec.tag, tagPrefix, {});
-        switch (spec.op) {
+    for (const auto& entry : table) {
+        const std::string tag = entry.op == Op::Fixed ? std::string(tagPrefix) + entry.tag : RowTag(entry.tag, tagPrefix, {});
+        switch (entry.op) {
         case Op::Amount:
-            lines.push_back(writer.WriteAmountElement(prefix, spec.var, spec.defaultText, tagPrefix, tag, spec.writeEmpty));
+            lines.push_back(writer.WriteAmountElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::Integer:
-            lines.push_back(writer.WriteIntegerElement(prefix, spec.var, spec.defaultText, tagPrefix, tag, spec.writeEmpty));
+            lines.push_back(writer.WriteIntegerElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::Text:
-            lines.push_back(writer.WriteTextElement(prefix, spec.var, spec.defaultText, tagPrefix, tag, spec.writeEmpty));
+            lines.push_back(writer.WriteTextElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::Flag:
-            lines.push_back(writer.WriteFlagElement(VarName(prefix, spec.var), tag));
+            lines.push_back(writer.WriteFlagElement(VarName(prefix, entry.var), tag));
             break;
         case Op::Choice:
-            lines.push_back(writer.WriteChoiceElement(prefix, spec.var, spec.options, tagPrefix, spec.writeEmpty));
+            lines.push_back(writer.WriteChoiceElement(prefix, entry.var, entry.options, tagPrefix, entry.writeEmpty));
             break;
         case Op::Positive:
-            lines.push_back(writer.WritePositiveElement(prefix, spec.var, tagPrefix));
+            lines.push_back(writer.WritePositiveElement(prefix, entry.var, tagPrefix));
             break;
         case Op::NonBlank: {
-            const std::string text = writer.Text(VarName(prefix, spec.var));
+            const std::string text = writer.Text(VarName(prefix, entry.var));
             if (!Trim(text).empty())
                 lines.push_back(Element(tag, EscapeXml(text)));
             break;
         }
         case Op::NoDash: {
-            const std::string text = StrReplaceAll(writer.Text(VarName(prefix, spec.var)), "-", "");
+            const std::string text = StrReplaceAll(writer.Text(VarName(prefix, entry.var)), "-", "");
             if (!text.empty())
                 lines.push_back(Element(tag, EscapeXml(text)));
             break;
         }
         case Op::Fixed:
-            lines.push_back(spec.defaultText.empty() ? EmptyElement(tag) : Element(tag, spec.defaultText));
+            lines.push_back(entry.defaultText.empty() ? EmptyElement(tag) : Element(tag, entry.defaultText));
             break;
         case Op::Run:
-            WriteRun(spec, writer, prefix, tagPrefix, lines);
+            WriteRun(entry, writer, prefix, tagPrefix, lines);
             break;
         case Op::Hook:
             if (hook)
-                hook(spec.var, lines);
+                hook(entry.var, lines);
             break;
         }
     }

@@ -24,7 +24,7 @@
 
 namespace taxilo::edecl {
 
-struct RowSpec {
+struct RowItem {
     enum class Op { Amount, Integer, Text, Flag, Choice, Positive, NonBlank, NoDash, Fixed, Run, Hook };
     Op op = Op::Amount;
     std::string var;          // row part of the variable name (or the hook's name)
@@ -32,10 +32,10 @@ struct RowSpec {
     std::string defaultText;  // for Fixed, the value
     bool writeEmpty = false;
     int options = 0;          // Choice
-    std::vector<RowSpec> run; // Run
+    std::vector<RowItem> run; // Run
 };
 
-using RowTable = std::vector<RowSpec>;
+using RowTable = std::vector<RowItem>;
 
 // Throws std::invalid_argument naming the item when the table is malformed (tables are the
 // program's own constants; a test parses every one).

@@ -117,6 +117,19 @@ TEST(MainForms, Pit38WritesItsOwnSubjectFromItsPrefix)
     EXPECT_FALSE(HasLine(m, "<P_20>7</P_20>"));
 }
 
+TEST(MainForms, Pit37RunOpenedByItsThirdRowOnly)
+{
+    TParser p;
+    p.SetVar("PIT37_39", Value::MakeFloat(250));
+    const auto lines = Doc(p, "PIT-37");
+    EXPECT_EQ(Section(lines, "<P_37>0.00</P_37>", "<P_43>0.00</P_43>"),
+              (std::vector<std::string>{"<P_37>0.00</P_37>", "<P_38>0.00</P_38>", "<P_39>250</P_39>",
+                                        "<P_40>0.00</P_40>", "<P_41>0</P_41>", "<P_42>0.00</P_42>",
+                                        "<P_43>0.00</P_43>"}));
+    p.SetVar("PIT37_39", Value::MakeText("0,00"));
+    EXPECT_FALSE(HasLine(Doc(p, "PIT-37"), "<P_37>0.00</P_37>"));
+}
+
 TEST(MainForms, Pit36RowsFlagsChoicesAndCounts)
 {
     TParser p;

@@ -18,7 +18,8 @@ constexpr PersonTags kEtdPerson{"etd:OsobaFizyczna", "etd:NIP", "etd:PESEL", "et
 constexpr PersonTags kShortPerson{"OsobaFizyczna", "etd:NIP", "etd:PESEL", "etd:ImiePierwsze", "etd:Nazwisko",
                                   "etd:DataUrodzenia"};
 constexpr PersonTags kPlainPerson{"OsobaFizyczna", "NIP", "PESEL", "ImiePierwsze", "Nazwisko", "DataUrodzenia"};
-constexpr PersonTags kAttachmentPerson{"", "etd:NIP", "etd:PESEL", "etd:ImiePierwsze", "etd:Nazwisko",
+// The common-types schema wraps every person's identification in OsobaFizyczna, in attachments too.
+constexpr PersonTags kAttachmentPerson{"etd:OsobaFizyczna", "etd:NIP", "etd:PESEL", "etd:ImiePierwsze", "etd:Nazwisko",
                                        "etd:DataUrodzenia"};
 
 constexpr std::string_view kAddressTags[] = {"etd:KodKraju", "etd:Wojewodztwo", "etd:Powiat",

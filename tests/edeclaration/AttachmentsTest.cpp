@@ -25,10 +25,11 @@ TEST(Attachments, PitZgCopiesReadTheirOwnPrefixes)
     const auto lines = Doc(p, "PIT-36");
     ASSERT_EQ(CountLines(lines, "</zg36:Zalacznik_PIT_ZG>"), 3u);
     const auto subject = [&](size_t k) { return Section(lines, "<zg36:Podmiot1>", "</zg36:Podmiot1>", k); };
-    EXPECT_EQ(subject(0), (std::vector<std::string>{"<zg36:Podmiot1>", "<etd:NIP>1234</etd:NIP>",
+    EXPECT_EQ(subject(0), (std::vector<std::string>{"<zg36:Podmiot1>", "<etd:OsobaFizyczna>", "<etd:NIP>1234</etd:NIP>",
                                                     "<etd:ImiePierwsze>JAN</etd:ImiePierwsze>",
                                                     "<etd:Nazwisko></etd:Nazwisko>",
-                                                    "<etd:DataUrodzenia></etd:DataUrodzenia>", "</zg36:Podmiot1>"}));
+                                                    "<etd:DataUrodzenia></etd:DataUrodzenia>", "</etd:OsobaFizyczna>",
+                                                    "</zg36:Podmiot1>"}));
     EXPECT_TRUE(HasLine(subject(1), "<etd:PESEL>222</etd:PESEL>"));
     // The spouse's copy takes its identifier flag from _2X, which is blank here.
     EXPECT_TRUE(HasLine(subject(2), "<etd:NIP>333</etd:NIP>"));
@@ -106,9 +107,9 @@ TEST(Attachments, SecondPersonWithoutJointFiling)
     auto lines = Doc(p, "PIT-37");
     const std::string role = W(" rola=\"Małżonek\">");
     EXPECT_EQ(Section(lines, "<zd:Podmiot2" + role, "</zd:Podmiot2>"),
-              (std::vector<std::string>{"<zd:Podmiot2" + role, "<etd:NIP>99</etd:NIP>", "<etd:ImiePierwsze>EWA</etd:ImiePierwsze>",
+              (std::vector<std::string>{"<zd:Podmiot2" + role, "<etd:OsobaFizyczna>", "<etd:NIP>99</etd:NIP>", "<etd:ImiePierwsze>EWA</etd:ImiePierwsze>",
                                         "<etd:Nazwisko>NOWAK</etd:Nazwisko>", "<etd:DataUrodzenia>1990-01-01</etd:DataUrodzenia>",
-                                        "</zd:Podmiot2>"}));
+                                        "</etd:OsobaFizyczna>", "</zd:Podmiot2>"}));
     // PIT/O reads its NIP flag from PITD_2_N too.
     EXPECT_TRUE(HasLine(Section(lines, "<zo3x:Podmiot2" + role, "</zo3x:Podmiot2>"), "<etd:NIP>55</etd:NIP>"));
     EXPECT_EQ(CountLines(lines, "</z2k:Podmiot2>"), 0u);
@@ -132,9 +133,9 @@ TEST(Attachments, PitMPitBPit28BAnd2K)
     SetTexts(p, {{"PIT_M", "0"}, {"PIT_MM", "1"}});
     lines = Doc(p, "PIT-36");
     EXPECT_EQ(Section(lines, "<zm:Podmiot1>", "</zm:Podmiot1>"),
-              (std::vector<std::string>{"<zm:Podmiot1>", "<etd:NIP>44</etd:NIP>", "<etd:ImiePierwsze>IGA</etd:ImiePierwsze>",
+              (std::vector<std::string>{"<zm:Podmiot1>", "<etd:OsobaFizyczna>", "<etd:NIP>44</etd:NIP>", "<etd:ImiePierwsze>IGA</etd:ImiePierwsze>",
                                         "<etd:Nazwisko></etd:Nazwisko>", "<etd:DataUrodzenia>1993-03-03</etd:DataUrodzenia>",
-                                        "</zm:Podmiot1>"}));
+                                        "</etd:OsobaFizyczna>", "</zm:Podmiot1>"}));
     const auto m = Body(lines, "zm");
     const auto at = [&](const std::string& l) { return std::find(m.begin(), m.end(), l) - m.begin(); };
     EXPECT_EQ(at("<zm:P_50>0.00</zm:P_50>") + 1, at("<zm:P_49>0</zm:P_49>"));

@@ -190,16 +190,20 @@ constexpr const char* kExpected = R"~(<data>
 <zo3x:WariantFormularza>22</zo3x:WariantFormularza>
 </zo3x:Naglowek>
 <zo3x:Podmiot1 rola="Podatnik">
+<etd:OsobaFizyczna>
 <etd:PESEL>80030512345</etd:PESEL>
 <etd:ImiePierwsze>JAN</etd:ImiePierwsze>
 <etd:Nazwisko>KOWALSKI-NOWAK</etd:Nazwisko>
 <etd:DataUrodzenia>1980-03-05</etd:DataUrodzenia>
+</etd:OsobaFizyczna>
 </zo3x:Podmiot1>
 <zo3x:Podmiot2 rola="Małżonek">
+<etd:OsobaFizyczna>
 <etd:NIP>1234567890</etd:NIP>
 <etd:ImiePierwsze>ANNA</etd:ImiePierwsze>
 <etd:Nazwisko>KOWALSKA</etd:Nazwisko>
 <etd:DataUrodzenia>1982-07-15</etd:DataUrodzenia>
+</etd:OsobaFizyczna>
 </zo3x:Podmiot2>
 <zo3x:PozycjeSzczegolowe>
 <zo3x:P_4>1</zo3x:P_4>
@@ -237,16 +241,20 @@ constexpr const char* kExpected = R"~(<data>
 <zd:WariantFormularza>26</zd:WariantFormularza>
 </zd:Naglowek>
 <zd:Podmiot1 rola="Podatnik">
+<etd:OsobaFizyczna>
 <etd:PESEL>80030512345</etd:PESEL>
 <etd:ImiePierwsze>JAN</etd:ImiePierwsze>
 <etd:Nazwisko>KOWALSKI-NOWAK</etd:Nazwisko>
 <etd:DataUrodzenia>1980-03-05</etd:DataUrodzenia>
+</etd:OsobaFizyczna>
 </zd:Podmiot1>
 <zd:Podmiot2 rola="Małżonek">
+<etd:OsobaFizyczna>
 <etd:NIP>1234567890</etd:NIP>
 <etd:ImiePierwsze>ANNA</etd:ImiePierwsze>
 <etd:Nazwisko>KOWALSKA</etd:Nazwisko>
 <etd:DataUrodzenia>1982-07-15</etd:DataUrodzenia>
+</etd:OsobaFizyczna>
 </zd:Podmiot2>
 <zd:PozycjeSzczegolowe>
 <zd:P_12>3000</zd:P_12>

@@ -1,0 +1,76 @@
+#pragma once
+// The one way every window and page reaches a modal interaction. The real implementation shows
+// the windows; tests install a ScriptedDialogs that answers at once, so nothing ever blocks.
+#include "foundation/Pola_obliczen.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QDialog;
+class QWidget;
+
+namespace taxilo {
+
+// Answers of the message window.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+enum class MessageButtons { Ok, YesNo };
+
+struct WorksheetResult {
+    TEstPoz Worksheet;
+    std::int64_t Total = 0; // ten-thousandths
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message with OK (answers kAnswerOk) or a question with Yes/No (kAnswerYes / kAnswerNo).
+    virtual int Message(const QString& caption, const QString& text, MessageButtons buttons) = 0;
+    // Empty when the user cancelled.
+    virtual QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
+    virtual QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
+    // Runs a window the product built (for example the tax-office edit) modally; returns its
+    // result code (QDialog::Accepted or QDialog::Rejected).
+    virtual int Exec(QDialog& dialog) = 0;
+
+    // The register chooser: a register name ("opp", "us"), the window's title and the field's
+    // text; the chosen text (Windows-1250), or nothing when the user closed the window.
+    virtual std::optional<std::string> ChooseFromRegister(const std::string& registerName,
+                                                          const std::string& title,
+                                                          const std::string& startText) = 0;
+    // The summing calculator on one worksheet: the edited worksheet and its total, or nothing.
+    virtual std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) = 0;
+};
+
+// The installed implementation; the real one unless another was installed.
+Dialogs& CurrentDialogs();
+// Installs dialogs (not owned); nullptr restores the real one.
+void InstallDialogs(Dialogs* dialogs);
+
+// The implementation that shows the windows.
+class RealDialogs : public Dialogs {
+public:
+    // The folders the register chooser reads: the program folder and the user's data folder
+    // (both ending in "/"; empty means the running program's own).
+    RealDialogs(std::string programDir = {}, std::string userDataDir = {});
+
+    int Message(const QString& caption, const QString& text, MessageButtons buttons) override;
+    QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    int Exec(QDialog& dialog) override;
+    std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
+                                                  const std::string& startText) override;
+    std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
+
+private:
+    std::string programDir_;
+    std::string userDataDir_;
+};
+
+} // namespace taxilo

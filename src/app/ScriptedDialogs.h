@@ -1,0 +1,44 @@
+#pragma once
+// A Dialogs for tests: every interaction is recorded and answered from a queue, never shown.
+// With nothing queued, a message answers OK (a question: No), a file dialog and a window are
+// cancelled, and the chooser and the calculator are closed without a result.
+#include "app/Dialogs.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace taxilo {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString Kind; // "message", "open", "save", "exec", "choose", "worksheet"
+        QString Caption;
+        QString Text;
+    };
+
+    // Installs itself for its lifetime (the real dialogs come back afterwards).
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    std::deque<int> MessageAnswers;
+    std::deque<QString> FileAnswers;
+    // Each handler gets the window (already filled by its caller) and returns the result code;
+    // it may type into the window and click its buttons.
+    std::deque<std::function<int(QDialog&)>> WindowHandlers;
+    std::deque<std::optional<std::string>> ChooserAnswers;
+    std::deque<std::optional<WorksheetResult>> WorksheetAnswers;
+
+    std::vector<Shown> Log;
+
+    int Message(const QString& caption, const QString& text, MessageButtons buttons) override;
+    QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    int Exec(QDialog& dialog) override;
+    std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
+                                                  const std::string& startText) override;
+    std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
+};
+
+} // namespace taxilo

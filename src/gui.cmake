@@ -1,0 +1,24 @@
+# The Qt layers: platform, registers and app windows, in one static library that the program,
+# the widget tests and the benchmarks link.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Gui PrintSupport Network)
+set(CMAKE_AUTOMOC ON)
+
+file(GLOB TAXILO_GUI_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/*.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/registers/*.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/*.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/registers/*.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/*.h)
+list(FILTER TAXILO_GUI_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
+add_library(taxilo_gui STATIC ${TAXILO_GUI_SOURCES})
+target_include_directories(taxilo_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(taxilo_gui PUBLIC taxilo_core Qt6::Widgets Qt6::Gui Qt6::PrintSupport Qt6::Network)
+
+# Pictures under the names the program asks for (":/OPP_BG.png", ...). qt_add_resources on a
+# static library links the resource objects into every user, so no Q_INIT_RESOURCE is needed.
+file(GLOB TAXILO_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.png)
+if(TAXILO_PICTURES)
+  qt_add_resources(taxilo_gui "taxilo_pictures" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/resources
+    FILES ${TAXILO_PICTURES})
+endif()

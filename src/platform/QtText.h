@@ -1,0 +1,16 @@
+#pragma once
+// Engine texts are Windows-1250 bytes; Qt texts are Unicode. Every crossing goes through here.
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace taxilo {
+
+QString ToQString(std::string_view cp1250);
+// Characters Windows-1250 cannot hold become "?".
+std::string FromQString(const QString& text);
+// Whether every character of text has a Windows-1250 byte.
+bool FitsCp1250(const QString& text);
+
+} // namespace taxilo

@@ -1,0 +1,20 @@
+#pragma once
+// The folders the program takes from the system. Every path ends in "/".
+#include <string>
+
+namespace taxilo::SpecialFolders {
+
+// The user's documents folder.
+std::string Documents();
+// The roaming application-data folder: the APPDATA environment variable when it is set,
+// otherwise the system's per-user configuration folder.
+std::string RoamingAppData();
+// The program's own folder inside the roaming application data; corrected registers are kept
+// in its "Dane/" (TParser::UserDataDir).
+std::string UserDataDir();
+// The programs folder: TAXILO_PROGRAM_FILES when it is set, otherwise the system's one.
+std::string ProgramFiles();
+// The folder of the running program (its scripts.pak, Dane/ and Wzorce/).
+std::string ProgramDir();
+
+} // namespace taxilo::SpecialFolders

@@ -1,0 +1,45 @@
+#pragma once
+// TForm18: corrects the name, address and bank account of one tax office.
+#include <QDialog>
+#include <QPixmap>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace taxilo {
+
+class TForm18 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm18(QWidget* parent = nullptr);
+
+    // Texts are Windows-1250.
+    void SetOffice(const std::string& name, const std::string& address, const std::string& account);
+    std::string OfficeName() const;
+    std::string Address() const;
+    std::string Account() const;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* Edit1;
+    QLabel* Label3;
+    QLineEdit* Edit2;
+    QLabel* Label4;
+    QLineEdit* Edit3;
+    QPushButton* sBitBtn1; // OK
+    QPushButton* sBitBtn2; // close
+
+public slots:
+    void sBitBtn1Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap background_;
+};
+
+} // namespace taxilo

@@ -1,0 +1,60 @@
+// The platform layer: folders taken from the environment and the text crossing to Qt.
+#include "platform/QtText.h"
+#include "platform/SpecialFolders.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace taxilo::test {
+namespace {
+
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~EnvironmentVariable()
+    {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+TEST(SpecialFolders, EnvironmentWinsWhenSet)
+{
+    {
+        EnvironmentVariable appData("APPDATA", "C:\\Users\\jan\\AppData\\Roaming");
+        EnvironmentVariable programFiles("TAXILO_PROGRAM_FILES", "/srv/programy");
+        EXPECT_EQ(SpecialFolders::RoamingAppData(), "C:/Users/jan/AppData/Roaming/");
+        EXPECT_EQ(SpecialFolders::UserDataDir(), "C:/Users/jan/AppData/Roaming/Taxilo2016/");
+        EXPECT_EQ(SpecialFolders::ProgramFiles(), "/srv/programy/");
+    }
+    EnvironmentVariable appData("APPDATA", "");
+    const std::string fallback = SpecialFolders::RoamingAppData();
+    EXPECT_FALSE(fallback.empty());
+    EXPECT_EQ(fallback.back(), '/');
+    EXPECT_NE(fallback, "/");
+}
+
+TEST(QtText, PolishLettersCrossBothWays)
+{
+    const std::string cp1250 = W("Zażółć gęślą jaźń ŻÓŁĆ €");
+    const QString text = ToQString(cp1250);
+    EXPECT_EQ(text, QString::fromUtf8("Zażółć gęślą jaźń ŻÓŁĆ €"));
+    EXPECT_EQ(FromQString(text), cp1250);
+    EXPECT_TRUE(FitsCp1250(text));
+    EXPECT_FALSE(FitsCp1250(QString::fromUtf8("ñ")));
+    EXPECT_EQ(FromQString(QString::fromUtf8("a中b")), "a?b");
+}
+
+} // namespace
+} // namespace taxilo::test

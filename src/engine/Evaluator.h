@@ -32,7 +32,7 @@ public:
     // Work limit of one EvalExpression, EvalCondition or SpaceOperators call, in bytes copied or
     // searched. Only texts of hundreds of kilobytes full of groups or signs reach it; they end with
     // EngineError (TooComplexMessage) instead of running for minutes.
-    static constexpr std::uint64_t kWorkLimit = 1'000'000'000;
+    static constexpr std::uint64_t kWorkLimit = 400'000'000;
 
 private:
     const VariableStore& vars_;

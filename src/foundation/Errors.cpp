@@ -30,4 +30,40 @@ std::string FileWriteMessage(const std::string& path)
     return Cp1250::FromUtf8("Nie można zapisać pliku \"") + path + "\"";
 }
 
+namespace {
+std::string Shortened(const std::string& text)
+{
+    constexpr size_t kMax = 200;
+    return text.size() <= kMax ? text : text.substr(0, kMax) + "...";
+}
+} // namespace
+
+std::string DivisionByZeroMessage(const std::string& expression)
+{
+    return Cp1250::FromUtf8("Dzielenie przez zero w wyrażeniu '") + Shortened(expression) + "'";
+}
+
+std::string OutOfRangeMessage(const std::string& expression)
+{
+    return Cp1250::FromUtf8("Wynik wyrażenia '") + Shortened(expression) +
+           Cp1250::FromUtf8("' jest poza zakresem liczb");
+}
+
+std::string NotATruthValueMessage(const std::string& text)
+{
+    return "'" + Shortened(text) + Cp1250::FromUtf8("' nie jest poprawną wartością logiczną");
+}
+
+std::string TooManyDecimalsMessage(long long decimals)
+{
+    return Cp1250::FromUtf8("Nie można zaokrąglić do ") + std::to_string(decimals) +
+           Cp1250::FromUtf8(" miejsc po przecinku (najwyżej 4)");
+}
+
+std::string TooComplexMessage(const std::string& text)
+{
+    return Cp1250::FromUtf8("Wyrażenie lub wiersz skryptu '") + Shortened(text) +
+           Cp1250::FromUtf8("' jest zbyt złożone, by je obliczyć");
+}
+
 } // namespace taxilo

@@ -45,5 +45,11 @@ std::string ListIndexMessage(long long index);
 std::string FileOpenMessage(const std::string& path);
 std::string StreamReadMessage(const std::string& path);
 std::string FileWriteMessage(const std::string& path);
+// Expression messages; a text longer than a line of a message window is shortened with "...".
+std::string DivisionByZeroMessage(const std::string& expression);
+std::string OutOfRangeMessage(const std::string& expression);
+std::string NotATruthValueMessage(const std::string& text);
+std::string TooManyDecimalsMessage(long long decimals);
+std::string TooComplexMessage(const std::string& text);
 
 } // namespace taxilo

@@ -1,3 +1,4 @@
+// The calculator worksheet store.
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"
 #include "foundation/Pola_obliczen.h"
@@ -6,86 +7,120 @@
 
 #include <gtest/gtest.h>
 
-using namespace taxilo;
-using taxilo::test::TempDir;
-
+namespace taxilo {
 namespace {
-TEstPoz Sheet(const std::string& name, const std::string& text, Value amount)
-{
-    TEstPoz s;
-    s.Name = name;
-    s.Lines[0].Text = text;
-    s.Lines[0].Amount = amount;
-    return s;
-}
-} // namespace
 
-TEST(Worksheets, FindStoreKeepPositionAndReplaceLines)
+TEstPoz Sheet(const std::string& name, const std::string& text, const Value& amount)
 {
-    TEstimate e;
-    EXPECT_TRUE(e.Find("A").Name.empty());
-    e.Store(Sheet("A", "first", Value::MakeMoney(10000)));
-    e.Store(Sheet("B", "b", Value::MakeMoney(20000)));
-    e.Store(Sheet("A", "second", Value::MakeMoney(30000)));
-    ASSERT_EQ(e.Items.size(), 2u);
-    EXPECT_EQ(e.Items[0].Name, "A");
-    EXPECT_EQ(e.Find("A").Lines[0].Text, "second");
-    EXPECT_TRUE(e.Find("a").Name.empty()); // exact names
+    TEstPoz sheet;
+    sheet.Name = name;
+    sheet.Lines[0] = {text, amount};
+    return sheet;
 }
 
-TEST(Worksheets, SaveAndLoadRoundTripAsText)
+TEST(Worksheets, FindMissingGivesEmptyWorksheet)
 {
-    TempDir dir;
+    TEstimate store;
+    store.Store(Sheet("A", "x", Value::MakeMoney(10000)));
+    const TEstPoz found = store.Find("B");
+    EXPECT_EQ(found.Name, "");
+    for (const auto& line : found.Lines) {
+        EXPECT_EQ(line.Text, "");
+        EXPECT_TRUE(line.Amount.IsEmpty());
+    }
+    EXPECT_EQ(store.Find("a").Name, ""); // exact, case-sensitive
+}
+
+TEST(Worksheets, StoreReplacesLinesKeepingPosition)
+{
+    TEstimate store;
+    store.Store(Sheet("A", "first", Value::MakeMoney(1)));
+    store.Store(Sheet("B", "b", Value::MakeMoney(2)));
+    store.Store(Sheet("A", "second", Value::MakeMoney(3)));
+    ASSERT_EQ(store.Items.size(), 2u);
+    EXPECT_EQ(store.Items[0].Name, "A");
+    EXPECT_EQ(store.Items[0].Lines[0].Text, "second");
+    store.Clear();
+    EXPECT_TRUE(store.Items.empty());
+}
+
+TEST(Worksheets, SaveAndLoadRoundTrip)
+{
+    test::TempDir dir;
     const std::string decl = dir.File("podatek.dpit");
-    TEstimate e;
-    e.Store(Sheet("PIT37_23", test::W("Umowa zlecenie – żłobek"), Value::MakeMoney(125000)));
-    e.SaveTo(decl);
-    const auto lines = ReadTextLines(dir.File("podatek.dpite"));
-    ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(UnscrambleText(kScrambleKey, lines[0]), "PIT37_23");
-    EXPECT_EQ(UnscrambleText(kScrambleKey, lines[2]), "12,5");
+    TEstimate store;
+    TEstPoz sheet = Sheet("PIT37_1", test::W("zaliczka łódź"), Value::MakeMoney(125000));
+    sheet.Lines[9] = {"last", Value::MakeFloat(0.5)};
+    store.Store(sheet);
+    store.Store(Sheet("X", "", Value()));
+    store.SaveTo(decl);
+    const auto lines = ReadTextLines(decl + "e");
+    ASSERT_EQ(lines.size(), 42u);
+    EXPECT_EQ(UnscrambleText(kScrambleKey, lines[0]), "PIT37_1");
+    EXPECT_EQ(test::ReadBytes(decl + "e").substr(lines[0].size(), 2), "\r\n");
 
-    TEstimate back;
-    back.Store(Sheet("OLD", "", Value()));
-    back.LoadFrom(decl);
-    ASSERT_EQ(back.Items.size(), 1u);
-    EXPECT_EQ(back.Items[0].Lines[0].Text, test::W("Umowa zlecenie – żłobek"));
-    EXPECT_EQ(back.Items[0].Lines[0].Amount, Value::MakeText("12,5"));
-    EXPECT_EQ(back.Items[0].Lines[9].Amount, Value::MakeText(""));
+    TEstimate loaded;
+    loaded.Store(Sheet("OLD", "", Value()));
+    loaded.LoadFrom(decl);
+    ASSERT_EQ(loaded.Items.size(), 2u);
+    EXPECT_EQ(loaded.Items[0].Lines[0].Text, test::W("zaliczka łódź"));
+    EXPECT_EQ(loaded.Items[0].Lines[0].Amount, Value::MakeText("12,5")); // comes back as text
+    EXPECT_EQ(loaded.Items[0].Lines[9].Amount, Value::MakeText("0,5"));
+    EXPECT_EQ(loaded.Items[1].Name, "X");
 }
 
-TEST(Worksheets, EmptyStoreRemovesAStaleFileAndMissingFileChangesNothing)
+TEST(Worksheets, EmptyStoreRemovesAStaleFile)
 {
-    TempDir dir;
-    const std::string decl = dir.File("d.dpit");
-    TEstimate e;
-    e.SaveTo(decl);
-    EXPECT_FALSE(FileExists(decl + "e"));
-    e.Store(Sheet("A", "x", Value::MakeMoney(1)));
-    e.SaveTo(decl);
-    ASSERT_TRUE(FileExists(decl + "e"));
-    TEstimate empty;
-    empty.SaveTo(decl);
-    EXPECT_FALSE(FileExists(decl + "e"));
-
-    e.LoadFrom(dir.File("other.dpit"));
-    EXPECT_EQ(e.Items.size(), 1u);
+    test::TempDir dir;
+    const std::string decl = dir.File("a.dpit");
+    TEstimate store;
+    store.SaveTo(decl);
+    EXPECT_FALSE(FileExists(decl + "e")); // nothing created
+    test::WriteBytes(decl + "e", "stale\r\n");
+    store.SaveTo(decl);
+    EXPECT_FALSE(FileExists(decl + "e")); // the repair: no other declaration's worksheets
 }
 
-TEST(Worksheets, EmptyNamesAreSkippedAndATruncatedFileKeepsWhatWasRead)
+TEST(Worksheets, LoadMissingFileKeepsStore)
 {
-    TempDir dir;
-    const std::string decl = dir.File("d.dpit");
-    std::vector<std::string> lines = {""}; // an empty name line is skipped alone
+    test::TempDir dir;
+    TEstimate store;
+    store.Store(Sheet("A", "", Value()));
+    store.LoadFrom(dir.File("none.dpit"));
+    EXPECT_EQ(store.Items.size(), 1u);
+}
+
+TEST(Worksheets, EmptyNamesAreSkippedOneLineAtATime)
+{
+    test::TempDir dir;
+    std::vector<std::string> lines{"", ""};
     lines.push_back(ScrambleText(kScrambleKey, "A"));
     for (int i = 0; i < 20; ++i)
-        lines.push_back(ScrambleText(kScrambleKey, i % 2 ? "1" : "t"));
-    lines.push_back(ScrambleText(kScrambleKey, "B"));
-    lines.push_back(ScrambleText(kScrambleKey, "only one"));
-    WriteTextLinesAtomic(decl + "e", lines);
-    TEstimate e;
-    EXPECT_THROW(e.LoadFrom(decl), ListIndexError);
-    ASSERT_EQ(e.Items.size(), 1u);
-    EXPECT_EQ(e.Items[0].Name, "A");
-    EXPECT_EQ(e.Items[0].Lines[9].Amount, Value::MakeText("1"));
+        lines.push_back(ScrambleText(kScrambleKey, std::to_string(i)));
+    lines.push_back("");
+    WriteTextLinesAtomic(dir.File("d.dpite"), lines);
+    TEstimate store;
+    store.LoadFrom(dir.File("d.dpit"));
+    ASSERT_EQ(store.Items.size(), 1u);
+    EXPECT_EQ(store.Items[0].Lines[9].Amount.ToText(), "19");
 }
+
+TEST(Worksheets, FileEndingInsideAWorksheetFailsKeepingEarlierOnes)
+{
+    test::TempDir dir;
+    std::vector<std::string> lines;
+    for (const char* name : {"A", "B"}) {
+        lines.push_back(ScrambleText(kScrambleKey, name));
+        for (int i = 0; i < 20; ++i)
+            lines.push_back(ScrambleText(kScrambleKey, "1"));
+    }
+    lines.resize(lines.size() - 1); // B lacks its last amount
+    WriteTextLinesAtomic(dir.File("d.dpite"), lines);
+    TEstimate store;
+    EXPECT_THROW(store.LoadFrom(dir.File("d.dpit")), ListIndexError);
+    ASSERT_EQ(store.Items.size(), 1u);
+    EXPECT_EQ(store.Items[0].Name, "A");
+}
+
+} // namespace
+} // namespace taxilo

@@ -1,0 +1,17 @@
+// TParser's statement operations (Part 2.4), forwarded to the executor.
+#include "engine/Executor.h"
+#include "engine/Parser.h"
+
+namespace taxilo {
+
+void TParser::ExecuteLines(const std::vector<std::string>& lines, const TraceCallback* trace)
+{
+    Executor(vars_, BaseDir, UserDataDir).ExecuteLines(lines, trace);
+}
+
+void TParser::RunScript(const std::string& path, const TraceCallback* trace)
+{
+    ExecuteLines(FetchScript(path), trace);
+}
+
+} // namespace taxilo

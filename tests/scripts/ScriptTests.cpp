@@ -1,0 +1,97 @@
+// Runs every tests/scripts/*.pit with the statement executor and checks the store against the
+// script's own comment lines:
+//   # expect: NAME = TEXT       the variable exists and its text form is TEXT
+//   # expect-kind: NAME KIND    its kind (empty, text, money, float, integer)
+//   # expect-absent: NAME       no such variable
+//   # expect-special: NAME      IsSpecial (NAME)
+//   # expect-error: TEXT        the run fails with a message containing TEXT
+// Files are UTF-8; registers for GETFILE live in tests/scripts/Dane/.
+#include "engine/Parser.h"
+#include "foundation/Biblioteka.h"
+#include "foundation/Cp1250.h"
+#include "foundation/TextFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace taxilo {
+namespace {
+
+const std::string kFolder = std::string(TAXILO_SOURCE_DIR) + "/tests/scripts/";
+
+std::vector<std::string> ScriptFiles()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder))
+        if (entry.path().extension() == ".pit")
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix, std::string& rest)
+{
+    if (text.rfind(prefix, 0) != 0)
+        return false;
+    rest = text.substr(prefix.size());
+    return true;
+}
+
+class Script : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Script, StoreMatchesExpectations)
+{
+    const auto lines = SplitLines(Cp1250::FromUtf8(ReadFileBytes(kFolder + GetParam())));
+    TParser parser;
+    parser.BaseDir = kFolder;
+    std::string error;
+    try {
+        parser.ExecuteLines(lines);
+    } catch (const std::exception& e) {
+        error = e.what();
+    }
+    bool expectedError = false;
+    int checks = 0;
+    for (const auto& raw : lines) {
+        const std::string line = Trim(raw);
+        std::string rest;
+        SCOPED_TRACE(Cp1250::ToUtf8(line));
+        if (StartsWith(line, "# expect: ", rest)) {
+            const size_t eq = rest.find(" =");
+            ASSERT_NE(eq, std::string::npos);
+            const std::string name = rest.substr(0, eq);
+            const std::string value = eq + 3 <= rest.size() ? rest.substr(eq + 3) : "";
+            EXPECT_GE(parser.FindVar(name, false), 0) << Cp1250::ToUtf8(name) << " does not exist";
+            EXPECT_EQ(Cp1250::ToUtf8(parser.GetVar(name).ToText()), Cp1250::ToUtf8(value));
+        } else if (StartsWith(line, "# expect-kind: ", rest)) {
+            const size_t blank = rest.find(' ');
+            ASSERT_NE(blank, std::string::npos);
+            EXPECT_EQ(Value::KindName(parser.GetVar(rest.substr(0, blank)).kind()), rest.substr(blank + 1));
+        } else if (StartsWith(line, "# expect-absent: ", rest)) {
+            EXPECT_LT(parser.FindVar(rest, false), 0) << Cp1250::ToUtf8(rest) << " exists";
+        } else if (StartsWith(line, "# expect-special: ", rest)) {
+            EXPECT_TRUE(parser.IsSpecial(rest));
+        } else if (StartsWith(line, "# expect-error: ", rest)) {
+            expectedError = true;
+            EXPECT_NE(error.find(rest), std::string::npos) << "error: " << Cp1250::ToUtf8(error);
+        } else {
+            continue;
+        }
+        ++checks;
+    }
+    EXPECT_GT(checks, 0) << "a script test states no expectation";
+    if (!expectedError)
+        EXPECT_EQ(Cp1250::ToUtf8(error), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pit, Script, ::testing::ValuesIn(ScriptFiles()),
+                         [](const auto& info) {
+                             std::string name = info.param.substr(0, info.param.size() - 4);
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
+
+} // namespace
+} // namespace taxilo

@@ -49,7 +49,7 @@ std::string Builtins::Argument(std::string_view keyword, std::string_view call)
     const size_t bracket = argument.find_first_of("[]");
     if (bracket != std::string_view::npos)
         argument = argument.substr(0, bracket);
-    return TrimRight(argument); // the issue's decision: 'ROUND X, 2 [note]' works
+    return TrimRight(argument); // 'ROUND X, 2 [note]' works
 }
 
 std::optional<Value> Builtins::Call(std::string_view keyword, std::string_view call) const
@@ -93,7 +93,7 @@ Value Builtins::Trunc(std::string_view argument) const
     return Value::MakeFloat(result);
 }
 
-// Left to the implementer, decided in the issue: with no name TRCSTR leaves the target as it is;
+// With no name TRCSTR leaves the target as it is;
 // with a name but no count it stores the whole text (nothing says where to cut).
 std::optional<Value> Builtins::Trcstr(std::string_view argument) const
 {
@@ -124,7 +124,7 @@ Value Builtins::Trim(std::string_view argument) const
     return Value::MakeText(std::move(text));
 }
 
-// Left to the implementer, decided in the issue: with no operand REPLACE leaves the target as it
+// With no operand REPLACE leaves the target as it
 // is; with an operand but no "old" or no "new" text it stores the operand's text unchanged
 // (a replacement needs both; an empty "new" written as 'X,-,' is given and deletes).
 std::optional<Value> Builtins::Replace(std::string_view argument) const
@@ -173,7 +173,7 @@ Value Builtins::TextUnsquare(std::string_view argument) const
 {
     std::string text = vars_.GetVar(argument).ToText();
     const size_t open = text.find('[');
-    const size_t close = text.find(']'); // the first "]" anywhere (issue's decision)
+    const size_t close = text.find(']'); // the first "]" anywhere
     if (open != std::string::npos && close != std::string::npos && close > open)
         text.erase(open, close - open + 1);
     return Value::MakeText(taxilo::Trim(text));

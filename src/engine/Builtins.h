@@ -1,5 +1,5 @@
 #pragma once
-// The built-in functions of the SET statement (Part 2.5), the amount in words (Part 2.6),
+// The built-in functions of the SET statement, the amount in words,
 // and the SUMS and GETFILE statements.
 #include "engine/Evaluator.h"
 #include "engine/VariableStore.h"
@@ -16,7 +16,7 @@ class Builtins {
 public:
     Builtins(const Evaluator& evaluator, VariableStore& vars) : eval_(evaluator), vars_(vars) {}
 
-    // The keyword that word 3 of a SET line contains (tested in the order of Part 2.4), or empty.
+    // The keyword that word 3 of a SET line contains (tested in the statement's fixed order), or empty.
     static std::string_view MatchKeyword(std::string_view word);
 
     // Calls the function named by keyword; call is the right-hand side starting with word 3.

@@ -175,7 +175,7 @@ int Order(T a, T b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-// "<" and ">" (Part 2.3 E and the decision): texts byte by byte; empty against a text is
+// "<" and ">": texts byte by byte; empty against a text is
 // the empty text, against a number 0; anything against money as money; integer against
 // integer as integers; otherwise as floating point.
 int CompareValues(const Value& l, const Value& r)
@@ -241,7 +241,7 @@ double Evaluator::OperandNumber(std::string_view token) const
 
 Value Evaluator::EvalArithmetic(std::string_view text) const
 {
-    text = TrimView(text); // the decision: '( A + B )' computes A + B
+    text = TrimView(text); // '( A + B )' computes A + B
     if (text.empty())
         return Value::MakeText({});
     if (text.size() >= 1 && text.front() == '"' && text.back() == '"')
@@ -250,7 +250,7 @@ Value Evaluator::EvalArithmetic(std::string_view text) const
     if (blank == npos)
         return EvalOperand(text); // a lone operand keeps its kind
     double acc = OperandNumber(text.substr(0, blank));
-    // Pairs (sign, operand); a sign without its operand ends the expression (issue's decision).
+    // Pairs (sign, operand); a sign without its operand ends the expression.
     while (blank != npos) {
         const size_t signStart = blank + 1;
         const size_t signEnd = text.find(' ', signStart);
@@ -373,7 +373,7 @@ int Evaluator::EvalCondition(std::string_view text) const
         }
         if (words < 3)
             break;
-        // The first comparison ends at the last non-blank character of word 2 (issue's decision).
+        // The first comparison ends at the last non-blank character of word 2.
         size_t last = word2End;
         while (last > word2Start && IsBlankCode(s[last - 1]))
             --last;
@@ -544,8 +544,8 @@ std::int64_t Evaluator::RoundHalfAway(std::int64_t decimals, std::int64_t count)
 
 double RoundHalfUp2Value(double x)
 {
-    // The decision: x with 15 significant digits, cut toward zero to three decimals,
-    // then half away from zero to two (the binary algorithm of Part 2.3 H gives 0,14 for 0,145).
+    // On decimals: x with 15 significant digits, cut toward zero to three decimals,
+    // then half away from zero to two (a binary cut of x × 1000 would give 0,14 for 0,145).
     if (!std::isfinite(x))
         throw ConversionError(OutOfRangeMessage(FormatFloat(x)));
     char buffer[64];

@@ -1,5 +1,5 @@
 #pragma once
-// The evaluator (Part 2.3): operands, left-to-right arithmetic, parenthesised groups,
+// The evaluator: operands, left-to-right arithmetic, parenthesised groups,
 // conditions, the operator spacing of script lines and the two rounding routines.
 // It reads the variable store and never changes it.
 #include "engine/VariableStore.h"

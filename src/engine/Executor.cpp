@@ -18,7 +18,7 @@ void CollapseBlanks(std::string& text)
 }
 
 // Step 3 for lines that contain "SET": "=" becomes a blank, blanks are collapsed, and the blanks
-// of the first quoted span are written "^^" (only inside that span: the issue's decision).
+// of the first quoted span are written "^^" (only inside that span).
 void PrepareAssignment(std::string& line)
 {
     for (char& c : line)
@@ -130,7 +130,7 @@ void Executor::ExecuteSet()
         return;
     }
     const std::string_view rest = RestFrom(2);
-    // A quoted word 3 is a literal, never a call (the issue's decision).
+    // A quoted word 3 is a literal, never a call.
     const std::string_view keyword = words_[2].empty() || words_[2].front() == '"'
                                          ? std::string_view()
                                          : Builtins::MatchKeyword(words_[2]);

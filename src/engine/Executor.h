@@ -1,5 +1,5 @@
 #pragma once
-// The statement executor (Part 2.4): SET, IF, ELSE, ENDIF, SUMS, GETFILE and SPECIAL over a
+// The statement executor: SET, IF, ELSE, ENDIF, SUMS, GETFILE and SPECIAL over a
 // list of script lines, with one flat skip state and an optional trace.
 #include "engine/Builtins.h"
 #include "engine/Evaluator.h"

@@ -1,4 +1,4 @@
-// TParser's evaluation operations (Part 2.3), forwarded to the evaluator.
+// TParser's evaluation operations, forwarded to the evaluator.
 #include "engine/Evaluator.h"
 #include "engine/Parser.h"
 

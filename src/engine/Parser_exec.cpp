@@ -1,4 +1,4 @@
-// TParser's statement operations (Part 2.4), forwarded to the executor.
+// TParser's statement operations, forwarded to the executor.
 #include "engine/Executor.h"
 #include "engine/Parser.h"
 

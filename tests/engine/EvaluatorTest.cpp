@@ -1,4 +1,4 @@
-// Part 2.3: operands, arithmetic, groups, conditions, operator spacing, rounding.
+// operands, arithmetic, groups, conditions, operator spacing, rounding.
 #include "engine/Parser.h"
 #include "foundation/Errors.h"
 #include "support/TestSupport.h"

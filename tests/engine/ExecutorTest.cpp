@@ -1,4 +1,4 @@
-// Part 2.4 (statements, skip state, line preparation, trace) and Part 2.5/2.6 (built-ins).
+// Statements, skip state, line preparation, trace, and the built-ins.
 #include "engine/Builtins.h"
 #include "engine/Executor.h"
 #include "engine/Parser.h"
@@ -235,7 +235,7 @@ TEST_F(Exec, TextFunctions)
     EXPECT_EQ(K("G"), "text");
 }
 
-// ---- SLOWNIE (Part 2.6)
+// ---- SLOWNIE
 TEST(AmountInWords, Digits)
 {
     EXPECT_EQ(Builtins::AmountInWords(123456), W("JED*DWA*TRZ*CZT*ZŁ*PIĘ*SZE*GR"));

@@ -78,7 +78,7 @@ TEST(Worksheets, EmptyStoreRemovesAStaleFile)
     EXPECT_FALSE(FileExists(decl + "e")); // nothing created
     test::WriteBytes(decl + "e", "stale\r\n");
     store.SaveTo(decl);
-    EXPECT_FALSE(FileExists(decl + "e")); // the repair: no other declaration's worksheets
+    EXPECT_FALSE(FileExists(decl + "e")); // a stale file would attach another declaration's worksheets
 }
 
 TEST(Worksheets, LoadMissingFileKeepsStore)

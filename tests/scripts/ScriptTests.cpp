@@ -80,8 +80,9 @@ TEST_P(Script, StoreMatchesExpectations)
         ++checks;
     }
     EXPECT_GT(checks, 0) << "a script test states no expectation";
-    if (!expectedError)
+    if (!expectedError) {
         EXPECT_EQ(Cp1250::ToUtf8(error), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Pit, Script, ::testing::ValuesIn(ScriptFiles()),

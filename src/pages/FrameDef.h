@@ -16,7 +16,7 @@ class QScrollArea;
 namespace taxilo {
 
 class TFrame1 : public QFrame {
-    Q_OBJECT
+    // Q_OBJECT comes with the implementation (moc needs its definitions).
 public:
     // engine and worksheets belong to the main window and outlive the page; mainWindow receives
     // the page's PageActions.

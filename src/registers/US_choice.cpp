@@ -248,6 +248,7 @@ void TForm5::ReadRegisterFile()
     splash.SetMaximum(count);
     if (RegisterLines.empty() || Trim(RegisterLines.front()) != kScrambleMarker)
         return;
+    // The marker rule, done line by line here so that the gauge moves while a long file decodes.
     RegisterScrambled = true;
     splash.SetMaximum(2 * count);
     RegisterLines.erase(RegisterLines.begin());

@@ -21,8 +21,8 @@ target_link_libraries(taxilo_gui PUBLIC taxilo_core Qt6::Widgets Qt6::Gui Qt6::P
 
 # Pictures under the names the program asks for (":/OPP_BG.png", ...). qt_add_resources on a
 # static library links the resource objects into every user, so no Q_INIT_RESOURCE is needed.
-file(GLOB TAXILO_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.png)
+file(GLOB TAXILO_PICTURES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../resources/*.png)
 if(TAXILO_PICTURES)
-  qt_add_resources(taxilo_gui "taxilo_pictures" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/resources
+  qt_add_resources(taxilo_gui "taxilo_pictures" PREFIX "/" BASE ${CMAKE_CURRENT_LIST_DIR}/../resources
     FILES ${TAXILO_PICTURES})
 endif()

@@ -46,9 +46,10 @@ int RealDialogs::Message(const QString& caption, const QString& text, MessageBut
         box.exec();
         return box.clickedButton() == yes ? kAnswerYes : kAnswerNo;
     }
-    box.setIcon(caption.startsWith(QStringLiteral("B"), Qt::CaseInsensitive) ? QMessageBox::Critical
-                : caption == QStringLiteral("Uwaga")                         ? QMessageBox::Warning
-                                                                              : QMessageBox::Information);
+    const bool failure = caption == QStringLiteral("BŁĄD") || caption == QStringLiteral("Błąd");
+    box.setIcon(failure                               ? QMessageBox::Critical
+                : caption == QStringLiteral("Uwaga") ? QMessageBox::Warning
+                                                     : QMessageBox::Information);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
     return kAnswerOk;

@@ -13,8 +13,8 @@ TForm17::TForm17(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName("Form17");
-    setFixedSize(320, 96);
-    Label1 = new QLabel(QStringLiteral("Proszę czekać, trwa wczytywanie danych..."), this);
+    setFixedSize(380, 96);
+    Label1 = new QLabel(QStringLiteral("Proszę czekać, trwa wczytywanie danych…"), this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("color: #1f3b5a; font-weight: bold;");
@@ -49,7 +49,6 @@ void TForm17::Start(int maximum)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
-    raise();
     repaint();
 }
 

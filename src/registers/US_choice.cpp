@@ -188,6 +188,10 @@ TForm5::TForm5(QWidget* parent)
         "QLineEdit, QPlainTextEdit, QComboBox, QListView { background: #ffffff; border: 1px solid #9fb3c8;"
         " border-radius: 3px; padding: 2px; }"
         "QLineEdit[readOnly=\"true\"], QPlainTextEdit[readOnly=\"true\"] { background: #f3f6fa; }"
+        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 20px;"
+        " border: none; border-left: 1px solid #c9d6e3; }"
+        "QComboBox::down-arrow { image: url(:/COMBO_ARROW.png); }"
+        "QListView::item { padding: 2px 3px; }"
         "QListView::item:selected { background: #2f6aa3; color: #ffffff; }"
         "QPushButton { color: #1f3b5a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
         " stop:1 #d9e4f0); border: 1px solid #7f98b5; border-radius: 4px; padding: 4px 10px; }"
@@ -244,6 +248,7 @@ void TForm5::ReadRegisterFile()
     splash.SetMaximum(count);
     if (RegisterLines.empty() || Trim(RegisterLines.front()) != kScrambleMarker)
         return;
+    // The marker rule, done line by line here so that the gauge moves while a long file decodes.
     RegisterScrambled = true;
     splash.SetMaximum(2 * count);
     RegisterLines.erase(RegisterLines.begin());

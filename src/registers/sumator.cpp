@@ -117,7 +117,9 @@ std::string FormatHundredths(std::int64_t hundredths)
     const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(hundredths)
                                              : static_cast<std::uint64_t>(hundredths);
     const std::uint64_t cents = magnitude % 100;
-    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 100) + ",";
+    std::string text(negative ? 1 : 0, '-');
+    text += std::to_string(magnitude / 100);
+    text += ',';
     text += static_cast<char>('0' + cents / 10);
     text += static_cast<char>('0' + cents % 10);
     return text;
@@ -196,7 +198,8 @@ TForm7::TForm7(QWidget* parent)
 
     StringGrid1 = new TStringGrid(this);
     StringGrid1->setObjectName("StringGrid1");
-    StringGrid1->setGeometry(16, 54, 408, 298);
+    StringGrid1->horizontalHeader()->setFixedHeight(28);
+    StringGrid1->setGeometry(16, 54, 408, 28 + kRows * 26 + 2);
     StringGrid1->horizontalHeader()->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
     StringGrid1->horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::Fixed);
     StringGrid1->setColumnWidth(kValueColumn, 130);
@@ -208,7 +211,7 @@ TForm7::TForm7(QWidget* parent)
 
     Label1 = new QLabel(QStringLiteral("SUMA: 0zł"), this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(16, 360, 408, 28);
+    Label1->setGeometry(16, 354, 408, 30);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     sBitBtn1 = new QPushButton(QStringLiteral("OK"), this);

@@ -5,6 +5,6 @@ cd "$(dirname "$0")"
 tools/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$(nproc)"
-for b in build-bench/bin/bench_*; do
+for b in build-bench/bench/bench_*; do
   [ -x "$b" ] && "$b" "$@"
 done

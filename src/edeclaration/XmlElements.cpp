@@ -75,67 +75,14 @@ std::string ReadText(const VariableStore& store, std::string_view name)
 
 std::string FormatFixed(double value)
 {
-    if (value == 0.0 || !std::isfinite(value))
-        return "0";
-    char buf[48];
-    // 15 significant digits: one before the point, fourteen after.
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
-    const bool negative = sci.front() == '-';
-    if (negative)
-        sci.remove_prefix(1);
-    const size_t epos = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, epos))
-        if (c != '.')
-            digits += c;
-    int exponent = 0;
-    std::string_view exp = sci.substr(epos + 1);
-    const bool expNegative = exp.front() == '-';
-    if (exp.front() == '+' || exp.front() == '-')
-        exp.remove_prefix(1);
-    std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
-    if (expNegative)
-        exponent = -exponent;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
-    std::string out = negative ? "-" : "";
-    if (exponent >= 0) {
-        const size_t intLen = static_cast<size_t>(exponent) + 1;
-        if (digits.size() <= intLen) {
-            out += digits;
-            out.append(intLen - digits.size(), '0');
-        } else {
-            out += digits.substr(0, intLen);
-            out += '.';
-            out += digits.substr(intLen);
-        }
-    } else {
-        out += "0.";
-        out.append(static_cast<size_t>(-exponent - 1), '0');
-        out += digits;
-    }
-    return out;
+    return FormatDecimal(value, '.', false);
 }
 
 std::string FormatAmount(const Number& n)
 {
     if (!n.isMoney)
         return FormatFixed(n.value);
-    const std::uint64_t magnitude = Magnitude(n.count);
-    std::string out = n.count < 0 ? "-" : "";
-    out += std::to_string(magnitude / kMoneyScale);
-    const std::uint64_t frac = magnitude % kMoneyScale;
-    if (frac != 0) {
-        std::string digits = std::to_string(frac);
-        digits.insert(0, 4 - digits.size(), '0');
-        while (digits.back() == '0')
-            digits.pop_back();
-        out += '.';
-        out += digits;
-    }
-    return out;
+    return FormatMoney(n.count, '.');
 }
 
 std::string FormatInteger(const Number& n)

@@ -131,7 +131,7 @@ const char* Value::KindName(Kind kind)
     return "";
 }
 
-std::string FormatMoney(std::int64_t count)
+std::string FormatMoney(std::int64_t count, char separator)
 {
     const bool negative = count < 0;
     // Through unsigned so that the most negative count has a magnitude too.
@@ -144,18 +144,23 @@ std::string FormatMoney(std::int64_t count)
         digits.insert(0, 4 - digits.size(), '0');
         while (!digits.empty() && digits.back() == '0')
             digits.pop_back();
-        out += ',';
+        out += separator;
         out += digits;
     }
     return out;
 }
 
-std::string FormatFloat(double value)
+std::string FormatMoney(std::int64_t count)
+{
+    return FormatMoney(count, ',');
+}
+
+std::string FormatDecimal(double value, char separator, bool allowExponent)
 {
     if (std::isnan(value))
-        return "NAN";
+        return allowExponent ? "NAN" : "0";
     if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
+        return allowExponent ? (value < 0 ? "-INF" : "INF") : "0";
     if (value == 0.0)
         return "0"; // negative zero too
     char buf[64];
@@ -175,7 +180,7 @@ std::string FormatFloat(double value)
         digits.pop_back();
 
     std::string out = negative ? "-" : "";
-    if (exponent >= -5 && exponent < 15) {
+    if (!allowExponent || (exponent >= -5 && exponent < 15)) {
         if (exponent >= 0) {
             const size_t intLen = static_cast<size_t>(exponent) + 1;
             if (digits.size() <= intLen) {
@@ -183,24 +188,30 @@ std::string FormatFloat(double value)
                 out.append(intLen - digits.size(), '0');
             } else {
                 out += digits.substr(0, intLen);
-                out += ',';
+                out += separator;
                 out += digits.substr(intLen);
             }
         } else {
-            out += "0,";
+            out += '0';
+            out += separator;
             out.append(static_cast<size_t>(-exponent - 1), '0');
             out += digits;
         }
     } else {
         out += digits[0];
         if (digits.size() > 1) {
-            out += ',';
+            out += separator;
             out += digits.substr(1);
         }
         out += 'E';
         out += std::to_string(exponent);
     }
     return out;
+}
+
+std::string FormatFloat(double value)
+{
+    return FormatDecimal(value, ',', true);
 }
 
 std::optional<double> ParseNumber(std::string_view text)

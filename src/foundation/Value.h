@@ -53,6 +53,11 @@ private:
 // Text forms of numbers (locale-independent).
 std::string FormatFloat(double value);
 std::string FormatMoney(std::int64_t count);
+// Money exactly from its count with the given decimal separator.
+std::string FormatMoney(std::int64_t count, char separator);
+// Up to 15 significant digits, no trailing zeros; without allowExponent always fixed notation
+// (and non-finite values as 0), as documents for the tax office want it.
+std::string FormatDecimal(double value, char separator, bool allowExponent);
 
 // The number grammar: optional blanks around, optional sign, digits with at most one ","
 // having a digit on at least one side, optional exponent. Nothing else is a number.

@@ -86,4 +86,12 @@ bool Settings::Write(const QString& keyPath, const QString& name, const QVariant
     return store.status() == QSettings::NoError;
 }
 
+bool Settings::Remove(const QString& keyPath, const QString& name)
+{
+    QSettings store(FilePath(), QSettings::IniFormat);
+    store.remove(Key(keyPath, name));
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
 } // namespace taxilo

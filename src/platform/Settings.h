@@ -22,6 +22,8 @@ public:
     std::optional<qint64> ReadInteger(const QString& keyPath, const QString& name) const;
     // Writes; false when the store cannot be written (callers that may ignore it do).
     bool Write(const QString& keyPath, const QString& name, const QVariant& value);
+    // Deletes a value (missing values are fine); false when the store cannot be written.
+    bool Remove(const QString& keyPath, const QString& name);
 
 private:
     QString FilePath() const;

@@ -25,6 +25,7 @@
 
 #include <cmath>
 #include <exception>
+#include <memory>
 
 namespace taxilo {
 namespace {
@@ -157,6 +158,7 @@ void TFrame1::SetPageColour(QColor colour)
 {
     background_ = colour;
     for (QWidget* w : {static_cast<QWidget*>(content_), sScrollBox1->viewport()}) {
+        w->setBackgroundRole(QPalette::Window); // not the role inherited from the scroll area
         QPalette p = w->palette();
         p.setColor(QPalette::Window, colour);
         w->setPalette(p);
@@ -537,8 +539,11 @@ void TFrame1::CommandGroupBegin(const Fields& f)
     const FontCodes codes = ParseFontCodes(Step(FieldAt(f, 1), true));
     auto* group = new QGroupBox(ToQString(codes.Text), content_);
     group->setFont(CodesFont(codes));
+    // The caption's colour only: the disabled look (and what the group's children inherit
+    // when disabled) stays the standard one.
     QPalette p = group->palette();
-    p.setColor(QPalette::WindowText, WindowsColour(codes.Colour, palette()));
+    for (QPalette::ColorGroup colourGroup : {QPalette::Active, QPalette::Inactive})
+        p.setColor(colourGroup, QPalette::WindowText, WindowsColour(codes.Colour, palette()));
     group->setPalette(p);
     Place(group, CX, CY, PageFullWidth(), 20);
     AddControl(group, FieldAt(f, 3));
@@ -576,6 +581,7 @@ void TFrame1::CommandInfoBegin(const Fields& f)
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, ColourField(f, 2, "kolor").value_or(QColor(Qt::white)));
     panel->setPalette(p);
+    panel->setBackgroundRole(QPalette::Window);
     panel->setAutoFillBackground(true);
     panel->setFont(MakeFont(QStringLiteral("Arial"), 10));
     Place(panel, CX, CY, PageFullWidth(), 10);
@@ -638,6 +644,7 @@ void TFrame1::CommandHtml(const Fields& f)
     view->setPalette(p);
     view->setSearchPaths({ToQString(dataDir)});
     const std::string path = dataDir + Trim(FieldAt(f, 1));
+    bool loaded = false;
     if (!Trim(FieldAt(f, 1)).empty() && FileExists(path)) {
         try {
             const std::string bytes = ReadFileBytes(path);
@@ -659,13 +666,20 @@ void TFrame1::CommandHtml(const Fields& f)
                 html = ToQString(bytes);
             view->document()->setBaseUrl(QUrl::fromLocalFile(ToQString(dataDir)));
             view->setHtml(html);
+            loaded = true;
         } catch (const std::exception& e) {
             Trace(e.what());
         }
     }
     const int width = FullWidth();
-    view->document()->setTextWidth(width);
-    const int height = start + static_cast<int>(std::ceil(view->document()->size().height()));
+    int height = start;
+    if (loaded) {
+        // The view lays its own document out at its viewport's width only once shown; a copy
+        // laid out at the full width gives the height now.
+        const std::unique_ptr<QTextDocument> copy(view->document()->clone());
+        copy->setTextWidth(width);
+        height += static_cast<int>(std::ceil(copy->size().height()));
+    }
     Place(view, CX, CY, width, height);
     connect(view, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { OpenLink(url.toString()); });
     AddControl(view, {});

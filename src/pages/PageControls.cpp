@@ -18,20 +18,9 @@ namespace taxilo {
 
 // ---------------------------------------------------------------- validator
 
-PageTextValidator::PageTextValidator(QLineEdit* edit, int maxLength)
-    : QValidator(edit)
-    , edit_(edit)
-    , maxLength_(maxLength)
-{
-}
-
 QValidator::State PageTextValidator::validate(QString& input, int&) const
 {
-    if (!FitsCp1250(input))
-        return Invalid;
-    if (maxLength_ > 0 && input.size() > maxLength_ && input.size() > edit_->text().size())
-        return Invalid;
-    return Acceptable;
+    return FitsCp1250(input) ? Acceptable : Invalid;
 }
 
 // ---------------------------------------------------------------- text block
@@ -95,7 +84,15 @@ void TextBlock::mouseReleaseEvent(QMouseEvent* event)
 MaskEdit::MaskEdit(QWidget* parent)
     : QLineEdit(parent)
 {
-    setValidator(new PageTextValidator(this, 0));
+    setValidator(new PageTextValidator(this));
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { ApplyLimit(static_cast<int>(text.size())); });
+}
+
+void MaskEdit::ApplyLimit(int length)
+{
+    if (mask_)
+        return;
+    setMaxLength(limit_ > 0 ? std::max(limit_, length) : 32767);
 }
 
 void MaskEdit::SetMask(const EditMask& mask)
@@ -106,7 +103,8 @@ void MaskEdit::SetMask(const EditMask& mask)
 
 void MaskEdit::SetMaxLength(int maxLength)
 {
-    setValidator(new PageTextValidator(this, maxLength));
+    limit_ = std::max(maxLength, 0);
+    ApplyLimit(static_cast<int>(text().size()));
 }
 
 std::string MaskEdit::StoredText() const
@@ -118,7 +116,9 @@ std::string MaskEdit::StoredText() const
 
 void MaskEdit::SetStoredText(const std::string& text)
 {
-    setText(ToQString(text));
+    const QString shown = ToQString(text);
+    ApplyLimit(static_cast<int>(shown.size()));
+    setText(shown);
     setCursorPosition(0);
 }
 

@@ -25,17 +25,11 @@ inline void Place(QWidget* widget, int left, int top, int width, int height)
     widget->show();
 }
 
-// Letters Windows-1250 cannot hold are refused as a whole keystroke or paste; a maximum length
-// (above 0) refuses only what makes the text longer than it is and longer than the limit, so a
-// text set from the variable is never cut and can still be shortened.
+// Letters Windows-1250 cannot hold are refused as a whole keystroke or paste.
 class PageTextValidator : public QValidator {
 public:
-    PageTextValidator(QLineEdit* edit, int maxLength);
+    using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
-
-private:
-    QLineEdit* edit_;
-    int maxLength_;
 };
 
 // A word-wrapped (or one-line) block of text, "&" shown as written. Clickable when it has the
@@ -78,6 +72,7 @@ public:
     std::string StoredText() const;
     void SetStoredText(const std::string& text);
     bool HasMask() const { return mask_.has_value(); }
+    int Limit() const { return limit_; }
 
 signals:
     // Focus moved to another widget of the same window.
@@ -87,7 +82,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // A maximum length refuses only what makes the text longer than it is and longer than the
+    // limit: a text set from the variable or the chooser is never cut and can still be shortened.
+    void ApplyLimit(int length);
     std::optional<EditMask> mask_;
+    int limit_ = 0;
 };
 
 // EDITDATE: the date mask and a calendar that writes dd-MM-yyyy.

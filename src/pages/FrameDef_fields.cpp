@@ -74,6 +74,17 @@ void SetTextColour(QWidget* widget, QColor colour)
     widget->setPalette(p);
 }
 
+// Lists and dates enter the tests' conditions as quoted texts.
+std::string Quoted(const std::string& text)
+{
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '"';
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
 bool IsInput(const QWidget* w)
 {
     return qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w) || qobject_cast<const MaskEdit*>(w)
@@ -317,7 +328,9 @@ void TFrame1::FieldCombo(const Fields& f)
             const auto n = ParsePageNumber(f[9]);
             column = n && *n >= 0 && *n < 1000 ? static_cast<int>(*n) : -1;
         }
-        const std::string source = f[8] + (column >= 0 ? "|" + std::to_string(column) : std::string());
+        std::string source = f[8];
+        if (column >= 0)
+            source.append("|").append(std::to_string(column));
         list->setProperty("itemSource", QByteArray::fromStdString(source));
         std::string filterValue;
         const bool filtered = Given(f, 10) && column > 0;
@@ -703,13 +716,13 @@ Value TFrame1::ControlValue(const std::string& name) const
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return Value::MakeInteger(button->isChecked() ? 1 : 0);
     if (auto* date = qobject_cast<DateEdit*>(widget))
-        return Value::MakeText("\"" + date->StoredText() + "\"");
+        return Value::MakeText(Quoted(date->StoredText()));
     if (auto* edit = qobject_cast<MaskEdit*>(widget)) {
         const std::string text = edit->StoredText();
         return Trim(text).empty() ? Value::MakeInteger(0) : Value::MakeText(text);
     }
     if (auto* list = qobject_cast<PageCombo*>(widget))
-        return Value::MakeText("\"" + list->StoredText() + "\"");
+        return Value::MakeText(Quoted(list->StoredText()));
     return Value::MakeFloat(static_cast<AmountEdit*>(widget)->Number());
 }
 

@@ -185,6 +185,16 @@ private:
             s.Skip = true;
         } else if (w == "par") {
             Paragraph();
+        } else if (w == "bullet") {
+            Text("\xE2\x80\xA2");
+        } else if (w == "endash") {
+            Text("\xE2\x80\x93");
+        } else if (w == "emdash") {
+            Text("\xE2\x80\x94");
+        } else if (w == "lquote" || w == "rquote") {
+            Text(w == "lquote" ? "\xE2\x80\x98" : "\xE2\x80\x99");
+        } else if (w == "ldblquote" || w == "rdblquote") {
+            Text(w == "ldblquote" ? "\xE2\x80\x9E" : "\xE2\x80\x9D");
         } else if (w == "line") {
             Text(kLineSeparator);
         } else if (w == "tab") {

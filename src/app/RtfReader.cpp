@@ -24,6 +24,9 @@ QTextBlockFormat BlockFormat(const RtfParagraphFormat& format)
     }
     block.setLeftMargin(TwipsToPixels(std::max(format.LeftIndent, 0)));
     block.setTextIndent(TwipsToPixels(format.FirstIndent));
+    // A hanging first line tabs to the paragraph's indent, as word processors do.
+    if (format.FirstIndent < 0 && format.LeftIndent > 0)
+        block.setTabPositions({QTextOption::Tab(TwipsToPixels(format.LeftIndent), QTextOption::LeftTab)});
     return block;
 }
 

@@ -77,6 +77,12 @@ TFrame1::TFrame1(QWidget* parent, TParser& engine, TEstimate& worksheets, QObjec
     , worksheets_(worksheets)
     , mainWindow_(mainWindow)
 {
+    // Page scripts ask for Tahoma; where it is not installed, DejaVu Sans takes its place.
+    static const bool tahomaSubstituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+        return true;
+    }();
+    (void)tahomaSubstituted;
     setObjectName(QStringLiteral("Frame1"));
     setFrameShape(QFrame::NoFrame);
     sScrollBox1 = new QScrollArea(this);

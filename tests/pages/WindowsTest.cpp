@@ -34,6 +34,19 @@ TEST(MessageWindow, AnswersOkYesNoAndClosed)
     EXPECT_TRUE(form.Button2->isHidden());
     EXPECT_EQ(form.Button1->text(), QStringLiteral("OK"));
     EXPECT_EQ(form.Answer(), kAnswerOk);
+
+    const QByteArray shots = qgetenv("TAXILO_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        form.Setup(QStringLiteral("Uwaga"),
+                   QStringLiteral("Wprowadzony numer NIP wydaje się być niepoprawny. Proszę go sprawdzić i w razie "
+                                  "potrzeby skorygować."),
+                   MessageButtons::Ok);
+        form.adjustSize();
+        form.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/message_ok.png"));
+        form.Setup(QStringLiteral("Uwaga"), QStringLiteral("Czy na pewno chcesz kontynuować?"), MessageButtons::YesNo);
+        form.adjustSize();
+        form.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/message_yesno.png"));
+    }
 }
 
 TEST(HintWindow, TextWithCodesAndRtfFiles)
@@ -48,6 +61,18 @@ TEST(HintWindow, TextWithCodesAndRtfFiles)
     test::WriteBytes(dir.File("pomoc.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Ulga\\b0  na dzieci\\par}");
     form.ShowRtfFile(dir.File("pomoc.rtf"));
     EXPECT_EQ(form.RichEdit1->toPlainText(), QStringLiteral("Ulga na dzieci"));
+    const QByteArray shots = qgetenv("TAXILO_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        test::WriteBytes(dir.File("ulga.rtf"),
+                         "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\b\\fs28 Ulga na dzieci\\par"
+                         "\\pard\\qj\\b0\\fs20 Ulga przys\\'b3uguje na ka\\'bfde ma\\'b3oletnie dziecko, na kt\\'f3re "
+                         "podatnik sprawowa\\'b3 w\\'b3adz\\'ea rodzicielsk\\'b9.\\par\\pard\\li360\\fi-240 \\bullet\\tab "
+                         "{\\b 92,67 z\\'b3} miesi\\'eacznie na pierwsze i drugie dziecko,\\par\\pard\\li360\\fi-240 "
+                         "\\'95\\tab {\\b 166,67 z\\'b3} na trzecie,\\par\\pard\\li360\\fi-240 \\'95\\tab {\\b 225,00 z\\'b3} "
+                         "na czwarte i ka\\'bfde kolejne.\\par\\pard {\\i Kwot\\'ea odlicza si\\'ea od podatku.}\\par}");
+        form.ShowRtfFile(dir.File("ulga.rtf"));
+        form.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/hint_rtf.png"));
+    }
     form.ShowRtfFile(dir.File("brak.rtf"));
     EXPECT_EQ(form.RichEdit1->toPlainText(), QString());
 }

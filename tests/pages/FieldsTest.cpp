@@ -189,6 +189,22 @@ TEST_F(Fields, CascadeRefillsClearsAndStopsAtCycles)
     EXPECT_EQ(country->count(), 2); // REGION names KRAJ back; the visited set stops the circle
 }
 
+TEST_F(Fields, AnEmptyChoiceInTheParentDisablesItsDependents)
+{
+    WriteDataFile("kraj.txt", "Polska\n\nCzechy\n");
+    WriteDataFile("region.txt", "Polska|mazowieckie\nCzechy|Morawy\n");
+    SetText("KRAJ", "Polska");
+    Build("COMBO|KRAJ||||||REGION|kraj.txt\nCOMBO|REGION|||||||region.txt|1|KRAJ");
+    auto* country = Find<PageCombo>("KRAJ");
+    auto* region = Find<PageCombo>("REGION");
+    ASSERT_EQ(country->count(), 3);
+    ASSERT_TRUE(region->isEnabled());
+    country->setCurrentIndex(1);
+    emit country->activated(1);
+    EXPECT_FALSE(region->isEnabled());
+    EXPECT_EQ(region->count(), 0);
+}
+
 TEST_F(Fields, ChoiceDefaultsAndTheirSets)
 {
     engine.SetVar("R2", Value::MakeInteger(1));

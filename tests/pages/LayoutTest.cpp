@@ -138,6 +138,26 @@ TEST_F(Layout, SetLinesWriteVariablesAndFailuresKeepThem)
     EXPECT_EQ(Var("W"), "");
 }
 
+TEST_F(Layout, DebugModeTracesFailuresWithScriptAndLine)
+{
+    std::vector<QString> traced;
+    QObject::connect(frame.get(), &TFrame1::debugTrace, [&](const QString& line) { traced.push_back(line); });
+    Build("SET|X|1a%");
+    EXPECT_TRUE(traced.empty()); // only in DEBUG mode
+    frame->DebugOn = true;
+    Build("TEXT|a\nSET|X|1a%");
+    ASSERT_EQ(traced.size(), 1u);
+    EXPECT_TRUE(traced[0].contains(QStringLiteral("page.pit")));
+    EXPECT_TRUE(traced[0].contains(QStringLiteral("wiersz 2")));
+}
+
+TEST_F(Layout, SystemColoursAndNoColour)
+{
+    Build("BG|$FF00000F\nINFO_BEGIN||$1FFFFFFF\nTEXT|a\nINFO_END");
+    EXPECT_EQ(frame->Content()->palette().color(QPalette::Window), frame->palette().color(QPalette::Button));
+    EXPECT_EQ(All<TextBlock>()[0]->parentWidget()->palette().color(QPalette::Window).alpha(), 0);
+}
+
 TEST_F(Layout, StepNumberAndLineBreaksInTexts)
 {
     Build("HEAD|Krok $krok\\nz 10\nTEXT|a\\nb $krok\nTEXTC|{B}Ala $krok");

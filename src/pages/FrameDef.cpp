@@ -23,6 +23,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <memory>
@@ -32,6 +33,7 @@ namespace {
 
 constexpr QRgb kSilver = 0xC0C0C0;
 constexpr std::uint32_t kNoColour = 0x1FFFFFFF;
+constexpr int kMaxPosition = 10'000'000;
 
 // Windows colour values: 0x00BBGGRR, system colours by index, the "none" value transparent.
 QColor WindowsColour(std::uint32_t value, const QPalette& palette)
@@ -57,6 +59,15 @@ QColor WindowsColour(std::uint32_t value, const QPalette& palette)
     }
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
+}
+
+// Layout amounts of a page field: page-sized whole numbers only, so no position can overflow.
+std::optional<int> LayoutNumber(const std::string& text)
+{
+    const auto n = ParsePageNumber(text);
+    if (!n || *n < -100'000 || *n > 100'000)
+        return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 Qt::Alignment TextAlignment(const std::string& field)
@@ -292,6 +303,7 @@ bool TFrame1::BuildPage(const std::string& scriptPath)
             active = Condition(FieldAt(fields, 1));
         else
             RunLine(fields, command);
+        CY = std::clamp(CY, -kMaxPosition, kMaxPosition); // a script of endless SPACE lines stays drawable
     }
     CloseOpenBlock();
     ApplyDefaultRadios();
@@ -357,11 +369,11 @@ void TFrame1::RunLine(const Fields& f, const std::string& command)
     else if (command == "BEVEL")
         CommandBevel(f);
     else if (command == "SPACE") {
-        if (const auto n = ParsePageNumber(FieldAt(f, 1)))
-            CY += static_cast<int>(*n);
+        if (const auto n = LayoutNumber(FieldAt(f, 1)))
+            CY += *n;
     } else if (command == "CONSTSPACE") {
-        if (const auto n = ParsePageNumber(FieldAt(f, 1)))
-            ConstSpacing = static_cast<int>(*n);
+        if (const auto n = LayoutNumber(FieldAt(f, 1)))
+            ConstSpacing = *n;
     } else if (command == "SETCX")
         CommandLayout(f, CX, true);
     else if (command == "SETCXR")
@@ -531,7 +543,7 @@ void TFrame1::CommandLayout(const Fields& f, int& target, bool scaled)
         const double value = engine_.EvalExpression(expression).ToDouble();
         if (!std::isfinite(value) || std::fabs(value) > 1e6)
             return;
-        target = scaled ? ScaleToScreen(value) : static_cast<int>(std::lround(value));
+        target = scaled ? ScaleToScreen(value) : static_cast<int>(std::lround(value)); // |value| <= 1e6 above
     } catch (const std::exception& e) {
         Trace(e.what()); // the old value stays
     }
@@ -561,8 +573,8 @@ void TFrame1::CommandGroupBegin(const Fields& f)
     OuterY = CY;
     if (f.size() <= 2)
         CY = 20;
-    else if (const auto start = ParsePageNumber(f[2]))
-        CY = static_cast<int>(*start);
+    else if (const auto start = LayoutNumber(f[2]))
+        CY = *start;
     InGroup = true;
     CurrentGroup = group;
 }
@@ -593,8 +605,8 @@ void TFrame1::CommandInfoBegin(const Fields& f)
     Place(panel, CX, CY, PageFullWidth(), 10);
     AddControl(panel, {});
     OuterY = CY;
-    const auto start = ParsePageNumber(FieldAt(f, 1));
-    CY = start ? static_cast<int>(*start) : 10;
+    const auto start = LayoutNumber(FieldAt(f, 1));
+    CY = start ? *start : 10;
     InInfo = true;
     CurrentInfoPanel = panel;
 }
@@ -603,8 +615,8 @@ void TFrame1::CommandInfoEnd(const Fields& f)
 {
     if (!InInfo || !CurrentInfoPanel)
         return;
-    const auto margin = ParsePageNumber(FieldAt(f, 1));
-    CY += margin ? static_cast<int>(*margin) : 10;
+    const auto margin = LayoutNumber(FieldAt(f, 1));
+    CY += margin ? *margin : 10;
     const int height = std::max(CY, 1);
     CurrentInfoPanel->resize(CurrentInfoPanel->width(), height);
     CY = OuterY + height;

@@ -223,6 +223,18 @@ TEST_F(Layout, BevelsAndSpaces)
     EXPECT_EQ(bevels[2]->y(), bevels[1]->y() + 4);
 }
 
+TEST_F(Layout, HugeLayoutNumbersStayDrawable)
+{
+    std::string script = "SPACE|99999999999999999\nCONSTSPACE|100000\n";
+    for (int i = 0; i < 30000; ++i)
+        script += "SPACE|100000\n";
+    script += "TEXT|na dole\nSETCY|CY*CY*CY\nTEXT|po";
+    EXPECT_TRUE(Build(script));
+    const auto blocks = All<TextBlock>();
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_GT(blocks[0]->y(), 1'000'000);
+}
+
 TEST_F(Layout, UnknownCommandsAndAMissingScriptGiveWhatCanBeBuilt)
 {
     Build("NIEZNANE|x\n\n   \nTEXT|jest");

@@ -4,6 +4,8 @@
 #include "app/glowna.h"
 #include "platform/QtText.h"
 
+#include <QTimer>
+
 #include <exception>
 
 namespace taxilo {
@@ -15,9 +17,14 @@ template <typename F> void TForm1::Command(F&& body)
     WaitCursor wait;
     ++commandDepth_;
     struct Leave {
-        int& depth;
-        ~Leave() { --depth; }
-    } leave{commandDepth_};
+        TForm1* form;
+        ~Leave()
+        {
+            // Actions that had to wait for this command run right after it.
+            if (--form->commandDepth_ == 0 && !form->pending_.empty())
+                QTimer::singleShot(0, form, [form = form] { form->DrainPending(); });
+        }
+    } leave{this};
     try {
         body();
     } catch (const std::exception& error) {

@@ -356,8 +356,13 @@ void TForm1::LayoutClient()
     for (int i = 0; i < 3; ++i) {
         marks[i]->setGeometry(markers[i] - 12, barTop - 6, 24, 24);
         marks[i]->raise();
-        if (auto* caption = GaugePanel->findChild<QLabel*>(QStringLiteral("GaugeCaption%1").arg(i + 1)))
-            caption->setGeometry(markers[i] - 40, barTop + 19, 80, 16);
+        if (auto* caption = GaugePanel->findChild<QLabel*>(QStringLiteral("GaugeCaption%1").arg(i + 1))) {
+            // The outer captions line up with the gauge's ends so that they are never cut off.
+            const Qt::Alignment side = i == 0 ? Qt::AlignLeft : i == 2 ? Qt::AlignRight : Qt::AlignHCenter;
+            caption->setAlignment(side | Qt::AlignTop);
+            const int left = i == 0 ? 0 : i == 2 ? gauge.width() - 80 : markers[i] - 40;
+            caption->setGeometry(left, barTop + 19, 80, 16);
+        }
     }
     // The page control hides the gauge only while a preview fills the window.
     GaugePanel->setVisible(sPageControl1->currentIndex() <= 0);

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -50,72 +49,6 @@ QString HelpText(const std::string& programDir)
         "<li><b>Plik → Nowy</b> (Ctrl+N) rozpoczyna nowe zeznanie.</li>"
         "</ul>"
         "<p>Pasek pod planszą pokazuje postęp wypełniania zeznania.</p>");
-}
-
-QString RtfToPlainText(const QByteArray& rtf)
-{
-    if (!rtf.startsWith("{\\rtf"))
-        return QStringDecoder(QStringDecoder::System).decode(rtf);
-    QString out;
-    int depth = 0;
-    int skipDepth = -1; // inside a destination group ({\*...}, fonttbl, colortbl, ...)
-    QStringDecoder decoder("windows-1250");
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{') {
-            ++depth;
-            continue;
-        }
-        if (c == '}') {
-            if (depth == skipDepth)
-                skipDepth = -1;
-            --depth;
-            continue;
-        }
-        if (c == '\\') {
-            if (i + 1 >= rtf.size())
-                break;
-            const char next = rtf[i + 1];
-            if (next == '\'' && i + 3 < rtf.size()) {
-                const QByteArray byte = QByteArray::fromHex(rtf.mid(i + 2, 2));
-                if (skipDepth < 0)
-                    out += decoder.decode(byte);
-                i += 3;
-                continue;
-            }
-            if (next == '\\' || next == '{' || next == '}') {
-                if (skipDepth < 0)
-                    out += QLatin1Char(next);
-                ++i;
-                continue;
-            }
-            if (next == '*') {
-                skipDepth = depth;
-                ++i;
-                continue;
-            }
-            qsizetype j = i + 1;
-            while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j])))
-                ++j;
-            const QByteArray word = rtf.mid(i + 1, j - i - 1);
-            while (j < rtf.size() && (rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(rtf[j]))))
-                ++j;
-            if (j < rtf.size() && rtf[j] == ' ')
-                ++j;
-            i = j - 1;
-            if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" || word == "pict")
-                skipDepth = depth;
-            else if (skipDepth < 0 && (word == "par" || word == "line"))
-                out += QLatin1Char('\n');
-            else if (skipDepth < 0 && word == "tab")
-                out += QLatin1Char('\t');
-            continue;
-        }
-        if (c == '\r' || c == '\n' || skipDepth >= 0)
-            continue;
-        out += decoder.decode(QByteArray(1, c));
-    }
-    return out.trimmed();
 }
 
 } // namespace taxilo

@@ -1,6 +1,5 @@
 #pragma once
-// The help window, also used for the licence and the reviewer's opinion: a title and a text.
-#include <QByteArray>
+// The help window, also used for the reviewer's opinion: a title and a text.
 #include <QDialog>
 
 #include <string>
@@ -20,7 +19,5 @@ public:
 
 // The help text: Dane/pomoc.html of the program folder when present, else the built-in one.
 QString HelpText(const std::string& programDir);
-// The text of a rich-text file without its control words (enough for a licence to be read).
-QString RtfToPlainText(const QByteArray& rtf);
 
 } // namespace taxilo

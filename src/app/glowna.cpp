@@ -19,7 +19,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
@@ -747,17 +746,9 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::ShowLicence()
 {
-    const QString path = QString::fromStdString(ProgramDir) + QStringLiteral("licencja.rtf");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ArrowCursor arrow;
-        CurrentDialogs().Message(QStringLiteral("Uwaga"), QStringLiteral("Nie można otworzyć pliku ") + path,
-                                 MessageButtons::Ok);
-        return;
-    }
-    HelpWindow window(this, QStringLiteral("Umowa licencyjna"), RtfToPlainText(file.readAll()), false);
     ArrowCursor arrow;
-    CurrentDialogs().Exec(window);
+    CurrentDialogs().ShowHint(QStringLiteral("Umowa licencyjna"),
+                              QString::fromStdString(ProgramDir) + QStringLiteral("licencja.rtf"));
 }
 
 void TForm1::ShowAbout()

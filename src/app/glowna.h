@@ -119,7 +119,8 @@ public:
     enum HotpointResult { kKept = 1, kRemoved = 2, kInserted = 3 };
     int ApplyHotpoint(const std::string& line, bool accept);
     void RenumberSteps();
-    void ShowPage(const std::string& path, bool editable);
+    // rebuild: the same step's page built again (resize, import), not a new arrival at it.
+    void ShowPage(const std::string& path, bool editable, bool rebuild = false);
     void ReleasePage(bool store);
     void UpdateProgress();
     // The gauge's middle mark for a maximum.

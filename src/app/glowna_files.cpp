@@ -419,7 +419,7 @@ void TForm1::ImportPersonalData(bool spouse)
         if (found != values.end())
             Engine->SetVar(name, found->second.empty() ? Value() : Value::MakeText(found->second));
     }
-    ShowPage(formPath, CurrentStep > LockedUpTo);
+    ShowPage(formPath, CurrentStep > LockedUpTo, true);
 }
 
 } // namespace taxilo

@@ -263,13 +263,18 @@ void TForm1::WalkForward(int& target, bool move)
         adjust(ApplyHotpoint(RootLines[static_cast<size_t>(RootPos)], move));
 }
 
-void TForm1::ShowPage(const std::string& path, bool editable)
+void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
 {
     auto* page = new TFrame1(TabSheet1, *Engine, Worksheets, this);
     page->setObjectName(QStringLiteral("Frame1"));
     page->setGeometry(0, 0, TabSheet1->width() - 3, sBitBtn1->y() - 26);
     page->StepNumber = QString::number(CurrentStep + 1);
     page->DebugOn = DebugOn;
+    page->Rebuild = rebuild;
+    connect(page, &TFrame1::debugTrace, this, [this](const QString& message) {
+        if (TraceOn)
+            Trace(FromQString(message));
+    });
     page->hide();
     Page = page;
     Finally show{[page] {
@@ -448,7 +453,7 @@ void TForm1::ActionRebuild()
     if (TraceOn)
         Trace(path);
     ReleasePage(true);
-    ShowPage(path, CurrentStep > LockedUpTo);
+    ShowPage(path, CurrentStep > LockedUpTo, true);
 }
 
 void TForm1::ActionRestart()

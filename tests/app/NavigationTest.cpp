@@ -214,3 +214,24 @@ TEST(Navigation, TraceAndDebugModes)
     EXPECT_FALSE(w.F().TraceOn) << "SIMPLEDEBUG without a field switches tracing off";
     EXPECT_FALSE(w.F().DebugOn);
 }
+
+TEST(Navigation, FailingPageTestsKeepTheUserOnTheStep)
+{
+    Wizard w(FileList{{"root.pit", "SCRIPT|init\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\nHOTPOINT|b||x|B\r\nFORM|check\r\n"
+                                   "HOTPOINT|c||x|C\r\nFORM|p2\r\n"},
+                      {"init.pit", "SET OK = 0\r\n"},
+                      {"check.pit", "HEAD|Sprawdzenie\r\nTEST_BEGIN\r\nTEST|OK = 1|Popraw dane\r\nTEST_END\r\n"}});
+    w.Next();
+    ASSERT_EQ(w.F().CurrentStep, 1);
+    w.F().Modified = false;
+    w.Next();
+    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_TRUE(w.F().Modified) << "Next sets Modified whether or not the tests pass";
+    EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Popraw dane"));
+    w.Click(0);
+    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().sListBox1->currentRow(), 1) << "the selection springs back to the current step";
+    w.F().Engine->SetVar("OK", Value::MakeInteger(1));
+    w.Next();
+    EXPECT_EQ(w.F().CurrentStep, 2);
+}

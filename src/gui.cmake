@@ -26,3 +26,17 @@ if(TAXILO_PICTURES)
   qt_add_resources(taxilo_gui "taxilo_pictures" PREFIX "/" BASE ${CMAKE_CURRENT_LIST_DIR}/../resources
     FILES ${TAXILO_PICTURES})
 endif()
+
+# Bundled fonts (Liberation Sans for Arial, Carlito for Calibri), registered at start-up.
+file(GLOB TAXILO_FONTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../resources/fonts/*.ttf)
+if(TAXILO_FONTS)
+  qt_add_resources(taxilo_gui "taxilo_fonts" PREFIX "/fonts" BASE ${CMAKE_CURRENT_LIST_DIR}/../resources/fonts
+    FILES ${TAXILO_FONTS})
+endif()
+target_compile_definitions(taxilo_gui PRIVATE TAXILO_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+  TAXILO_VERSION_MINOR=${PROJECT_VERSION_MINOR})
+
+# The wizard itself, in the program folder beside its script set.
+add_executable(taxilo ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+target_link_libraries(taxilo PRIVATE taxilo_gui)
+add_dependencies(taxilo script_set)

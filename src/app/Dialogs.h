@@ -46,6 +46,8 @@ public:
                                                           const std::string& startText) = 0;
     // The summing calculator on one worksheet: the edited worksheet and its total, or nothing.
     virtual std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) = 0;
+    // A folder chosen by the user, starting at folder; empty when the user cancelled.
+    virtual QString ChooseFolder(const QString& caption, const QString& folder) = 0;
 };
 
 // The installed implementation; the real one unless another was installed.
@@ -67,6 +69,7 @@ public:
     std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
                                                   const std::string& startText) override;
     std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
+    QString ChooseFolder(const QString& caption, const QString& folder) override;
 
 private:
     std::string programDir_;

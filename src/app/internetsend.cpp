@@ -17,9 +17,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -105,7 +108,7 @@ void TForm19::LoadInstructions(const std::string& path)
 #ifdef TAXILO_HAS_RTF_READER
     ReadRtf(bytes, *sRichEdit1->document());
 #else
-    ReadRtfAsPlainText(bytes, *sRichEdit1->document());
+    ReadRtfFallback(bytes, *sRichEdit1->document());
 #endif
 }
 
@@ -152,24 +155,41 @@ void ShowInternetSendInstructions(QWidget* parent)
     CurrentDialogs().Exec(form);
 }
 
-// FALLBACK until the rich-text reader is merged: paragraphs and Windows-1250 letters are kept,
-// fonts, colours and lists are not. Groups of destinations that hold no text are skipped.
-void ReadRtfAsPlainText(std::string_view bytes, QTextDocument& document)
+// FALLBACK until the rich-text reader is merged: paragraphs, bold, font sizes and Windows-1250
+// letters are kept; fonts, colours and indents are not. Destinations that hold no text are skipped.
+void ReadRtfFallback(std::string_view bytes, QTextDocument& document)
 {
-    std::string text; // Windows-1250
-    std::vector<bool> skipping{false};
-    size_t i = 0;
+    struct GroupState {
+        bool skipping = false;
+        bool bold = false;
+        int halfPoints = 20;
+    };
+    document.clear();
+    QTextCursor cursor(&document);
+    QTextBlockFormat paragraph;
+    paragraph.setBottomMargin(6);
+    cursor.setBlockFormat(paragraph);
+    std::vector<GroupState> groups{GroupState{}};
+    std::string run; // Windows-1250 text of the current formatting
+    auto flush = [&] {
+        if (run.empty())
+            return;
+        QTextCharFormat format;
+        format.setFontWeight(groups.back().bold ? QFont::Bold : QFont::Normal);
+        format.setFontPointSize(groups.back().halfPoints / 2.0);
+        cursor.insertText(ToQString(run), format);
+        run.clear();
+    };
     auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    size_t i = 0;
     while (i < bytes.size()) {
         const char c = bytes[i];
-        if (c == '{') {
-            skipping.push_back(skipping.back());
-            ++i;
-            continue;
-        }
-        if (c == '}') {
-            if (skipping.size() > 1)
-                skipping.pop_back();
+        if (c == '{' || c == '}') {
+            flush();
+            if (c == '{')
+                groups.push_back(groups.back());
+            else if (groups.size() > 1)
+                groups.pop_back();
             ++i;
             continue;
         }
@@ -178,26 +198,25 @@ void ReadRtfAsPlainText(std::string_view bytes, QTextDocument& document)
             continue;
         }
         if (c != '\\') {
-            if (!skipping.back())
-                text += c;
+            if (!groups.back().skipping)
+                run += c;
             ++i;
             continue;
         }
-        // A control symbol or word.
         if (i + 1 >= bytes.size())
             break;
         const char next = bytes[i + 1];
         if (next == '\'' && i + 3 < bytes.size() && hex(bytes[i + 2]) && hex(bytes[i + 3])) {
-            if (!skipping.back())
-                text += static_cast<char>(std::stoi(std::string(bytes.substr(i + 2, 2)), nullptr, 16));
+            if (!groups.back().skipping)
+                run += static_cast<char>(std::stoi(std::string(bytes.substr(i + 2, 2)), nullptr, 16));
             i += 4;
             continue;
         }
         if (!std::isalpha(static_cast<unsigned char>(next))) {
             if (next == '*')
-                skipping.back() = true;
-            else if (!skipping.back() && (next == '\\' || next == '{' || next == '}'))
-                text += next;
+                groups.back().skipping = true;
+            else if (!groups.back().skipping && (next == '\\' || next == '{' || next == '}'))
+                run += next;
             i += 2;
             continue;
         }
@@ -205,22 +224,41 @@ void ReadRtfAsPlainText(std::string_view bytes, QTextDocument& document)
         while (end < bytes.size() && std::isalpha(static_cast<unsigned char>(bytes[end])))
             ++end;
         const std::string word(bytes.substr(i + 1, end - i - 1));
+        const size_t numberStart = end;
         if (end < bytes.size() && (bytes[end] == '-' || std::isdigit(static_cast<unsigned char>(bytes[end])))) {
             ++end;
             while (end < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[end])))
                 ++end;
         }
+        const std::string number(bytes.substr(numberStart, end - numberStart));
         if (end < bytes.size() && bytes[end] == ' ')
             ++end;
-        if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" || word == "pict")
-            skipping.back() = true;
-        else if (!skipping.back() && (word == "par" || word == "line"))
-            text += '\n';
-        else if (!skipping.back() && word == "tab")
-            text += '\t';
         i = end;
+        GroupState& state = groups.back();
+        if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" || word == "pict") {
+            state.skipping = true;
+        } else if (state.skipping) {
+            continue;
+        } else if (word == "par") {
+            flush();
+            cursor.insertBlock(paragraph);
+        } else if (word == "line") {
+            run += '\n';
+        } else if (word == "tab") {
+            run += ' ';
+        } else if (word == "b") {
+            flush();
+            state.bold = number != "0";
+        } else if (word == "fs" && !number.empty()) {
+            flush();
+            state.halfPoints = std::max(12, std::stoi(number));
+        }
     }
-    document.setPlainText(ToQString(text).trimmed());
+    flush();
+    // The closing paragraph mark leaves an empty block behind.
+    if (cursor.block().text().isEmpty() && document.blockCount() > 1) {
+        cursor.deletePreviousChar();
+    }
 }
 
 } // namespace taxilo

@@ -47,7 +47,7 @@ private:
 // The instructions window, shown modally through the Dialogs.
 void ShowInternetSendInstructions(QWidget* parent);
 
-// Until the rich-text reader is available: the text of an RTF file without its formatting.
-void ReadRtfAsPlainText(std::string_view bytes, QTextDocument& document);
+// Until the rich-text reader is available: an RTF file with paragraphs, bold and sizes only.
+void ReadRtfFallback(std::string_view bytes, QTextDocument& document);
 
 } // namespace taxilo

@@ -1,5 +1,7 @@
 #include "app/Dialogs.h"
 
+#include "app/HintForm.h"
+#include "app/Wiadomosc.h"
 #include "platform/QtText.h"
 #include "platform/SpecialFolders.h"
 #include "registers/US_choice.h"
@@ -8,8 +10,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace taxilo {
 namespace {
@@ -35,24 +35,10 @@ RealDialogs::RealDialogs(std::string programDir, std::string userDataDir)
 
 int RealDialogs::Message(const QString& caption, const QString& text, MessageButtons buttons)
 {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(caption);
-    box.setText(text);
-    if (buttons == MessageButtons::YesNo) {
-        box.setIcon(QMessageBox::Question);
-        QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
-        box.exec();
-        return box.clickedButton() == yes ? kAnswerYes : kAnswerNo;
-    }
-    const bool failure = caption == QStringLiteral("BŁĄD") || caption == QStringLiteral("Błąd");
-    box.setIcon(failure                               ? QMessageBox::Critical
-                : caption == QStringLiteral("Uwaga") ? QMessageBox::Warning
-                                                     : QMessageBox::Information);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
-    return kAnswerOk;
+    TForm2 form(QApplication::activeWindow());
+    form.Setup(caption, text, buttons);
+    form.exec();
+    return form.Answer();
 }
 
 QString RealDialogs::OpenFileName(const QString& caption, const QString& folder, const QString& filter)
@@ -97,6 +83,17 @@ std::optional<WorksheetResult> RealDialogs::EditWorksheet(const TEstPoz& workshe
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return WorksheetResult{form.Worksheet(), form.Total()};
+}
+
+void RealDialogs::ShowHint(const QString& title, const QString& text)
+{
+    TForm3 form(QApplication::activeWindow());
+    form.setWindowTitle(title);
+    if (text.contains(QLatin1String(".rtf")))
+        form.ShowRtfFile(FromQString(text));
+    else
+        form.ShowText(FromQString(text));
+    form.exec();
 }
 
 } // namespace taxilo

@@ -18,6 +18,8 @@ namespace taxilo {
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
+// A Yes/No question closed without either button.
+inline constexpr int kAnswerClosed = 2;
 
 enum class MessageButtons { Ok, YesNo };
 
@@ -48,6 +50,9 @@ public:
     virtual std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) = 0;
     // A folder chosen by the user, starting at folder; empty when the user cancelled.
     virtual QString ChooseFolder(const QString& caption, const QString& folder) = 0;
+    // The hint window: text is either a help text with font codes and backslash-n breaks, or the path
+    // of a rich-text file (it contains ".rtf"; a missing file shows an empty window).
+    virtual void ShowHint(const QString& title, const QString& text) = 0;
 };
 
 // The installed implementation; the real one unless another was installed.
@@ -70,6 +75,7 @@ public:
                                                   const std::string& startText) override;
     std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
     QString ChooseFolder(const QString& caption, const QString& folder) override;
+    void ShowHint(const QString& title, const QString& text) override;
 
 private:
     std::string programDir_;

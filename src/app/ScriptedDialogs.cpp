@@ -77,4 +77,9 @@ std::optional<WorksheetResult> ScriptedDialogs::EditWorksheet(const TEstPoz& wor
     return PopOr(WorksheetAnswers, std::optional<WorksheetResult>());
 }
 
+void ScriptedDialogs::ShowHint(const QString& title, const QString& text)
+{
+    Log.push_back({"hint", title, text});
+}
+
 } // namespace taxilo

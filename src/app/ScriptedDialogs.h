@@ -13,7 +13,7 @@ namespace taxilo {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        QString Kind; // "message", "open", "save", "folder", "exec", "choose", "worksheet"
+        QString Kind; // "message", "open", "save", "folder", "exec", "choose", "worksheet", "hint"
         QString Caption;
         QString Text;
     };
@@ -41,6 +41,7 @@ public:
     std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
     // Answered from FileAnswers like the file dialogs; logged as "folder".
     QString ChooseFolder(const QString& caption, const QString& folder) override;
+    void ShowHint(const QString& title, const QString& text) override;
 };
 
 } // namespace taxilo

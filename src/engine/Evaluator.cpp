@@ -213,6 +213,9 @@ Value Evaluator::EvalOperand(std::string_view token) const
     if (token.empty())
         return Value::MakeInteger(0);
     if (!IsDigit(token.front())) {
+        if (overlay_ && *overlay_)
+            if (auto v = (*overlay_)(token))
+                return *v;
         if (const Value* v = vars_.Lookup(token))
             return *v;
         return Value::MakeInteger(token.find("TRUE") != npos ? 1 : 0); // "FALSE" and others: 0
@@ -230,6 +233,9 @@ Value Evaluator::EvalOperand(std::string_view token) const
 double Evaluator::OperandNumber(std::string_view token) const
 {
     if (!token.empty() && !IsDigit(token.front()) && token.find('"') == npos) {
+        if (overlay_ && *overlay_)
+            if (auto v = (*overlay_)(token))
+                return v->ToDouble();
         if (const Value* v = vars_.Lookup(token))
             return v->ToDouble();
         return token.find("TRUE") != npos ? 1.0 : 0.0;

@@ -6,14 +6,24 @@
 #include "foundation/Value.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace taxilo {
 
+// Answers for names that something outside the store binds (a page's controls); nothing means
+// the store decides.
+using NameOverlay = std::function<std::optional<Value>(std::string_view name)>;
+
 class Evaluator {
 public:
-    explicit Evaluator(const VariableStore& vars) : vars_(vars) {}
+    explicit Evaluator(const VariableStore& vars, const NameOverlay* overlay = nullptr)
+        : vars_(vars)
+        , overlay_(overlay)
+    {
+    }
 
     Value EvalOperand(std::string_view token) const;
     Value EvalArithmetic(std::string_view text) const;
@@ -36,6 +46,7 @@ public:
 
 private:
     const VariableStore& vars_;
+    const NameOverlay* overlay_;
 };
 
 // Decimal forms of a double rounded to 15 significant digits, as RoundHalfUp2 reads them.

@@ -1,6 +1,7 @@
 #pragma once
 // TParser: the script engine's facade. It owns the loaded script set and the variable store
 // and offers the engine's named operations, forwarding each to the part that does it.
+#include "engine/Evaluator.h"
 #include "engine/ScriptStore.h"
 #include "engine/VariableStore.h"
 #include "foundation/Value.h"
@@ -70,6 +71,9 @@ public:
     // --- Statements
     void ExecuteLines(const std::vector<std::string>& lines, const TraceCallback* trace = nullptr);
     void RunScript(const std::string& path, const TraceCallback* trace = nullptr);
+
+    // EvalCondition where overlay answers first for the names it knows (a page's controls).
+    int EvalCondition(std::string_view text, const NameOverlay& overlay) const;
 
     // --- e-Declaration XML
     std::string BuildDeclarationXml(const std::string& formName) const;

@@ -8,6 +8,10 @@ Value TParser::EvalOperand(std::string_view token) const { return Evaluator(vars
 Value TParser::EvalArithmetic(std::string_view text) const { return Evaluator(vars_).EvalArithmetic(text); }
 Value TParser::EvalExpression(std::string_view text) const { return Evaluator(vars_).EvalExpression(text); }
 int TParser::EvalCondition(std::string_view text) const { return Evaluator(vars_).EvalCondition(text); }
+int TParser::EvalCondition(std::string_view text, const NameOverlay& overlay) const
+{
+    return Evaluator(vars_, &overlay).EvalCondition(text);
+}
 bool TParser::CompareOperands(std::string_view text) const { return Evaluator(vars_).CompareOperands(text); }
 void TParser::SpaceOperators(std::string& text) { Evaluator::SpaceOperators(text); }
 std::int64_t TParser::RoundHalfAway(int decimals, std::int64_t count) { return Evaluator::RoundHalfAway(decimals, count); }

@@ -5,18 +5,29 @@
 // main window only through posted PageAction events.
 #include "engine/Parser.h"
 #include "foundation/Pola_obliczen.h"
+#include "pages/PageText.h"
 
+#include <QColor>
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 
+#include <optional>
 #include <string>
+#include <vector>
 
+class QAbstractButton;
+class QFont;
+class QGroupBox;
 class QScrollArea;
 
 namespace taxilo {
 
+class PageCombo;
+class TextBlock;
+
 class TFrame1 : public QFrame {
-    // Q_OBJECT comes with the implementation (moc needs its definitions).
+    Q_OBJECT
 public:
     // engine and worksheets belong to the main window and outlive the page; mainWindow receives
     // the page's PageActions.
@@ -41,6 +52,137 @@ public:
     bool RunTests();
 
     QScrollArea* sScrollBox1 = nullptr;
+
+    // --- Additions to the main window's contract
+    // Set by the main window when the page is only built again (resize, re-show after an
+    // import): CMD AUTOSAVE then posts nothing.
+    bool Rebuild = false;
+    // n × logical DPI / 96, halves away from zero.
+    int ScaleToScreen(double n) const;
+    // The exit checks of EDIT fields (field 9); each warns about the edit's current text.
+    void NIPExit(QWidget* edit);
+    void PESELExit(QWidget* edit);
+    void DateExit(QWidget* edit);
+    // Every widget the page made, in creation order, across all containers.
+    const std::vector<QPointer<QWidget>>& Controls() const { return controls_; }
+    // The page's content widget inside sScrollBox1.
+    QWidget* Content() const { return content_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+signals:
+    // DEBUG mode: a page or test line whose evaluation failed (script, line number, message).
+    void debugTrace(const QString& message);
+
+private:
+    using Fields = std::vector<std::string>;
+
+    // Page building (FrameDef.cpp)
+    void ResetState();
+    void RunLine(const Fields& fields, const std::string& command);
+    bool Condition(const std::string& text);
+    void SetLine(const Fields& fields, bool round);
+    void Trace(const std::string& what);
+    void ReportNotANumber(const std::string& what, const std::string& field);
+    std::optional<QColor> ColourField(const Fields& fields, size_t index, const char* what);
+    QWidget* Container() const;
+    int ContainerWidth(QWidget* container) const;
+    int FullWidth() const;
+    int PageFullWidth() const;
+    QFont MakeFont(const QString& family, int points, bool bold = false, bool italic = false,
+                   bool underline = false, bool strikeOut = false) const;
+    QFont CodesFont(const FontCodes& codes) const;
+    std::string Step(const std::string& text, bool breaks) const;
+    TextBlock* AddTextBlock(QWidget* container, const QString& text, const QFont& font, QColor colour,
+                            Qt::Alignment alignment, int left, int top, int width);
+    void AddControl(QWidget* widget, const std::string& hint);
+    void CommandText(const Fields& fields, bool url);
+    void CommandHead(const Fields& fields);
+    void CommandTextCodes(const Fields& fields);
+    void CommandTextVar(const Fields& fields);
+    void CommandHint(const Fields& fields);
+    void CommandBevel(const Fields& fields);
+    void CommandLayout(const Fields& fields, int& target, bool scaled);
+    void CommandGroupBegin(const Fields& fields);
+    void CommandGroupEnd();
+    void CommandInfoBegin(const Fields& fields);
+    void CommandInfoEnd(const Fields& fields);
+    void CommandHtml(const Fields& fields);
+    void CommandPrintAll(const Fields& fields);
+    void CommandCmd(const Fields& fields);
+    void CloseOpenBlock();
+    void PaintDisabledGroups();
+    void FitContent();
+    void OpenLink(const QString& target);
+    void SetPageColour(QColor colour);
+    void ShowHint(int index);
+    void PrintAllClicked(int action);
+    void EditLockedClicked();
+
+    // Fields (FrameDef_fields.cpp)
+    struct FieldTexts {
+        int Left = 0;
+        bool Enabled = true;
+        TextBlock* Label = nullptr;
+    };
+    FieldTexts PlaceFieldTexts(const Fields& fields, bool textHints, bool leftAllowed);
+    int FieldWidth(const Fields& fields, int standard) const;
+    void FieldFloat(const Fields& fields, bool withCalculator);
+    void FieldEdit(const Fields& fields, bool chooser);
+    void FieldDate(const Fields& fields);
+    void FieldCombo(const Fields& fields);
+    void FieldChoice(const Fields& fields);
+    void FieldYesNo(const Fields& fields);
+    void FillListFromFile(PageCombo* list, const std::string& file, int column, const std::string* filter);
+    void ApplyDefaultRadios();
+    void RunSwitch(QAbstractButton* button);
+    void RunCascade(PageCombo* source);
+    void ClearDependentLists(PageCombo* list, std::vector<QWidget*>& visited);
+    void RecolourGroup(QGroupBox* group, bool enabled);
+    void SyncCompanions();
+    void OpenCalculator(const std::string& variable);
+    void OpenChooser(int index, const std::string& hint);
+    // The value of a control for a condition (texts as they are, blank edits 0); nothing when
+    // no input control is bound to name.
+    std::optional<Value> ConditionValue(std::string_view name) const;
+    QWidget* FindInput(std::string_view name) const;
+
+    // Tests (FrameDef_tests.cpp)
+    static constexpr int kExitNip = 1;
+    static constexpr int kExitPesel = 2;
+    static constexpr int kExitDate = 3;
+    bool TestCondition(const std::string& text);
+    void QueueExitCheck(QWidget* edit, int kind);
+
+    TParser& engine_;
+    TEstimate& worksheets_;
+    QPointer<QObject> mainWindow_;
+    QWidget* content_ = nullptr;
+
+    // Page state, reset by every build.
+    int CX = 10;
+    int CXR = 10;
+    int CY = 10;
+    int ConstSpacing = 0;
+    int OuterY = 0;
+    bool InGroup = false;
+    QGroupBox* CurrentGroup = nullptr;
+    bool InInfo = false;
+    QWidget* CurrentInfoPanel = nullptr;
+    std::string ScriptName;
+    std::vector<QPointer<QWidget>> ChooserEdits;
+    std::vector<std::string> DependencyLists;
+    std::vector<std::string> HintTexts;
+    QColor background_ = Qt::white;
+
+    std::vector<QPointer<QWidget>> controls_;
+    // Buttons that follow their field's enabled state ("+", chooser, clear).
+    std::vector<std::pair<QPointer<QWidget>, QPointer<QWidget>>> companions_;
+    std::vector<QPointer<QAbstractButton>> defaultRadios_;
+    int lineNumber_ = 0;
+    bool numberReported_ = false;
+    bool locked_ = false;
 };
 
 } // namespace taxilo

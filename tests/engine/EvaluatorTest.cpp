@@ -180,6 +180,24 @@ TEST_F(Eval, ConditionUnspacedPageCondition)
     EXPECT_EQ(C("A=1"), 1);
 }
 
+TEST_F(Eval, ConditionOverlayAnswersBeforeTheStore)
+{
+    p.SetVar("A", Value::MakeInteger(1));
+    p.SetVar("B", Value::MakeInteger(2));
+    const NameOverlay overlay = [](std::string_view name) -> std::optional<Value> {
+        if (name == "A")
+            return Value::MakeInteger(5);
+        if (name == "T")
+            return Value::MakeText("x y");
+        return std::nullopt;
+    };
+    EXPECT_EQ(p.EvalCondition("A = 5", overlay), 1);
+    EXPECT_EQ(p.EvalCondition("B = 2", overlay), 1);       // names it does not know: the store
+    EXPECT_EQ(p.EvalCondition("A + B = 7", overlay), 1);   // in arithmetic too
+    EXPECT_EQ(p.EvalCondition("T = \"x^^y\"", overlay), 1);
+    EXPECT_EQ(C("A = 5"), 2);                              // the store itself is untouched
+}
+
 TEST_F(Eval, ConditionNoSuchSigns)
 {
     EXPECT_EQ(C("A <= 5"), 2);

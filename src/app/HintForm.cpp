@@ -1,0 +1,68 @@
+#include "app/HintForm.h"
+
+#include "app/RtfReader.h"
+#include "foundation/TextFile.h"
+#include "pages/PageText.h"
+#include "platform/QtText.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <exception>
+
+namespace taxilo {
+
+TForm3::TForm3(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Więcej informacji"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    RichEdit1 = new QTextBrowser(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setOpenLinks(false);
+    RichEdit1->document()->setDocumentMargin(10);
+    Button1 = new QPushButton(QStringLiteral("Zamknij"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setMinimumWidth(85);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(RichEdit1, 1);
+    layout->addLayout(buttons);
+    resize(520, 360);
+}
+
+void TForm3::ShowText(const std::string& text)
+{
+    const FontCodes codes = ParseFontCodes(ReplaceStepAndBreaks(text, "$krok", true));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(static_cast<int>(std::lround(codes.Points * logicalDpiY() / 72.0)));
+    font.setBold(codes.Bold);
+    font.setItalic(codes.Italic);
+    font.setUnderline(codes.Underline);
+    font.setStrikeOut(codes.StrikeOut);
+    RichEdit1->document()->setDefaultFont(font);
+    RichEdit1->setPlainText(ToQString(codes.Text));
+}
+
+void TForm3::ShowRtfFile(const std::string& path)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    RichEdit1->document()->setDefaultFont(font);
+    try {
+        ReadRtf(ReadFileBytes(path), *RichEdit1->document());
+    } catch (const std::exception&) {
+        RichEdit1->clear(); // a missing file opens the window empty
+    }
+}
+
+} // namespace taxilo

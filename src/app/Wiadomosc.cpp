@@ -1,0 +1,80 @@
+#include "app/Wiadomosc.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace taxilo {
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignTop);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label1->setMinimumWidth(320);
+    Label1->setMaximumWidth(520);
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("Nie"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    for (QPushButton* b : {Button1, Button2})
+        b->setMinimumWidth(85);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addWidget(Image1);
+    body->addWidget(Label1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 18, 20, 14);
+    layout->setSpacing(18);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        answer_ = buttons_ == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
+        accept();
+    });
+    connect(Button2, &QPushButton::clicked, this, [this] {
+        answer_ = kAnswerNo;
+        accept();
+    });
+}
+
+void TForm2::Setup(const QString& caption, const QString& text, MessageButtons buttons)
+{
+    buttons_ = buttons;
+    answer_ = buttons == MessageButtons::YesNo ? kAnswerClosed : kAnswerOk;
+    setWindowTitle(caption);
+    Label1->setText(text);
+    const bool question = buttons == MessageButtons::YesNo;
+    Button1->setText(question ? QStringLiteral("Tak") : QStringLiteral("OK"));
+    Button2->setVisible(question);
+    Button1->setDefault(true);
+    QStyle::StandardPixmap icon = QStyle::SP_MessageBoxInformation;
+    if (caption == QStringLiteral("BŁĄD") || caption == QStringLiteral("Błąd"))
+        icon = QStyle::SP_MessageBoxCritical;
+    else if (question)
+        icon = QStyle::SP_MessageBoxQuestion;
+    else if (caption == QStringLiteral("Uwaga"))
+        icon = QStyle::SP_MessageBoxWarning;
+    Image1->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+}
+
+} // namespace taxilo

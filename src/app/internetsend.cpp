@@ -1,15 +1,10 @@
 #include "app/internetsend.h"
 
 #include "app/Dialogs.h"
+#include "app/RtfReader.h"
 #include "foundation/TextFile.h"
-#include "platform/QtText.h"
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
-
-#if __has_include("app/RtfReader.h")
-#include "app/RtfReader.h"
-#define TAXILO_HAS_RTF_READER 1
-#endif
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,15 +12,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-
-#include <algorithm>
-#include <cctype>
-#include <string>
-#include <vector>
 
 namespace taxilo {
 namespace {
@@ -105,11 +93,7 @@ void TForm19::LoadInstructions(const std::string& path)
     } catch (const std::exception&) {
         return;
     }
-#ifdef TAXILO_HAS_RTF_READER
     ReadRtf(bytes, *sRichEdit1->document());
-#else
-    ReadRtfFallback(bytes, *sRichEdit1->document());
-#endif
 }
 
 void TForm19::paintEvent(QPaintEvent*)
@@ -153,112 +137,6 @@ void ShowInternetSendInstructions(QWidget* parent)
 {
     TForm19 form(parent);
     CurrentDialogs().Exec(form);
-}
-
-// FALLBACK until the rich-text reader is merged: paragraphs, bold, font sizes and Windows-1250
-// letters are kept; fonts, colours and indents are not. Destinations that hold no text are skipped.
-void ReadRtfFallback(std::string_view bytes, QTextDocument& document)
-{
-    struct GroupState {
-        bool skipping = false;
-        bool bold = false;
-        int halfPoints = 20;
-    };
-    document.clear();
-    QTextCursor cursor(&document);
-    QTextBlockFormat paragraph;
-    paragraph.setBottomMargin(6);
-    cursor.setBlockFormat(paragraph);
-    std::vector<GroupState> groups{GroupState{}};
-    std::string run; // Windows-1250 text of the current formatting
-    auto flush = [&] {
-        if (run.empty())
-            return;
-        QTextCharFormat format;
-        format.setFontWeight(groups.back().bold ? QFont::Bold : QFont::Normal);
-        format.setFontPointSize(groups.back().halfPoints / 2.0);
-        cursor.insertText(ToQString(run), format);
-        run.clear();
-    };
-    auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const char c = bytes[i];
-        if (c == '{' || c == '}') {
-            flush();
-            if (c == '{')
-                groups.push_back(groups.back());
-            else if (groups.size() > 1)
-                groups.pop_back();
-            ++i;
-            continue;
-        }
-        if (c == '\r' || c == '\n') {
-            ++i;
-            continue;
-        }
-        if (c != '\\') {
-            if (!groups.back().skipping)
-                run += c;
-            ++i;
-            continue;
-        }
-        if (i + 1 >= bytes.size())
-            break;
-        const char next = bytes[i + 1];
-        if (next == '\'' && i + 3 < bytes.size() && hex(bytes[i + 2]) && hex(bytes[i + 3])) {
-            if (!groups.back().skipping)
-                run += static_cast<char>(std::stoi(std::string(bytes.substr(i + 2, 2)), nullptr, 16));
-            i += 4;
-            continue;
-        }
-        if (!std::isalpha(static_cast<unsigned char>(next))) {
-            if (next == '*')
-                groups.back().skipping = true;
-            else if (!groups.back().skipping && (next == '\\' || next == '{' || next == '}'))
-                run += next;
-            i += 2;
-            continue;
-        }
-        size_t end = i + 1;
-        while (end < bytes.size() && std::isalpha(static_cast<unsigned char>(bytes[end])))
-            ++end;
-        const std::string word(bytes.substr(i + 1, end - i - 1));
-        const size_t numberStart = end;
-        if (end < bytes.size() && (bytes[end] == '-' || std::isdigit(static_cast<unsigned char>(bytes[end])))) {
-            ++end;
-            while (end < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[end])))
-                ++end;
-        }
-        const std::string number(bytes.substr(numberStart, end - numberStart));
-        if (end < bytes.size() && bytes[end] == ' ')
-            ++end;
-        i = end;
-        GroupState& state = groups.back();
-        if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" || word == "pict") {
-            state.skipping = true;
-        } else if (state.skipping) {
-            continue;
-        } else if (word == "par") {
-            flush();
-            cursor.insertBlock(paragraph);
-        } else if (word == "line") {
-            run += '\n';
-        } else if (word == "tab") {
-            run += ' ';
-        } else if (word == "b") {
-            flush();
-            state.bold = number != "0";
-        } else if (word == "fs" && !number.empty()) {
-            flush();
-            state.halfPoints = std::max(12, std::stoi(number));
-        }
-    }
-    flush();
-    // The closing paragraph mark leaves an empty block behind.
-    if (cursor.block().text().isEmpty() && document.blockCount() > 1) {
-        cursor.deletePreviousChar();
-    }
 }
 
 } // namespace taxilo

@@ -5,11 +5,9 @@
 #include <QPoint>
 
 #include <string>
-#include <string_view>
 
 class QLabel;
 class QPushButton;
-class QTextDocument;
 class QTextEdit;
 
 namespace taxilo {
@@ -46,8 +44,5 @@ private:
 
 // The instructions window, shown modally through the Dialogs.
 void ShowInternetSendInstructions(QWidget* parent);
-
-// Until the rich-text reader is available: an RTF file with paragraphs, bold and sizes only.
-void ReadRtfFallback(std::string_view bytes, QTextDocument& document);
 
 } // namespace taxilo

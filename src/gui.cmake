@@ -1,6 +1,8 @@
 # The Qt layers: platform, registers and app windows, in one static library that the program,
 # the widget tests and the benchmarks link.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Gui PrintSupport Network)
+# The e-Deklaracje hand-off writes the ministry application's database through the C API.
+find_package(SQLite3 REQUIRED)
 set(CMAKE_AUTOMOC ON)
 
 file(GLOB TAXILO_GUI_SOURCES CONFIGURE_DEPENDS
@@ -17,7 +19,7 @@ file(GLOB TAXILO_GUI_SOURCES CONFIGURE_DEPENDS
 list(FILTER TAXILO_GUI_SOURCES EXCLUDE REGEX "/app/main\\.cpp$")
 add_library(taxilo_gui STATIC ${TAXILO_GUI_SOURCES})
 target_include_directories(taxilo_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(taxilo_gui PUBLIC taxilo_core taxilo_print_core Qt6::Widgets Qt6::Gui Qt6::PrintSupport Qt6::Network)
+target_link_libraries(taxilo_gui PUBLIC taxilo_core taxilo_print_core Qt6::Widgets Qt6::Gui Qt6::PrintSupport Qt6::Network SQLite::SQLite3)
 
 # Pictures under the names the program asks for (":/OPP_BG.png", ...). qt_add_resources on a
 # static library links the resource objects into every user, so no Q_INIT_RESOURCE is needed.

@@ -51,6 +51,11 @@ QString RealDialogs::SaveFileName(const QString& caption, const QString& folder,
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
+QString RealDialogs::ChooseFolder(const QString& caption, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder);
+}
+
 int RealDialogs::Exec(QDialog& dialog)
 {
     return dialog.exec();

@@ -48,6 +48,8 @@ public:
                                                           const std::string& startText) = 0;
     // The summing calculator on one worksheet: the edited worksheet and its total, or nothing.
     virtual std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) = 0;
+    // A folder chosen by the user, starting at folder; empty when the user cancelled.
+    virtual QString ChooseFolder(const QString& caption, const QString& folder) = 0;
     // The hint window: text is either a help text with font codes and backslash-n breaks, or the path
     // of a rich-text file (it contains ".rtf"; a missing file shows an empty window).
     virtual void ShowHint(const QString& title, const QString& text) = 0;
@@ -72,6 +74,7 @@ public:
     std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
                                                   const std::string& startText) override;
     std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
+    QString ChooseFolder(const QString& caption, const QString& folder) override;
     void ShowHint(const QString& title, const QString& text) override;
 
 private:

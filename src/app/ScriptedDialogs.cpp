@@ -47,6 +47,12 @@ QString ScriptedDialogs::SaveFileName(const QString& caption, const QString& fol
     return PopOr(FileAnswers, QString());
 }
 
+QString ScriptedDialogs::ChooseFolder(const QString& caption, const QString& folder)
+{
+    Log.push_back({"folder", caption, folder});
+    return PopOr(FileAnswers, QString());
+}
+
 int ScriptedDialogs::Exec(QDialog& dialog)
 {
     Log.push_back({"exec", dialog.windowTitle(), dialog.objectName()});

@@ -13,7 +13,7 @@ namespace taxilo {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        QString Kind; // "message", "open", "save", "exec", "choose", "worksheet", "hint"
+        QString Kind; // "message", "open", "save", "folder", "exec", "choose", "worksheet", "hint"
         QString Caption;
         QString Text;
     };
@@ -39,6 +39,8 @@ public:
     std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
                                                   const std::string& startText) override;
     std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
+    // Answered from FileAnswers like the file dialogs; logged as "folder".
+    QString ChooseFolder(const QString& caption, const QString& folder) override;
     void ShowHint(const QString& title, const QString& text) override;
 };
 

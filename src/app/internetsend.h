@@ -1,0 +1,48 @@
+#pragma once
+// TForm19: what to do after the hand-off, and the button that starts e-Deklaracje Desktop.
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace taxilo {
+
+class TForm19 : public QDialog {
+    Q_OBJECT
+public:
+    // programDir is the folder holding Dane/ (ending in "/"; empty: the running program's).
+    explicit TForm19(QWidget* parent = nullptr, std::string programDir = {});
+
+    QLabel* sLabel1;          // heading
+    QTextEdit* sRichEdit1;    // the instructions
+    QPushButton* sBitBtn1;    // starts e-Deklaracje
+    QPushButton* sSpeedButton1; // closes the window
+
+    // The program the large button starts.
+    static QString ApplicationPath();
+
+public slots:
+    void sBitBtn1Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void LoadInstructions(const std::string& path);
+
+    QPixmap background_;
+    QPoint dragOffset_;
+};
+
+// The instructions window, shown modally through the Dialogs.
+void ShowInternetSendInstructions(QWidget* parent);
+
+} // namespace taxilo

@@ -206,6 +206,48 @@ TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
     EXPECT_EQ(r.vars.at("PIT37_118"), "0");
 }
 
+// One child and a married parent filing individually: the 112 000 zł limit counts both
+// spouses' incomes. 58 665 + 50 000 = 108 665 keeps the relief; 58 665 + 60 000 = 118 665 loses it.
+TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
+{
+    const Answers parent = With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
+                                         {"PIT37_41", "9000"}, {"DZ1_MIES", "12"}, {"ZONATY", "1"}});
+    const auto within = Replay(With(parent, {{"DOCH_MALZ_INNY", "50000"}}));
+    ExpectRan(within);
+    EXPECT_EQ(within.vars.at("ULGA_DZIECI"), "1112,04");
+    // 58 665 x 18% - 556,02 = 10 003,68; less 1 112,04 = 8 891,64 -> 8 892
+    EXPECT_EQ(within.vars.at("PIT37_126"), "8892");
+    const auto above = Replay(With(parent, {{"DOCH_MALZ_INNY", "60000"}}));
+    ExpectRan(above);
+    EXPECT_EQ(above.vars.at("ULGA_DZIECI"), "0");
+    EXPECT_EQ(above.vars.at("PIT37_126"), "10004");
+}
+
+// Four children and a small income: the refund is capped by the contributions. Income 10 665
+// - 1 645,20 = 9 019,80; base 4 510; tax 2 x (4 510 x 18% - 556,02) = 511,56, all taken by the
+// health contribution (802,50, capped at 511,56); relief 2 x 1 112,04 + 2 000,04 + 2 700,00 =
+// 6 924,12 unused; refund limited to 1 645,20 + 802,50 = 2 447,70; with advances 300: 2 747,70.
+TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
+{
+    const auto r = Replay(With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "12000"},
+                                        {"PIT37_38", "1335"}, {"PIT37_41", "300"}, {"SKL_SPOL_P", "1645,2"},
+                                        {"SKL_ZDR_P", "802,5"}, {"DZ1_MIES", "12"}, {"DZ2_MIES", "12"},
+                                        {"DZ3_MIES", "12"}, {"DZ4_MIES", "12"}}));
+    ExpectRan(r);
+    EXPECT_EQ(r.vars.at("PIT37_112"), "4510");
+    EXPECT_EQ(r.vars.at("PIT37_113"), "511,56");
+    EXPECT_EQ(r.vars.at("PIT37_116"), "511,56");
+    EXPECT_EQ(r.vars.at("ULGA_DZIECI"), "6924,12");
+    EXPECT_EQ(r.vars.at("PIT37_118"), "0");
+    EXPECT_EQ(r.vars.at("PIT37_126"), "0");
+    EXPECT_EQ(r.vars.at("PIT37_130"), "2447,7");
+    EXPECT_EQ(r.vars.at("PIT37_132"), "6924,12");
+    EXPECT_EQ(r.vars.at("PIT37_134"), "2447,7");
+    EXPECT_EQ(r.vars.at("PIT37_135"), "2747,7");
+    EXPECT_EQ(r.vars.at("O40_VAL"), "4");
+    EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>2700</zo3x:P_E7>"));
+}
+
 // Pensioner with a commission contract: 24 000 + (10 000 - 2 000) = 32 000; tax 5 760 - 556,02
 // = 5 203,98; health 1 860 + 775 = 2 635 -> 2 568,98 -> 2 569; advances 1 700 + 665 = 2 365;
 // due 204; 1% = 25,69 -> 25,60.

@@ -1,0 +1,139 @@
+// The replay of a whole wizard without a display: root preparation, root IF blocks, SCRIPT
+// lines, and the assignments of page scripts and their test blocks.
+#include "engine/Replay.h"
+#include "foundation/Errors.h"
+#include "support/TestSupport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace taxilo;
+using namespace taxilo::test;
+
+namespace {
+
+// A loose script set in a temporary program folder.
+struct ScriptSet {
+    TempDir dir;
+    TParser parser;
+
+    ScriptSet() { std::filesystem::create_directories(dir.Path() + "Dane"); parser.BaseDir = dir.Path(); }
+    void Write(const std::string& name, const std::string& text) { WriteBytes(dir.Path() + "Dane/" + name, text); }
+    std::string Var(const std::string& name) const { return parser.GetVar(name).ToText(); }
+    ReplayResult Replay()
+    {
+        parser.LoadScripts();
+        return ReplayRoot(parser, PrepareRootScript(parser));
+    }
+};
+
+TEST(ReplayRootPreparation, IncludeExpansionSkipsTheFirstIncludedLineAndHotpointsGetLineIds)
+{
+    ScriptSet set;
+    set.Write("root.pit", "ROOT|x\r\nINCLUDE|part\r\nHOTPOINT|keep|1=1|A|B\r\n INCLUDE|part\r\n");
+    set.Write("part.pit", "INCLUDE|inner\r\nHOTPOINT|mine||C|D\r\nINCLUDE|inner\r\n");
+    set.Write("inner.pit", "SCRIPT|calc\r\n");
+    set.parser.LoadScripts();
+    const auto lines = PrepareRootScript(set.parser);
+    const std::vector<std::string> expected = {
+        "ROOT|x", "INCLUDE|inner", "HOTPOINT|ROOT2||C|D", "SCRIPT|calc", "HOTPOINT|ROOT4|1=1|A|B", " INCLUDE|part"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(ReplayRoot, ScriptsRunInOrderAndFalseIfBlocksAreSkippedToTheirEndif)
+{
+    ScriptSet set;
+    set.Write("root.pit",
+              "SCRIPT|one\r\nIF|A = 2\r\nSCRIPT|two\r\nFORM|never\r\nENDIF\r\nIF|A = 1\r\nSCRIPT|three\r\nENDIF\r\n"
+              "FORM|page\r\n");
+    set.Write("one.pit", "SET A = 1\r\n");
+    set.Write("two.pit", "SET B = 2\r\n");
+    set.Write("three.pit", "SET C = A + 2\r\n");
+    set.Write("page.pit", "HEAD|Strona\r\nSET|D|C * 10\r\n");
+    set.Write("never.pit", "SET|NEVER|1\r\n");
+    const auto result = set.Replay();
+    EXPECT_EQ(result.scriptsRun, 2);
+    EXPECT_EQ(result.pages, std::vector<std::string>{"page"});
+    EXPECT_LT(set.parser.FindVar("B", false), 0);
+    EXPECT_LT(set.parser.FindVar("NEVER", false), 0);
+    EXPECT_EQ(set.Var("C"), "3");
+    EXPECT_EQ(set.Var("D"), "30");
+}
+
+TEST(ReplayPage, PageLevelIfElseAndTheThreeAssignmentKinds)
+{
+    ScriptSet set;
+    set.parser.SetVar("K", Value::MakeInteger(1));
+    ReplayPageLines(set.parser, {
+        "if|K = 1",        // command words of the page are not case-sensitive
+        "set|X|2 + 3 * 4", // no precedence
+        "ELSE",
+        "SET|Y|1",
+        "ENDIF",
+        "SETROUND|R|0.125", // half up on three decimals
+        "SETV|T|A + B",     // literal text, not evaluated
+        "SET|E",            // absent expression stores the empty text
+        "IF|K = 2",
+        "IF|K = 1", // an inner IF overwrites the flag while active only
+        "SET|Z|1",
+        "ENDIF",
+    });
+    EXPECT_EQ(set.Var("X"), "20");
+    EXPECT_LT(set.parser.FindVar("Y", false), 0);
+    EXPECT_EQ(set.Var("R"), "0,13");
+    EXPECT_EQ(set.Var("T"), "A + B");
+    EXPECT_EQ(Value::KindName(set.parser.GetVar("E").kind()), std::string("text"));
+    EXPECT_LT(set.parser.FindVar("Z", false), 0); // the inner IF was inside an inactive block
+}
+
+TEST(ReplayPage, NoIfParseBuildsBothBranchesAndPageStopsAtTheFirstTestBlock)
+{
+    ScriptSet set;
+    set.parser.SetVar("NO_IF_PARSE", Value::MakeInteger(1));
+    ReplayPageLines(set.parser, {"IF|1 = 2", "SET|A|1", "ELSE", "SET|B|2", "ENDIF", "TEST_BEGIN", "TEST_END",
+                                 "SET|AFTER|1"});
+    EXPECT_EQ(set.Var("A"), "1");
+    EXPECT_EQ(set.Var("B"), "2");
+    EXPECT_LT(set.parser.FindVar("AFTER", false), 0);
+}
+
+TEST(ReplayPage, TestBlocksRunTheirAssignmentsWithExactCommandWordsAndNoMessages)
+{
+    ScriptSet set;
+    set.parser.SetVar("Q", Value::MakeInteger(5));
+    ReplayPageLines(set.parser, {
+        "HEAD|x",
+        "TEST_BEGIN",
+        "TEST|Q = 4|Bledna wartosc", // a failing test does not stop the replay
+        "SET|DOUBLE|Q * 2",
+        "IF|Q > 10",
+        "SET|BIG|1",
+        "ELSE",
+        "SETROUND|THIRD|Q / 3",
+        "ENDIF",
+        "set|LOWER|1", // tests compare their command words as written
+        "TEST_END",
+        "SET|OUTSIDE|1", // between blocks: not a test line, and after the page's end
+        "TEST_BEGIN",
+        "SET|SECOND|Q + 1",
+        "TEST_END",
+    });
+    EXPECT_EQ(set.Var("DOUBLE"), "10");
+    EXPECT_LT(set.parser.FindVar("BIG", false), 0);
+    EXPECT_EQ(set.Var("THIRD"), "1,67");
+    EXPECT_LT(set.parser.FindVar("LOWER", false), 0);
+    EXPECT_LT(set.parser.FindVar("OUTSIDE", false), 0);
+    EXPECT_EQ(set.Var("SECOND"), "6");
+}
+
+TEST(ReplayRoot, MissingPageIsEmptyButAFailingScriptStopsTheReplay)
+{
+    ScriptSet set;
+    set.Write("root.pit", "FORM|missing\r\nSCRIPT|bad\r\nSCRIPT|after\r\n");
+    set.Write("bad.pit", "SET X = 1 / 0\r\n");
+    set.Write("after.pit", "SET Y = 1\r\n");
+    EXPECT_THROW(set.Replay(), DivisionByZeroError);
+    EXPECT_LT(set.parser.FindVar("Y", false), 0);
+}
+
+} // namespace

@@ -40,7 +40,7 @@ public:
     void SetSelection(int index);
     // Height of an entry in logical pixels, at the list's current width.
     int MeasureHeight(const THotpoint& entry) const;
-    // Part 0 (heading text) and part 1 (step text) of a caption; missing parts are empty.
+    // Piece 0 (heading text) and piece 1 (step text) of a caption; missing parts are empty.
     static QString CaptionPart(const std::string& caption, int part);
     // Heading font size: ROOTHINTSIZE as a whole number, fallback when empty or not a number.
     int HeadingSize(int fallback) const;

@@ -264,6 +264,9 @@ void TForm1::BuildLayout()
     sPageControl1 = new QTabWidget(client);
     sPageControl1->setObjectName(QStringLiteral("sPageControl1"));
     sPageControl1->setDocumentMode(false);
+    // A preview fills the window; the panels under its tab row must not show through.
+    sPageControl1->setAutoFillBackground(true);
+    sPageControl1->setPalette(clientPalette);
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet1->installEventFilter(this);

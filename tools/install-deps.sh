@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth imagemagick poppler-utils
   fonts-liberation fonts-crosextra-carlito
+  qt6-translations-l10n
 )
 
 missing=()

@@ -180,14 +180,17 @@ void TForm1::BuildMenu()
                                       [this] { PostPageAction(this, kActionPrintAll); });
     Drukujzeznanie1->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     Drukujzeznanie1->setEnabled(false);
+    // The result page's button reaches it; in the menu it only keeps its enabled state.
     ZapiszjakoPDF1 = plik->addAction(QStringLiteral("Zapisz jako PDF"), this,
                                      [this] { PostPageAction(this, kActionPdf); });
     ZapiszjakoPDF1->setVisible(false);
     ZapiszjakoPDF1->setEnabled(false);
+    // Reached through the result page's button; the entry itself stays out of sight.
     Wyslijinternetem1 = plik->addAction(QStringLiteral("Wyślij internetem"), this,
                                         [this] { PostPageAction(this, kActionSend); });
     Wyslijinternetem1->setVisible(false);
-    Wyslijinternetem1->setEnabled(false);
+    ZapiszXml1 = plik->addAction(QStringLiteral("Zapisz e-deklarację (XML)..."), this,
+                                 [this] { Command([this] { SaveDeclarationXml(); }); });
     plik->addSeparator();
     Zamknij1 = plik->addAction(QStringLiteral("Zamknij"), this, [this] { close(); });
 
@@ -261,10 +264,14 @@ void TForm1::BuildLayout()
     sPageControl1 = new QTabWidget(client);
     sPageControl1->setObjectName(QStringLiteral("sPageControl1"));
     sPageControl1->setDocumentMode(false);
+    // A preview fills the window; the panels under its tab row must not show through.
+    sPageControl1->setAutoFillBackground(true);
+    sPageControl1->setPalette(clientPalette);
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet1->installEventFilter(this);
     sPageControl1->addTab(TabSheet1, QStringLiteral("Rozliczenie"));
+    currentTab_ = TabSheet1;
     sPageControl1->installEventFilter(this);
     connect(sPageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageControlChanged(index); });
 
@@ -276,8 +283,7 @@ void TForm1::BuildLayout()
     sBitBtn1->setEnabled(false);
     connect(sBitBtn1, &QPushButton::clicked, this, [this] { Command([this] { sBitBtn1Click(); }); });
     connect(sBitBtn2, &QPushButton::clicked, this, [this] { Command([this] { sBitBtn2Click(); }); });
-    // The preview itself belongs to the print unit; the button asks for the first preview tab.
-    connect(EzRgnBtn1, &QPushButton::clicked, this, [this] { PostPageAction(this, kActionRefreshPreview); });
+    connect(EzRgnBtn1, &QPushButton::clicked, this, [this] { Command([this] { EzRgnBtn1Click(); }); });
 
     GaugePanel = new QWidget(client);
     GaugePanel->setObjectName(QStringLiteral("GaugePanel"));
@@ -408,6 +414,15 @@ void TForm1::PageControlChanged(int index)
         pageControlSize_ = sPageControl1->size();
         resizeAttached_ = true;
         sListBox1->viewport()->update();
+    }
+    // Removing a tab before the current one renumbers the tabs without showing another one;
+    // only a preview tab that has just come to the front is brought up to date.
+    QWidget* current = sPageControl1->currentWidget();
+    const bool changed = current != currentTab_;
+    currentTab_ = current;
+    if (changed && index > 0) {
+        ShownPrintTab = current;
+        PostPageAction(this, kActionRefreshPreview);
     }
 }
 
@@ -620,6 +635,9 @@ void TForm1::UpdateFileActions()
     Nowy1->setEnabled(running);
     Otworz1->setEnabled(running);
     Drukujzeznanie1->setEnabled(running && HasPreviewTabs());
+    ZapiszjakoPDF1->setEnabled(running && HasPreviewTabs());
+    Wyslijinternetem1->setEnabled(running);
+    ZapiszXml1->setEnabled(running);
 }
 
 bool TForm1::event(QEvent* event)

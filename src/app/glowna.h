@@ -9,12 +9,14 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -28,6 +30,7 @@ namespace taxilo {
 
 class TFrame1;
 class TForm4;
+class TPrintFrame;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -59,6 +62,8 @@ public:
     bool CompletionMark = false;
     // Start-up could not prepare the root script: the window stays without a page.
     bool StartupFailed = false;
+    // The preview tab shown last; it becomes none when that tab goes.
+    QPointer<QWidget> ShownPrintTab;
     // Argument of the code-1 actions that replay an opened file.
     static constexpr int kReplayArgument = -1;
 
@@ -90,6 +95,7 @@ public:
     QAction* Drukujzeznanie1 = nullptr;
     QAction* ZapiszjakoPDF1 = nullptr;
     QAction* Wyslijinternetem1 = nullptr;
+    QAction* ZapiszXml1 = nullptr; // "Zapisz e-deklarację (XML)..."
     QAction* Zamknij1 = nullptr;
     QAction* Umowalicencyjna1 = nullptr;
     QAction* Opinia1 = nullptr;
@@ -150,15 +156,27 @@ public:
     // The folder the file dialogs open in.
     static QString DialogFolder();
 
-    // --- Print, PDF and hand-off (glowna_print.cpp): the print and hand-off units fill these.
+    // --- Print, PDF and hand-off (glowna_print.cpp)
+    // PageAction 10: the preview tab just shown is brought up to date.
     void RefreshPreview();
     void PrintAll();
     void SaveAsPdf();
     void SendDeclaration();
+    // "Zapisz e-deklarację (XML)...".
+    void SaveDeclarationXml();
+    // The print-preview button: the tab captioned by the variable FORM.
+    void EzRgnBtn1Click();
+    // PRINT keeps (and creates) a preview tab, DELPRINT only removes one; both by condition.
     void ApplyPrintLine(const std::vector<std::string>& fields);
     void ApplyDelPrintLine(const std::vector<std::string>& fields);
     void RemovePreviewTabs();
     bool HasPreviewTabs() const;
+    // The preview tab with this identifier among tabs 1..n, or -1.
+    int FindPreviewTab(const std::string& id) const;
+    // The identifier of a preview tab (empty for tab 0).
+    static std::string PreviewTabId(const QWidget* tab);
+    // The preview frame a tab holds, if any.
+    static TPrintFrame* PreviewFrameOf(QWidget* tab);
 
     // The number of PageActions waiting for a modal window or the loading to end.
     size_t PendingActions() const { return pending_.size(); }
@@ -211,6 +229,17 @@ private:
     bool LastLine() const;
     bool ConditionHolds(const std::string& condition) const;
 
+    // glowna_print.cpp
+    void KeepPreviewTab(const std::vector<std::string>& fields, bool allowCreation);
+    void CreatePreviewTab(const std::vector<std::string>& fields);
+    void RemovePreviewTab(int index);
+    void UpdatePrintActions();
+    // What showing a preview does before it draws: store the page, walk the rest of the root
+    // script without moving the wizard, restore the selection.
+    void BringCalculationsUpToDate();
+    // Every preview frame with its tab caption, tab 1 first.
+    std::vector<std::pair<QString, TPrintFrame*>> PreviewFrames() const;
+
     // glowna_files.cpp
     void ActionAutosave();
     void WriteDeclaration(const QString& path);
@@ -237,6 +266,8 @@ private:
     // The FORM last shown, shown again when an advance reaches the end without one.
     std::string lastFormPath_;
     QString lastSaveDialogName_;
+    // The tab that was current last, so that only a change of tab posts PageAction 10.
+    QPointer<QWidget> currentTab_;
     // An engine replaced by New lives until the page built on it is gone.
     std::unique_ptr<TParser> retiredEngine_;
 };

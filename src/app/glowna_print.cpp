@@ -1,27 +1,298 @@
-// TForm1: the print-preview tabs, printing, PDF and the hand-off to e-Deklaracje. The print and
-// hand-off units fill these in; until then their menu entries stay disabled and the actions
-// that reach them do nothing.
-#include "app/glowna.h"
+// TForm1: the print-preview tabs, printing all previews, PDF, and the hand-off to e-Deklaracje
+// with its XML export.
+#include "app/Dialogs.h"
+#include "app/EDeklaracje.h"
+#include "app/RootScript.h"
+#include "app/glowna_command.h"
+#include "app/internetsend.h"
+#include "foundation/Biblioteka.h"
+#include "pages/FrameDef.h"
+#include "platform/SpecialFolders.h"
+#include "print/FramePrint.h"
+#include "print/PrintManager.h"
+
+#include <QAction>
+#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace taxilo {
 
-void TForm1::RefreshPreview() {}
+namespace {
+// The tab identifier of a PRINT line, kept on the tab's widget (exact Windows-1250 bytes).
+constexpr const char* kPreviewIdProperty = "taxiloPreviewId";
 
-void TForm1::PrintAll() {}
+// The PRINT line again, for the preview's own reading of its fields.
+std::string JoinFields(const std::vector<std::string>& fields)
+{
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += '|';
+        line += fields[i];
+    }
+    return line;
+}
 
-void TForm1::SaveAsPdf() {}
+// Where the PDF dialog opens: the documents folder, else the roaming application data.
+QString PdfDialogFolder()
+{
+    std::string folder = SpecialFolders::Documents();
+    if (folder.empty() || !QFileInfo(QString::fromStdString(folder)).isDir())
+        folder = SpecialFolders::RoamingAppData();
+    return QString::fromStdString(folder);
+}
+} // namespace
 
-void TForm1::SendDeclaration() {}
+// ---------------------------------------------------------------- keeping the tabs
 
-void TForm1::ApplyPrintLine(const std::vector<std::string>&) {}
+std::string TForm1::PreviewTabId(const QWidget* tab)
+{
+    return tab ? tab->property(kPreviewIdProperty).toByteArray().toStdString() : std::string();
+}
 
-void TForm1::ApplyDelPrintLine(const std::vector<std::string>&) {}
+TPrintFrame* TForm1::PreviewFrameOf(QWidget* tab)
+{
+    return tab ? tab->findChild<TPrintFrame*>() : nullptr;
+}
 
-void TForm1::RemovePreviewTabs() {}
+int TForm1::FindPreviewTab(const std::string& id) const
+{
+    // Tab 0 holds the step page and is never a preview.
+    for (int i = 1; i < sPageControl1->count(); ++i)
+        if (PreviewTabId(sPageControl1->widget(i)) == id)
+            return i;
+    return -1;
+}
 
 bool TForm1::HasPreviewTabs() const
 {
-    return false;
+    return sPageControl1 && sPageControl1->count() > 1;
+}
+
+void TForm1::ApplyPrintLine(const std::vector<std::string>& fields)
+{
+    KeepPreviewTab(fields, true);
+}
+
+void TForm1::ApplyDelPrintLine(const std::vector<std::string>& fields)
+{
+    KeepPreviewTab(fields, false);
+}
+
+void TForm1::KeepPreviewTab(const std::vector<std::string>& fields, bool allowCreation)
+{
+    const std::string& id = RootField(fields, 1);
+    const bool holds = ConditionHolds(RootField(fields, 2));
+    const int index = FindPreviewTab(id);
+    if (index > 0 && !holds)
+        RemovePreviewTab(index);
+    else if (index < 0 && holds && allowCreation)
+        CreatePreviewTab(fields);
+    UpdatePrintActions();
+}
+
+void TForm1::CreatePreviewTab(const std::vector<std::string>& fields)
+{
+    auto* tab = new QWidget;
+    tab->setObjectName(QStringLiteral("PrintTab"));
+    tab->setProperty(kPreviewIdProperty, QByteArray::fromStdString(RootField(fields, 1)));
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 3, 3);
+    auto* frame = new TPrintFrame(tab);
+    layout->addWidget(frame);
+    // Adding a tab leaves the current one in front; the preview is drawn when it is shown.
+    sPageControl1->addTab(tab, ToQString(RootField(fields, 4)));
+    try {
+        frame->SetupPreview(JoinFields(fields), *Engine);
+    } catch (const std::exception& error) {
+        // A preview that cannot be set up stays empty and says why; the wizard goes on.
+        frame->Image1->setText(QStringLiteral("Nie udało się przygotować podglądu wydruku.\n") + ToQString(error.what()));
+        frame->Image1->setAlignment(Qt::AlignCenter);
+        frame->Image1->adjustSize();
+    }
+}
+
+void TForm1::RemovePreviewTab(int index)
+{
+    QWidget* tab = sPageControl1->widget(index);
+    if (!tab || index <= 0)
+        return;
+    // Tab 0 comes to the front first, so that no other preview is shown on the way.
+    if (sPageControl1->currentIndex() == index)
+        sPageControl1->setCurrentIndex(0);
+    if (TPrintFrame* frame = PreviewFrameOf(tab))
+        frame->ClosePreview();
+    ShownPrintTab = nullptr;
+    sPageControl1->removeTab(index);
+    // A handler of the frame may still be on the stack.
+    tab->deleteLater();
+}
+
+void TForm1::RemovePreviewTabs()
+{
+    for (int i = sPageControl1->count() - 1; i >= 1; --i)
+        RemovePreviewTab(i);
+    UpdatePrintActions();
+}
+
+void TForm1::UpdatePrintActions()
+{
+    const bool any = !StartupFailed && HasPreviewTabs();
+    Drukujzeznanie1->setEnabled(any);
+    ZapiszjakoPDF1->setEnabled(any);
+}
+
+std::vector<std::pair<QString, TPrintFrame*>> TForm1::PreviewFrames() const
+{
+    std::vector<std::pair<QString, TPrintFrame*>> frames;
+    for (int i = 1; i < sPageControl1->count(); ++i)
+        if (TPrintFrame* frame = PreviewFrameOf(sPageControl1->widget(i)))
+            frames.emplace_back(sPageControl1->tabText(i), frame);
+    return frames;
+}
+
+// ---------------------------------------------------------------- showing a preview
+
+void TForm1::BringCalculationsUpToDate()
+{
+    if (!Engine)
+        return;
+    // The selection comes back also when a script of the walk fails.
+    struct Reselect {
+        TStepList* list;
+        int selection;
+        ~Reselect()
+        {
+            list->SetSelection(selection);
+            list->viewport()->update();
+        }
+    } reselect{sListBox1, sListBox1->currentRow()};
+    if (Page)
+        Page->StoreValues();
+    const int last = static_cast<int>(sListBox1->Entries.size()) - 1;
+    if (CurrentStep < last) {
+        // Every calculation of the rest of the root script, without moving the wizard.
+        int target = last;
+        WalkForward(target, false);
+    }
+}
+
+void TForm1::RefreshPreview()
+{
+    QWidget* tab = ShownPrintTab;
+    const int index = tab ? sPageControl1->indexOf(tab) : -1;
+    if (index <= 0 || sPageControl1->tabText(index).isEmpty())
+        return;
+    const std::string id = PreviewTabId(tab);
+    BringCalculationsUpToDate();
+    // The walk may have removed the tab (DELPRINT, a PRINT line turned false).
+    const int again = FindPreviewTab(id);
+    if (again < 0)
+        return;
+    if (TPrintFrame* frame = PreviewFrameOf(sPageControl1->widget(again)))
+        frame->RefreshPreview();
+    else
+        sPageControl1->setCurrentIndex(0);
+}
+
+void TForm1::EzRgnBtn1Click()
+{
+    if (!Engine)
+        return;
+    const QString caption = ToQString(Engine->GetVar("FORM").ToText());
+    if (caption.isEmpty())
+        return;
+    for (int i = 0; i < sPageControl1->count(); ++i) {
+        if (sPageControl1->tabText(i) == caption) {
+            sPageControl1->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- print all and PDF
+
+void TForm1::PrintAll()
+{
+    if (!Engine)
+        return;
+    // Paper shows what the preview shows.
+    BringCalculationsUpToDate();
+    std::vector<TPrintFrame*> frames;
+    for (const auto& preview : PreviewFrames())
+        frames.push_back(preview.second);
+    ArrowCursor arrow;
+    PrintAllPreviews(frames, *Engine);
+}
+
+void TForm1::SaveAsPdf()
+{
+    if (!Engine)
+        return;
+    BringCalculationsUpToDate();
+    const auto previews = PreviewFrames();
+    QStringList names;
+    for (const auto& [caption, frame] : previews)
+        if (frame->Manager())
+            names << PdfFileNameForCaption(caption);
+    if (names.isEmpty()) {
+        // Tells the user that there is no form to write.
+        ArrowCursor arrow;
+        SavePreviewsAsPdf(previews, QString(), *Engine);
+        return;
+    }
+    QString chosen;
+    {
+        ArrowCursor arrow;
+        chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako PDF"),
+                                               QDir(PdfDialogFolder()).filePath(QStringLiteral("wskaż katalog docelowy")),
+                                               QStringLiteral("Pliki PDF (*.pdf)"));
+    }
+    if (chosen.isEmpty())
+        return;
+    // Only the folder of the chosen name counts: every form gets a file of its own.
+    const QString folder = QFileInfo(QDir::fromNativeSeparators(chosen)).absolutePath();
+    const int written = SavePreviewsAsPdf(previews, folder, *Engine);
+    if (written == names.size()) {
+        std::reverse(names.begin(), names.end()); // in the order they were written
+        ArrowCursor arrow;
+        CurrentDialogs().Message(QStringLiteral("Informacja"),
+                                 QStringLiteral("Zapisano w folderze %1:\n%2")
+                                     .arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))),
+                                 MessageButtons::Ok);
+    }
+}
+
+// ---------------------------------------------------------------- e-Deklaracje
+
+void TForm1::SendDeclaration()
+{
+    if (!Engine)
+        return;
+    if (Page)
+        Page->StoreValues();
+    ArrowCursor arrow;
+    if (SendToEDeklaracje(*Engine, SpecialFolders::RoamingAppData(), CurrentDialogs()) != HandOffResult::Sent)
+        return;
+    ReportUsage(true);
+    TForm19 instructions(this, ProgramDir);
+    CurrentDialogs().Exec(instructions);
+}
+
+void TForm1::SaveDeclarationXml()
+{
+    if (!Engine)
+        return;
+    if (Page)
+        Page->StoreValues();
+    ArrowCursor arrow;
+    SaveDeclarationsAsXml(*Engine, SpecialFolders::Documents(), CurrentDialogs());
 }
 
 } // namespace taxilo

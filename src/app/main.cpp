@@ -2,11 +2,18 @@
 #include "app/glowna.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taxilo 2016"));
+    // Qt's own dialogs (print, page range, files) speak Polish like the rest of the program;
+    // without the translations they stay in English.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     taxilo::TForm1 window({}, arguments);

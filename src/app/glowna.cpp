@@ -3,7 +3,7 @@
 
 #include "app/Debug.h"
 #include "app/Dialogs.h"
-#include "app/RootScript.h"
+#include "engine/RootScript.h"
 #include "app/about.h"
 #include "app/glowna_command.h"
 #include "app/Pomoc.h"

@@ -2,10 +2,11 @@
 // with its XML export.
 #include "app/Dialogs.h"
 #include "app/EDeklaracje.h"
-#include "app/RootScript.h"
+#include "engine/RootScript.h"
 #include "app/glowna_command.h"
 #include "app/internetsend.h"
 #include "foundation/Biblioteka.h"
+#include "foundation/SplitLib.h"
 #include "pages/FrameDef.h"
 #include "platform/SpecialFolders.h"
 #include "print/FramePrint.h"
@@ -27,17 +28,6 @@ namespace {
 // The tab identifier of a PRINT line, kept on the tab's widget (exact Windows-1250 bytes).
 constexpr const char* kPreviewIdProperty = "taxiloPreviewId";
 
-// The PRINT line again, for the preview's own reading of its fields.
-std::string JoinFields(const std::vector<std::string>& fields)
-{
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += '|';
-        line += fields[i];
-    }
-    return line;
-}
 
 // Where the PDF dialog opens: the documents folder, else the roaming application data.
 QString PdfDialogFolder()
@@ -109,7 +99,7 @@ void TForm1::CreatePreviewTab(const std::vector<std::string>& fields)
     // Adding a tab leaves the current one in front; the preview is drawn when it is shown.
     sPageControl1->addTab(tab, ToQString(RootField(fields, 4)));
     try {
-        frame->SetupPreview(JoinFields(fields), *Engine);
+        frame->SetupPreview(JoinText(fields, "|"), *Engine);
     } catch (const std::exception& error) {
         // A preview that cannot be set up stays empty and says why; the wizard goes on.
         frame->Image1->setText(QStringLiteral("Nie udało się przygotować podglądu wydruku.\n") + ToQString(error.what()));

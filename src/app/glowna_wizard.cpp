@@ -1,5 +1,5 @@
 // TForm1: walking the root script, the step list, the page of the current step and the gauge.
-#include "app/RootScript.h"
+#include "engine/RootScript.h"
 #include "app/glowna_command.h"
 #include "foundation/Biblioteka.h"
 #include "pages/FrameDef.h"

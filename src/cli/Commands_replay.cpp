@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 
 #include "engine/Replay.h"
+#include "engine/RootScript.h"
 #include "foundation/Cp1250.h"
 
 #include <iostream>
@@ -32,7 +33,7 @@ int Replay(CliContext& context, const std::vector<std::string>& args)
         return Fail("the declaration file " + Cp1250::ToUtf8(args[0]) +
                     " has a header line this program does not expect");
     context.EnsureScripts();
-    ReplayRoot(context.parser, PrepareRootScript(context.parser));
+    ReplayRoot(context.parser, PrepareRootScript(context.parser, context.parser.BaseDir));
     if (what == "vars") {
         PrintStore(context.parser);
         return 0;

@@ -2,6 +2,7 @@
 #include "engine/Replay.h"
 
 #include "foundation/Biblioteka.h"
+#include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
 #include "foundation/SplitLib.h"
 
@@ -32,24 +33,7 @@ std::vector<std::string> Fields(const std::string& trimmedLine)
     return fields;
 }
 
-std::string AsciiUpper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
 
-std::string JoinFields(const std::vector<std::string>& fields)
-{
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += '|';
-        line += fields[i];
-    }
-    return line;
-}
 
 // SET, SETROUND and SETV share their rules between the page and its tests.
 void Assign(TParser& parser, const std::string& command, const std::vector<std::string>& fields)
@@ -83,7 +67,7 @@ void ReplayPageLevel(TParser& parser, const std::vector<std::string>& lines)
         if (line.empty())
             continue;
         const auto fields = Fields(line);
-        const std::string command = AsciiUpper(Trim(fields[0]));
+        const std::string command = Cp1250::UpperAscii(Trim(fields[0]));
         if (NoIfParse(parser))
             active = true;
         if (command == "ENDIF") {
@@ -141,38 +125,6 @@ void ReplayTestBlocks(TParser& parser, const std::vector<std::string>& lines)
 }
 
 } // namespace
-
-void ExpandRootLines(const TParser& parser, std::vector<std::string>& lines, IncludeFetch fetch)
-{
-    // Scanning resumes with the second inserted line: the first line of an included file is
-    // never expanded itself, while INCLUDE lines further down it are.
-    for (size_t index = 0; index < lines.size(); ++index) {
-        if (Trim(lines[index]).empty())
-            continue;
-        const auto fields = Fields(lines[index]);
-        if (fields[0] != "INCLUDE")
-            continue;
-        const auto included = fetch(parser, Field(fields, 1));
-        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), included.begin(), included.end());
-    }
-    for (size_t index = 0; index < lines.size(); ++index) {
-        auto fields = SplitText(lines[index], "|");
-        if (fields.empty() || fields[0] != "HOTPOINT")
-            continue;
-        if (fields.size() < 2)
-            fields.emplace_back();
-        fields[1] = "ROOT" + std::to_string(index);
-        lines[index] = JoinFields(fields);
-    }
-}
-
-std::vector<std::string> PrepareRootScript(const TParser& parser)
-{
-    auto lines = FetchByName(parser, "root");
-    ExpandRootLines(parser, lines, FetchByName);
-    return lines;
-}
 
 void ReplayPageLines(TParser& parser, const std::vector<std::string>& lines)
 {

@@ -11,14 +11,7 @@
 
 namespace taxilo {
 
-// The root script as the main window prepares it: BaseDir + "Dane/root.pit" from the package or
-// the disk, INCLUDE lines expanded, every HOTPOINT identifier replaced by "ROOT" + line index.
-std::vector<std::string> PrepareRootScript(const TParser& parser);
-
-// INCLUDE expansion and HOTPOINT identifiers on lines already read; fetch gives an included
-// file's lines by its name (without ".pit").
-using IncludeFetch = std::vector<std::string> (*)(const TParser& parser, const std::string& name);
-void ExpandRootLines(const TParser& parser, std::vector<std::string>& lines, IncludeFetch fetch);
+// The root lines come from PrepareRootScript (engine/RootScript.h), the main window's own preparation.
 
 // The assignments of one page script: page-level lines up to the first TEST_BEGIN, then the
 // SET and SETROUND lines of every test block. Message lines (TEST, QUESTION, INFO, NOTIF) are

@@ -27,4 +27,15 @@ std::vector<std::string> SplitText(std::string_view text, std::string_view separ
     }
 }
 
+std::string JoinText(const std::vector<std::string>& pieces, std::string_view separator)
+{
+    std::string text;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += pieces[i];
+    }
+    return text;
+}
+
 } // namespace taxilo

@@ -2,7 +2,7 @@
 // question, import of personal data, path rules and the command-line dump.
 #include "WizardFixture.h"
 
-#include "app/RootScript.h"
+#include "engine/RootScript.h"
 #include "app/koniec.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/TextFile.h"

@@ -1,5 +1,5 @@
 // Preparation of the root script: INCLUDE expansion and step identifiers.
-#include "app/RootScript.h"
+#include "engine/RootScript.h"
 #include "foundation/Errors.h"
 #include "support/PackageBuilder.h"
 #include "support/TestSupport.h"

@@ -1,6 +1,7 @@
 // The shipped script set, checked as data: every step's page and every calculation script the
 // root script names exists, and every page line uses a command word the page builder knows.
 #include "engine/Replay.h"
+#include "engine/RootScript.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 #include "support/TestSupport.h"
@@ -25,7 +26,7 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
     TParser parser;
     parser.BaseDir = TAXILO_PROGRAM_DIR "/";
     parser.LoadScripts();
-    const auto root = PrepareRootScript(parser);
+    const auto root = PrepareRootScript(parser, parser.BaseDir);
     const std::set<std::string> rootWords = {"ROOT", "SCRIPT", "FORM", "HOTPOINT", "IF", "ENDIF", "SETMINGOTO", "PRINT",
                                              "DELPRINT", "CMD"};
     const std::set<std::string> pageWords = {

@@ -1,6 +1,7 @@
 // The replay of a whole wizard without a display: root preparation, root IF blocks, SCRIPT
 // lines, and the assignments of page scripts and their test blocks.
 #include "engine/Replay.h"
+#include "engine/RootScript.h"
 #include "foundation/Errors.h"
 #include "support/TestSupport.h"
 
@@ -23,7 +24,7 @@ struct ScriptSet {
     ReplayResult Replay()
     {
         parser.LoadScripts();
-        return ReplayRoot(parser, PrepareRootScript(parser));
+        return ReplayRoot(parser, PrepareRootScript(parser, parser.BaseDir));
     }
 };
 
@@ -34,10 +35,25 @@ TEST(ReplayRootPreparation, IncludeExpansionSkipsTheFirstIncludedLineAndHotpoint
     set.Write("part.pit", "INCLUDE|inner\r\nHOTPOINT|mine||C|D\r\nINCLUDE|inner\r\n");
     set.Write("inner.pit", "SCRIPT|calc\r\n");
     set.parser.LoadScripts();
-    const auto lines = PrepareRootScript(set.parser);
+    const auto lines = PrepareRootScript(set.parser, set.parser.BaseDir);
     const std::vector<std::string> expected = {
         "ROOT|x", "INCLUDE|inner", "HOTPOINT|ROOT2||C|D", "SCRIPT|calc", "HOTPOINT|ROOT4|1=1|A|B", " INCLUDE|part"};
     EXPECT_EQ(lines, expected);
+}
+
+TEST(ReplayRootPreparation, AFileIncludingItselfStopsWithAnErrorNamingIt)
+{
+    // Replay and the wizard share one preparation, so a self-inclusion cannot loop either.
+    ScriptSet set;
+    set.Write("root.pit", "ROOT|x\r\nINCLUDE|loop\r\n");
+    set.Write("loop.pit", "HEAD|first\r\nINCLUDE|loop\r\n");
+    set.parser.LoadScripts();
+    try {
+        PrepareRootScript(set.parser, set.parser.BaseDir);
+        ADD_FAILURE() << "a self-including file was expanded";
+    } catch (const EngineError& e) {
+        EXPECT_NE(std::string(e.what()).find("loop"), std::string::npos) << e.what();
+    }
 }
 
 TEST(ReplayRoot, ScriptsRunInOrderAndFalseIfBlocksAreSkippedToTheirEndif)

@@ -1,4 +1,4 @@
-#include "app/RootScript.h"
+#include "engine/RootScript.h"
 
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
@@ -12,16 +12,6 @@ namespace taxilo {
 namespace {
 const std::string kEmptyField;
 
-std::string JoinFields(const std::vector<std::string>& fields)
-{
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += '|';
-        line += fields[i];
-    }
-    return line;
-}
 } // namespace
 
 std::vector<std::string> RootFields(const std::string& line)
@@ -100,7 +90,7 @@ void NumberHotpoints(std::vector<std::string>& lines)
             fields.push_back(id);
         else
             fields[1] = id;
-        lines[i] = JoinFields(fields);
+        lines[i] = JoinText(fields, "|");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/StepList.h"
 
+#include <QStyle>
+
 #include "foundation/SplitLib.h"
 #include "foundation/Value.h"
 #include "platform/QtText.h"
@@ -51,7 +53,7 @@ public:
             painter->drawPixmap(rect, list_->Background, rect);
         else
             painter->fillRect(rect, kListColour);
-        const int right = list_->viewport()->width() - 16;
+        const int right = list_->TextWidth() - 16;
         if (entry.IsHeading) {
             painter->setFont(HeadingFont(list_->HeadingSize(18)));
             painter->setPen(Qt::white);
@@ -125,9 +127,16 @@ QString TStepList::CaptionPart(const std::string& caption, int part)
     return part < static_cast<int>(parts.size()) ? ToQString(parts[static_cast<size_t>(part)]) : QString();
 }
 
+int TStepList::TextWidth() const
+{
+    // The scroll bar's width is always kept free, so a caption wraps the same way whether or not
+    // the list has grown long enough to show it (measured heights stay right).
+    return width() - 2 * frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+}
+
 int TStepList::MeasureHeight(const THotpoint& entry) const
 {
-    const int clientWidth = width() - 2 * frameWidth();
+    const int clientWidth = TextWidth();
     if (entry.IsHeading) {
         const QFontMetrics metrics(HeadingFont(HeadingSize(16)));
         const QString text = CaptionPart(entry.Caption, 0).trimmed();

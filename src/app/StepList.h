@@ -39,6 +39,8 @@ public:
     // Selects an entry without reporting it as the user's choice.
     void SetSelection(int index);
     // Height of an entry in logical pixels, at the list's current width.
+    // Width available to captions.
+    int TextWidth() const;
     int MeasureHeight(const THotpoint& entry) const;
     // Piece 0 (heading text) and piece 1 (step text) of a caption; missing parts are empty.
     static QString CaptionPart(const std::string& caption, int part);

@@ -254,9 +254,9 @@ void TForm1::WriteDeclaration(const QString& path)
 {
     const std::string file = Encoded(path);
     Engine->SaveVariables(file, CountReachedForms(), "");
-    // Without worksheets an existing companion file is left as it is.
-    if (!Worksheets.Items.empty())
-        Worksheets.SaveTo(file);
+    // Always: without worksheets a companion file left by another declaration of the same name
+    // is removed, so reopening cannot attach its worksheets to this one.
+    Worksheets.SaveTo(file);
 }
 
 bool TForm1::Zapisz1Click()

@@ -145,6 +145,16 @@ TEST(WindowCommands, WorksheetsTravelInTheCompanionFileAndABrokenOneDoesNotStopT
     EXPECT_NE(third.F().Page, nullptr);
 }
 
+TEST(WindowCommands, SavingWithoutWorksheetsRemovesAStaleCompanionFile)
+{
+    Wizard w(TwoSteps());
+    WriteBytes(w.Dir.File("z.dpite"), "stale worksheets of another declaration\r\n");
+    w.Dialogs.FileAnswers.push_back(QString::fromStdString(w.Dir.File("z")));
+    ASSERT_TRUE(w.F().Zapiszjako1Click());
+    EXPECT_TRUE(FileExists(w.Dir.File("z.dpit")));
+    EXPECT_FALSE(FileExists(w.Dir.File("z.dpite")));
+}
+
 TEST(WindowCommands, DebugWindowListsVariablesOnlyInDebugMode)
 {
     Wizard w(TwoSteps("DEBUG|1\r\n"));

@@ -6,7 +6,9 @@ namespace taxilo {
 
 std::string NotANumberMessage(const std::string& text)
 {
-    return "'" + text + Cp1250::FromUtf8("' nie jest poprawną liczbą");
+    std::string message(1, '\'');
+    message += text;
+    return message + Cp1250::FromUtf8("' nie jest poprawną liczbą");
 }
 
 std::string ListIndexMessage(long long index)
@@ -51,7 +53,10 @@ std::string OutOfRangeMessage(const std::string& expression)
 
 std::string NotATruthValueMessage(const std::string& text)
 {
-    return "'" + Shortened(text) + Cp1250::FromUtf8("' nie jest poprawną wartością logiczną");
+    // Built by appending: GCC 12 misreads "'" + temporary as an overlapping copy.
+    std::string message(1, '\'');
+    message += Shortened(text);
+    return message + Cp1250::FromUtf8("' nie jest poprawną wartością logiczną");
 }
 
 std::string TooManyDecimalsMessage(long long decimals)

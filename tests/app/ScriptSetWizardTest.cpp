@@ -299,6 +299,31 @@ TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
                   kFormsSingle);
 }
 
+TEST(ScriptSetWizard, AnOrganisationChosenFromTheListNeedsNoTypedKrs)
+{
+    // Only the chooser's text: the 1% page lets the user on, and the number comes from the register.
+    const Answers chosen{{"OPP_TAK", "1"},
+                         {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                         {"PIT37_140", "1"}};
+    WalkEveryPage(With(OneEmployee("6000"), chosen), kFormsSingle);
+}
+
+TEST(ScriptSetWizard, OnePercentWithoutAnOrganisationStopsOnItsPage)
+{
+    BundledWizard w;
+    w.Open(With(OneEmployee("6000"), {{"OPP_TAK", "1"}}), 1);
+    for (int guard = 0; guard < 40 && w.F().sBitBtn1->isEnabled(); ++guard) {
+        const size_t logged = w.Dialogs.Log.size();
+        w.F().sBitBtn1->click();
+        Pump();
+        if (!w.WarningsSince(logged).empty())
+            break;
+    }
+    EXPECT_NE(w.StepCaption().find("1%"), std::string::npos) << w.StepCaption();
+    ASSERT_FALSE(w.Dialogs.Log.empty());
+    EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Wpisz 10-cyfrowy numer KRS organizacji albo wybierz ją z listy."));
+}
+
 TEST(ScriptSetWizard, EveryPageOfAJointReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(Joint(), kFormsJoint);

@@ -513,14 +513,7 @@ void Evaluator::SpaceOperators(std::string& text)
             Spend(work, text.size() + kWorkPerMatch * matches, text);
         }
     }
-    // Collapse every run of blanks to one blank (repeated "  " -> " ").
-    size_t out = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ' && out > 0 && text[out - 1] == ' ')
-            continue;
-        text[out++] = text[i];
-    }
-    text.resize(out);
+    CollapseBlanks(text);
 }
 
 // ---------------------------------------------------------------- G, H. rounding

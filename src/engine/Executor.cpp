@@ -6,17 +6,6 @@ namespace taxilo {
 
 namespace {
 
-void CollapseBlanks(std::string& text)
-{
-    size_t out = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ' && out > 0 && text[out - 1] == ' ')
-            continue;
-        text[out++] = text[i];
-    }
-    text.resize(out);
-}
-
 // Step 3 for lines that contain "SET": "=" becomes a blank, blanks are collapsed, and the blanks
 // of the first quoted span are written "^^" (only inside that span).
 void PrepareAssignment(std::string& line)

@@ -70,6 +70,17 @@ std::string SkipLeadingBlanks(std::string_view text)
     return std::string(text.substr(b));
 }
 
+void CollapseBlanks(std::string& text)
+{
+    size_t out = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' && out > 0 && text[out - 1] == ' ')
+            continue;
+        text[out++] = text[i];
+    }
+    text.resize(out);
+}
+
 int PosOfNth(std::string_view pattern, std::string_view text, int n)
 {
     if (n < 1 || pattern.empty())

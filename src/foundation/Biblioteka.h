@@ -20,6 +20,8 @@ std::string TrimLeft(std::string_view text);
 
 std::string StrReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement);
 std::string SkipLeadingBlanks(std::string_view text);
+// Every run of blanks (code 32) becomes one blank: repeated replacing of "  " by " ", in one pass.
+void CollapseBlanks(std::string& text);
 int PosOfNth(std::string_view pattern, std::string_view text, int n);
 std::string TextBefore(std::string_view text, char separator);
 std::string CutField(std::string& text, char separator);

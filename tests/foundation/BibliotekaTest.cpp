@@ -159,3 +159,13 @@ TEST(MarkerRule, RecognisesTheTrimmedFirstLineOnly)
     std::vector<std::string> none;
     EXPECT_FALSE(ApplyMarkerRule(none));
 }
+
+TEST(CollapseBlanks, EveryRunOfBlanksBecomesOne)
+{
+    for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
+             {"a    b", "a b"}, {"  a  ", " a "}, {"", ""}, {"a\t\tb", "a\t\tb"}, {"   ", " "}}) {
+        std::string text = in;
+        CollapseBlanks(text);
+        EXPECT_EQ(text, out) << '"' << in << '"';
+    }
+}

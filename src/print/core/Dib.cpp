@@ -1,3 +1,4 @@
+#include "print/core/LittleEndian.h"
 #include "print/core/Dib.h"
 
 namespace taxilo::wmf {
@@ -13,16 +14,6 @@ std::uint32_t U32(std::string_view b, size_t at)
 std::uint16_t U16(std::string_view b, size_t at)
 {
     return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
-}
-void Put16(std::string& out, std::uint16_t v)
-{
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>(v >> 8);
-}
-void Put32(std::string& out, std::uint32_t v)
-{
-    Put16(out, static_cast<std::uint16_t>(v & 0xFFFF));
-    Put16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "print/core/LittleEndian.h"
 #include "print/core/WmfWriter.h"
 
 #include <algorithm>
@@ -6,16 +7,6 @@ namespace taxilo::wmf {
 
 namespace {
 
-void Put16(std::string& out, std::uint16_t v)
-{
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>(v >> 8);
-}
-void Put32(std::string& out, std::uint32_t v)
-{
-    Put16(out, static_cast<std::uint16_t>(v & 0xFFFF));
-    Put16(out, static_cast<std::uint16_t>(v >> 16));
-}
 std::int16_t S(int v)
 {
     return static_cast<std::int16_t>(std::clamp(v, -32768, 32767));

@@ -34,6 +34,9 @@ public:
     TFrame1(QWidget* parent, TParser& engine, TEstimate& worksheets, QObject* mainWindow);
     ~TFrame1() override;
 
+    // The page script this page was built from (its name, or the path of a loose file).
+    const std::string& PageScript() const { return ScriptName; }
+
     // Text put in place of "$krok" (the step's 1-based number); set before BuildPage.
     QString StepNumber;
     // DEBUG mode of the main window: evaluation failures on page lines are traced.

@@ -3,186 +3,14 @@
 // minus 556,02 zł, base and tax rounded to full złoty, health contribution deducted from the tax,
 // child relief 92,67 zł a month for one child, 1% rounded down to 10 gr), and every page of the
 // wizard walked with Next, each of which must build without a warning.
-#include "WizardFixture.h"
-
-#include "engine/Parser.h"
-#include "foundation/Value.h"
-#include "pages/FrameDef.h"
-#include "pages/PageControls.h"
-#include "platform/QtText.h"
-
-#include <QTabWidget>
-
-#include <gtest/gtest.h>
+#include "BundledWizard.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace taxilo;
 using namespace taxilo::test;
-
-namespace {
-
-using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
-
-// What the first sections leave in the store: taxpayer, address, tax office, year.
-Answers Base()
-{
-    return {{"ROK", "2016"}, {"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"},
-            {"PIT36_1P", "02070803628"}, {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"},
-            {"PIT36_13", "05-03-1980"}, {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"},
-            {"PIT36_16", "Warszawa"}, {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"},
-            {"PIT36_19", "10"}, {"PIT36_21", "Warszawa"}, {"PIT36_22", "00-001"}, {"PIT36_23", "Warszawa"},
-            {"PIT37_9", "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE [1471]"},
-            {"PIT37_10_1", "1"}, {"PIT37_10_2", "0"}, {"OPP_TAK", "0"}};
-}
-
-Answers With(Answers answers, const Answers& more)
-{
-    answers.insert(answers.end(), more.begin(), more.end());
-    return answers;
-}
-
-// Employee, 50 000 zł from one employer, 6 000 zł advances, contributions 6 855 + 3 345,50.
-Answers OneEmployee(const std::string& advances)
-{
-    return With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
-                         {"PIT37_41", advances}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}});
-}
-
-const Answers kOnePercent{{"OPP_TAK", "1"},
-                          {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                          {"PIT37_137", "0000030897"}, {"PIT37_140", "1"}};
-
-// Spouses filing jointly, both employed.
-Answers Joint()
-{
-    return With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"PIT37_38", "1335"},
-                         {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"PIT37_69", "1335"}, {"PIT37_72", "3000"},
-                         {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"},
-                         {"SKL_ZDR_M", "2006,24"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
-                         {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
-                         {"PIT36_27", "POLSKA"}});
-}
-
-// Pages of the root script: ten for one taxpayer, three more (spouse's data, address, income)
-// for a joint return.
-constexpr int kFormsSingle = 10;
-constexpr int kFormsJoint = 13;
-
-std::string Utf8(const std::string& cp1250)
-{
-    return ToQString(cp1250).toStdString();
-}
-
-// A program folder holding the bundled script set, so the window never writes next to the build.
-struct BundledWizard {
-    TempDir Dir;
-    ScriptedDialogs Dialogs;
-    std::unique_ptr<TForm1> Form;
-
-    BundledWizard()
-    {
-        namespace fs = std::filesystem;
-        const fs::path bundled(TAXILO_PROGRAM_DIR);
-        const fs::path program(Dir.Path());
-        fs::copy_file(bundled / "scripts.pak", program / "scripts.pak");
-        fs::copy_file(bundled / "patterns.pak", program / "patterns.pak");
-        fs::copy(bundled / "Dane", program / "Dane", fs::copy_options::recursive);
-        if (fs::exists(bundled / "Wzorce"))
-            fs::copy(bundled / "Wzorce", program / "Wzorce", fs::copy_options::recursive);
-        Settings::Instance().UseFile(QString::fromStdString(Dir.File("registry.ini")));
-        Form = std::make_unique<TForm1>(Dir.Path());
-        Form->FormShow();
-        Pump();
-    }
-    ~BundledWizard()
-    {
-        Form.reset();
-        Settings::Instance().UseFile({});
-    }
-
-    TForm1& F() { return *Form; }
-    std::string Var(const char* name) const { return Form->Engine->GetVar(name).ToText(); }
-    std::vector<std::string> Steps() const
-    {
-        std::vector<std::string> steps;
-        for (const THotpoint& entry : Form->sListBox1->Entries)
-            steps.push_back(entry.Caption);
-        return steps;
-    }
-    std::string StepCaption() const
-    {
-        const auto steps = Steps();
-        const int at = Form->CurrentStep;
-        return at >= 0 && at < static_cast<int>(steps.size()) ? Utf8(steps[static_cast<size_t>(at)]) : "";
-    }
-
-    // Saves the answers as the program saves them (values as text) with the number of pages
-    // reached, opens the file as "Otwórz" does, and lets the replay run.
-    void Open(const Answers& answers, int forms)
-    {
-        const std::string path = Dir.File("zeznanie.dpit");
-        {
-            TParser parser;
-            for (const auto& [name, value] : answers)
-                parser.SetVar(W(name), Value::MakeText(W(value)));
-            parser.SaveVariables(path, forms, "");
-        }
-        const QString file = QString::fromStdString(path);
-        ASSERT_TRUE(Form->CheckDeclarationYear(file));
-        ASSERT_TRUE(Form->LoadDeclaration(file));
-        Pump();
-    }
-
-    // Every text the current page shows.
-    std::string PageText() const
-    {
-        std::string text;
-        if (Form->Page)
-            for (const TextBlock* block : Form->Page->findChildren<TextBlock*>())
-                text += block->Text().toStdString() + "\n";
-        return text;
-    }
-
-    // Warnings and errors shown since the log held `from` entries.
-    std::string WarningsSince(size_t from) const
-    {
-        std::string shown;
-        for (size_t i = from; i < Dialogs.Log.size(); ++i) {
-            const auto& entry = Dialogs.Log[i];
-            const QString caption = entry.Caption.toLower();
-            if (entry.Kind == QStringLiteral("message") &&
-                (caption == QStringLiteral("uwaga") || caption == QStringLiteral("błąd")))
-                shown += entry.Caption.toStdString() + ": " + entry.Text.toStdString() + "\n";
-        }
-        return shown;
-    }
-
-    bool HasTab(const char* id, const char* caption) const
-    {
-        const int index = Form->FindPreviewTab(id);
-        return index > 0 && Form->sPageControl1->tabText(index) == QString::fromUtf8(caption);
-    }
-};
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-void ExpectOnResultPage(BundledWizard& w)
-{
-    ASSERT_NE(w.F().Page, nullptr);
-    EXPECT_EQ(w.F().CurrentStep, static_cast<int>(w.Steps().size()) - 1);
-    EXPECT_EQ(w.StepCaption(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|");
-    EXPECT_EQ(w.WarningsSince(0), "");
-}
-
-} // namespace
 
 // One child, whole year, 1%: tax 6 969,78 - health 3 345,50 - relief 12 x 92,67 = 1 112,04
 // -> 2 512,24 -> 2 512; advances 6 000 -> overpaid 3 488; 1% of 2 512 = 25,12 -> 25,10.
@@ -194,14 +22,8 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
                  {"DZ1_MIES", "12"}}),
            kFormsSingle);
     ExpectOnResultPage(w);
-    EXPECT_EQ(w.Var("PIT37_113"), "6969,78");
-    EXPECT_EQ(w.Var("PIT37_118"), "1112,04");
-    EXPECT_EQ(w.Var("PIT37_126"), "2512");
-    EXPECT_EQ(w.Var("PIT37_128"), "0");
-    EXPECT_EQ(w.Var("PIT37_129"), "3488");
-    EXPECT_EQ(w.Var("ZWROT_RAZEM"), "3488");
-    EXPECT_EQ(w.Var("PIT37_138"), "25,1");
-    EXPECT_EQ(w.Var("PIT_O"), "1");
+    ExpectVars(w, {{"PIT37_113", "6969,78"}, {"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_128", "0"},
+                   {"PIT37_129", "3488"}, {"ZWROT_RAZEM", "3488"}, {"PIT37_138", "25,1"}, {"PIT_O", "1"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O")) << "the child relief is claimed on PIT/O";
     const std::string page = w.PageText();
@@ -216,15 +38,48 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
     BundledWizard w;
     w.Open(With(OneEmployee("6000"), kOnePercent), kFormsSingle);
     ExpectOnResultPage(w);
-    EXPECT_EQ(w.Var("PIT37_111"), "41810");
-    EXPECT_EQ(w.Var("PIT37_126"), "3624");
-    EXPECT_EQ(w.Var("PIT37_128"), "0");
-    EXPECT_EQ(w.Var("PIT37_129"), "2376");
-    EXPECT_EQ(w.Var("ZWROT_RAZEM"), "2376");
-    EXPECT_EQ(w.Var("PIT37_138"), "36,2");
-    EXPECT_EQ(w.Var("PIT_O"), "0");
+    ExpectVars(w, {{"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
+                   {"ZWROT_RAZEM", "2376"}, {"PIT37_138", "36,2"}, {"PIT_O", "0"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1) << "nothing to claim on PIT/O";
+    // Amounts on the result page carry two decimals, whole or not.
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Podatek według skali (poz. 113): 6969,78 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3624,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2376,00 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "organizacji pożytku publicznego: 36,20 zł.")) << page;
+}
+
+namespace {
+Answers SingleParentOfThree()
+{
+    return With(Base(), {{"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"PIT37_38", "1335"}, {"PIT37_41", "2000"},
+                         {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"DZ1_IMIE", "Zofia"},
+                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
+                         {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112345"},
+                         {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
+                         {"DZ3_PESEL", "16260112345"}, {"DZ3_MIES", "12"}});
+}
+} // namespace
+
+// Single parent of three children (the third born in 2016, relief for the whole year as typed):
+// relief 1 112,04 + 1 112,04 + 2 000,04 = 4 224,12. Income 28 665 - 4 113 = 24 552, base 12 276,
+// tax 2 x (12 276 x 18% - 556,02) = 3 307,32; less health 2 006,24 leaves 1 301,08 for the
+// relief, so no tax is due; the unused 2 923,04 is within the contributions (4 113 + 2 006,24)
+// and is refunded with the 2 000 advances: 4 923,04 back.
+TEST(ScriptSetWizard, SingleParentOfThreeChildrenGetsTheUnusedReliefBack)
+{
+    BundledWizard w;
+    w.Open(SingleParentOfThree(), kFormsSingle);
+    ExpectOnResultPage(w);
+    ExpectVars(w, {{"DZIEL", "2"}, {"LICZBA_DZIECI", "3"}, {"PIT37_112", "12276"}, {"PIT37_113", "3307,32"},
+                   {"ULGA_DZIECI", "4224,12"}, {"PIT37_118", "1301,08"}, {"PIT37_126", "0"}, {"PIT37_134", "2923,04"},
+                   {"ZWROT_RAZEM", "4923,04"}});
+    EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 4923,04 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "dodatkowy zwrot niewykorzystanej ulgi na dzieci: 2923,04 zł.")) << page;
+    EXPECT_FALSE(Contains(page, "Do zapłaty")) << page;
 }
 
 // The same income with only 3 000 zł advances: tax due 3 624, so 624 zł is to be paid.
@@ -233,11 +88,8 @@ TEST(ScriptSetWizard, TooLittleAdvancePaidLeavesTaxToPay)
     BundledWizard w;
     w.Open(OneEmployee("3000"), kFormsSingle);
     ExpectOnResultPage(w);
-    EXPECT_EQ(w.Var("PIT37_126"), "3624");
-    EXPECT_EQ(w.Var("PIT37_128"), "624");
-    EXPECT_EQ(w.Var("PIT37_129"), "0");
-    EXPECT_EQ(w.Var("PIT37_138"), "0");
-    EXPECT_TRUE(Contains(w.PageText(), "Do zapłaty: 624")) << w.PageText();
+    ExpectVars(w, {{"PIT37_126", "3624"}, {"PIT37_128", "624"}, {"PIT37_129", "0"}, {"PIT37_138", "0"}});
+    EXPECT_TRUE(Contains(w.PageText(), "Do zapłaty: 624,00 zł")) << w.PageText();
 }
 
 // Spouses jointly: 76 326 + 24 552 = 100 878, base 50 439, tax 2 x (50 439 x 18% - 556,02)
@@ -249,14 +101,8 @@ TEST(ScriptSetWizard, JointReturnReplaysTheSpousePagesToTheResult)
     ExpectOnResultPage(w);
     const auto steps = w.Steps();
     EXPECT_NE(std::find(steps.begin(), steps.end(), W("Dane osobowe|Dane identyfikacyjne małżonka|")), steps.end());
-    EXPECT_EQ(w.Var("MALZ"), "1");
-    EXPECT_EQ(w.Var("PIT37_111"), "100878");
-    EXPECT_EQ(w.Var("PIT37_112"), "50439");
-    EXPECT_EQ(w.Var("PIT37_113"), "17046");
-    EXPECT_EQ(w.Var("PIT37_126"), "9021");
-    EXPECT_EQ(w.Var("PIT37_127"), "17000");
-    EXPECT_EQ(w.Var("PIT37_129"), "7979");
-    EXPECT_EQ(w.Var("ZWROT_RAZEM"), "7979");
+    ExpectVars(w, {{"MALZ", "1"}, {"PIT37_111", "100878"}, {"PIT37_112", "50439"}, {"PIT37_113", "17046"},
+                   {"PIT37_126", "9021"}, {"PIT37_127", "17000"}, {"PIT37_129", "7979"}, {"ZWROT_RAZEM", "7979"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
 }
 
@@ -327,4 +173,57 @@ TEST(ScriptSetWizard, OnePercentWithoutAnOrganisationStopsOnItsPage)
 TEST(ScriptSetWizard, EveryPageOfAJointReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(Joint(), kFormsJoint);
+}
+
+TEST(ScriptSetWizard, EveryPageOfTheSingleParentReturnBuildsWithoutAWarning)
+{
+    WalkEveryPage(SingleParentOfThree(), kFormsSingle);
+}
+
+namespace {
+PageCombo* ComboOf(BundledWizard& w, const char* name)
+{
+    for (const auto& control : w.F().Page->Controls())
+        if (auto* combo = qobject_cast<PageCombo*>(control.data());
+            combo && control->property("hint").toByteArray() == QByteArray(name))
+            return combo;
+    return nullptr;
+}
+} // namespace
+
+// The address lists come from the TERYT register: the counties of the chosen voivodeship, the
+// communes of the chosen county; choosing another voivodeship refills the counties and empties
+// the communes until a county is chosen.
+TEST(ScriptSetWizard, AddressListsCascadeFromVoivodeshipToCommune)
+{
+    BundledWizard w;
+    w.Open(With(OneEmployee("6000"), {{"PIT36_15", "małopolskie"}, {"PIT36_16", "wielicki"}, {"PIT36_17", "Niepołomice"}}),
+           3);
+    ASSERT_NE(w.F().Page, nullptr);
+    auto* voivodeship = ComboOf(w, "PIT36_15");
+    auto* county = ComboOf(w, "PIT36_16");
+    auto* commune = ComboOf(w, "PIT36_17");
+    ASSERT_TRUE(voivodeship && county && commune);
+    EXPECT_EQ(voivodeship->count(), 16);
+    EXPECT_EQ(county->count(), 22) << "19 counties and 3 cities of małopolskie";
+    EXPECT_EQ(county->currentText(), QStringLiteral("wielicki"));
+    EXPECT_EQ(commune->count(), 5); // Biskupice, Gdów, Kłaj, Niepołomice, Wieliczka
+    EXPECT_EQ(commune->currentText(), QStringLiteral("Niepołomice"));
+
+    const int pomorskie = voivodeship->findText(QStringLiteral("pomorskie"));
+    ASSERT_GE(pomorskie, 0);
+    voivodeship->setCurrentIndex(pomorskie);
+    emit voivodeship->activated(pomorskie);
+    EXPECT_EQ(county->count(), 20);
+    EXPECT_GE(county->findText(QStringLiteral("Gdańsk")), 0);
+    EXPECT_EQ(county->findText(QStringLiteral("wielicki")), -1);
+    EXPECT_EQ(commune->count(), 0);
+    EXPECT_FALSE(commune->isEnabled());
+
+    const int gdansk = county->findText(QStringLiteral("Gdańsk"));
+    county->setCurrentIndex(gdansk);
+    emit county->activated(gdansk);
+    ASSERT_EQ(commune->count(), 1);
+    EXPECT_EQ(commune->itemText(0), QStringLiteral("Gdańsk"));
+    EXPECT_TRUE(commune->isEnabled());
 }

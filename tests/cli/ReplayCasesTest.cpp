@@ -43,7 +43,32 @@ struct Replayed {
     int varsStatus = -1;
     int xmlStatus = -1;
     bool xmlParses = false;
+    std::string pit37Info, pit37Text, pitoInfo; // the printed forms, as pdfinfo and pdftotext see them
 };
+
+// An amount as the printed form shows it: thousands apart, two decimals ("12153" -> "12 153,00").
+std::string Printed(const std::string& amount)
+{
+    const size_t comma = amount.find(',');
+    std::string whole = amount.substr(0, comma);
+    std::string cents = comma == std::string::npos ? "00" : (amount.substr(comma + 1) + "0").substr(0, 2);
+    for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3)
+        whole.insert(static_cast<size_t>(at), " ");
+    return whole + "," + cents;
+}
+
+// Prints a preview tab of the replayed declaration to a PDF and reads it back.
+std::string ReplayPdf(const TempDir& dir, const std::string& dpit, const std::string& pattern, std::string* text)
+{
+    const std::string out = dir.File(pattern + ".pdf");
+    const std::string base = std::string("--base ") + ShellQuote(TAXILO_PROGRAM_DIR) + " ";
+    if (Cli(base + "replay " + ShellQuote(dpit) + " pdf " + pattern + " " + ShellQuote(out)).status != 0)
+        return "";
+    int status = 0;
+    if (text)
+        *text = RunCommand("pdftotext -layout " + ShellQuote(out) + " -", status);
+    return RunCommand("pdfinfo " + ShellQuote(out), status);
+}
 
 // Saves the answers as a declaration file (values as text, as the program saves them), replays
 // it, and checks that the PIT-37 document is well-formed XML.
@@ -74,6 +99,9 @@ Replayed Replay(const Answers& answers)
     int status = -1;
     RunCommand("xmllint --noout " + ShellQuote(dir.File("pit37.xml")) + " 2>&1", status);
     r.xmlParses = status == 0;
+    r.pit37Info = ReplayPdf(dir, dpit, "PIT37", &r.pit37Text);
+    if (r.vars.count("PIT_O") && r.vars.at("PIT_O") == "1")
+        r.pitoInfo = ReplayPdf(dir, dpit, "PITO", nullptr);
     return r;
 }
 
@@ -85,6 +113,16 @@ void ExpectRan(const Replayed& r)
     EXPECT_EQ(r.vars.at("ROK"), "2016");
     EXPECT_EQ(r.vars.at("USCODE"), "1471");
     EXPECT_NE(r.xml.find("<KodUrzedu>1471</KodUrzedu>"), std::string::npos);
+    // The printed PIT-37 has its four pages and the tax due; PIT/O its two when it is attached.
+    EXPECT_NE(r.pit37Info.find("Pages:           4"), std::string::npos) << r.pit37Info;
+    if (r.vars.count("PIT37_126") && r.vars.at("PIT37_126") != "0") {
+        EXPECT_NE(r.pit37Text.find(Printed(r.vars.at("PIT37_126"))), std::string::npos)
+            << Printed(r.vars.at("PIT37_126")) << "\n" << r.pit37Text;
+    }
+    if (r.vars.count("PIT_O") && r.vars.at("PIT_O") == "1")
+        EXPECT_NE(r.pitoInfo.find("Pages:           2"), std::string::npos) << r.pitoInfo;
+    else
+        EXPECT_EQ(r.pitoInfo, "");
 }
 
 bool Contains(const std::string& text, const std::string& part)
@@ -289,8 +327,11 @@ TEST(ScriptSetCases, IncomeCrossingTheThreshold)
 {
     const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "120000"}, {"PIT37_38", "1335"},
                                         {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"},
-                                        {"OPP_TAK", "1"}, {"PIT37_137", "0000030897"}}));
+                                        {"OPP_TAK", "1"}, {"PIT37_137", "30897"}}));
     ExpectRan(r);
+    // A KRS number typed without its leading zeros is written with all ten digits.
+    EXPECT_EQ(r.vars.at("PIT37_137"), "0000030897");
+    EXPECT_TRUE(Contains(r.xml, "<P_137>0000030897</P_137>")) << r.xml;
     EXPECT_EQ(r.vars.at("PIT37_112"), "102213");
     EXPECT_EQ(r.vars.at("PIT37_113"), "20178,22");
     EXPECT_EQ(r.vars.at("PIT37_126"), "12153");

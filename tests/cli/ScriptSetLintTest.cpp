@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <sstream>
 
 namespace taxilo::test {
 namespace {
@@ -59,6 +60,58 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
     }
     EXPECT_EQ(pages, 13);
     EXPECT_EQ(scripts, 6);
+}
+
+} // namespace
+} // namespace taxilo::test
+
+namespace taxilo::test {
+namespace {
+
+std::vector<std::vector<std::string>> Records(const std::string& file)
+{
+    std::vector<std::vector<std::string>> records;
+    std::istringstream lines(ReadBytes(std::string(TAXILO_SOURCE_DIR) + "/data/Dane/" + file));
+    for (std::string line; std::getline(lines, line);)
+        if (line = Trim(line); !line.empty()) // the files have CR LF line ends
+            records.push_back(SplitText(line, "|"));
+    return records;
+}
+
+TEST(ScriptSetLint, AddressListsCoverEveryVoivodeshipCountyAndCommune)
+{
+    std::set<std::string> voivodeships;
+    for (const auto& record : Records("wojewodztwa.pit"))
+        voivodeships.insert(record.front());
+    EXPECT_EQ(voivodeships.size(), 16u);
+
+    std::set<std::string> seenVoivodeships, lines;
+    std::set<std::pair<std::string, std::string>> counties;
+    for (const auto& record : Records("teryt.pit")) {
+        ASSERT_EQ(record.size(), 3u) << JoinText(record, "|");
+        for (const auto& field : record)
+            EXPECT_EQ(Trim(field), field) << JoinText(record, "|");
+        EXPECT_TRUE(voivodeships.count(record[0])) << record[0] << " is not in wojewodztwa.pit";
+        EXPECT_TRUE(lines.insert(JoinText(record, "|")).second) << "repeated: " << JoinText(record, "|");
+        seenVoivodeships.insert(record[0]);
+        counties.insert({record[0], record[1]});
+    }
+    EXPECT_EQ(seenVoivodeships, voivodeships);
+    EXPECT_EQ(counties.size(), 380u) << "314 counties and 66 cities with county rights";
+}
+
+TEST(ScriptSetLint, EveryOrganisationHasItsOwnTenDigitKrsNumber)
+{
+    std::set<std::string> numbers;
+    const auto records = Records("opp.pit");
+    ASSERT_FALSE(records.empty());
+    for (const auto& record : records) {
+        ASSERT_GE(record.size(), 8u) << record.front();
+        const std::string& krs = record[2];
+        EXPECT_EQ(krs.size(), 10u) << record.front();
+        EXPECT_EQ(krs.find_first_not_of("0123456789"), std::string::npos) << record.front();
+        EXPECT_TRUE(numbers.insert(krs).second) << "KRS " << krs << " twice";
+    }
 }
 
 } // namespace

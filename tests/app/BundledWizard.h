@@ -1,0 +1,186 @@
+#pragma once
+// The bundled 2016 script set in a main window of its own, with answer sets shared by the
+// script-set tests: a declaration is saved with the answers, opened as "Otwórz" does and replayed.
+#include "WizardFixture.h"
+
+#include "engine/Parser.h"
+#include "foundation/Value.h"
+#include "pages/FrameDef.h"
+#include "pages/PageControls.h"
+#include "platform/QtText.h"
+
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace taxilo::test {
+
+using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
+
+// What the first sections leave in the store: taxpayer, address, tax office, year.
+inline Answers Base()
+{
+    return {{"ROK", "2016"}, {"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"},
+            {"PIT36_1P", "02070803628"}, {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"},
+            {"PIT36_13", "05-03-1980"}, {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"},
+            {"PIT36_16", "Warszawa"}, {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"},
+            {"PIT36_19", "10"}, {"PIT36_21", "Warszawa"}, {"PIT36_22", "00-001"}, {"PIT36_23", "Warszawa"},
+            {"PIT37_9", "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE [1471]"},
+            {"PIT37_10_1", "1"}, {"PIT37_10_2", "0"}, {"OPP_TAK", "0"}};
+}
+
+inline Answers With(Answers answers, const Answers& more)
+{
+    answers.insert(answers.end(), more.begin(), more.end());
+    return answers;
+}
+
+// Employee, 50 000 zł from one employer, 6 000 zł advances, contributions 6 855 + 3 345,50.
+inline Answers OneEmployee(const std::string& advances)
+{
+    return With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+                         {"PIT37_41", advances}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}});
+}
+
+inline const Answers kOnePercent{{"OPP_TAK", "1"},
+                          {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                          {"PIT37_137", "0000030897"}, {"PIT37_140", "1"}};
+
+// Spouses filing jointly, both employed.
+inline Answers Joint()
+{
+    return With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"PIT37_38", "1335"},
+                         {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"PIT37_69", "1335"}, {"PIT37_72", "3000"},
+                         {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"},
+                         {"SKL_ZDR_M", "2006,24"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
+                         {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
+                         {"PIT36_27", "POLSKA"}, {"PIT36_34", "Warszawa"}});
+}
+
+// Pages of the root script: ten for one taxpayer, three more (spouse's data, address, income)
+// for a joint return.
+constexpr int kFormsSingle = 10;
+constexpr int kFormsJoint = 13;
+
+inline std::string Utf8(const std::string& cp1250)
+{
+    return ToQString(cp1250).toStdString();
+}
+
+// A program folder holding the bundled script set, so the window never writes next to the build.
+struct BundledWizard {
+    TempDir Dir;
+    ScriptedDialogs Dialogs;
+    std::unique_ptr<TForm1> Form;
+
+    BundledWizard()
+    {
+        namespace fs = std::filesystem;
+        const fs::path bundled(TAXILO_PROGRAM_DIR);
+        const fs::path program(Dir.Path());
+        fs::copy_file(bundled / "scripts.pak", program / "scripts.pak");
+        fs::copy_file(bundled / "patterns.pak", program / "patterns.pak");
+        fs::copy(bundled / "Dane", program / "Dane", fs::copy_options::recursive);
+        if (fs::exists(bundled / "Wzorce"))
+            fs::copy(bundled / "Wzorce", program / "Wzorce", fs::copy_options::recursive);
+        Settings::Instance().UseFile(QString::fromStdString(Dir.File("registry.ini")));
+        Form = std::make_unique<TForm1>(Dir.Path());
+        Form->FormShow();
+        Pump();
+    }
+    ~BundledWizard()
+    {
+        Form.reset();
+        Settings::Instance().UseFile({});
+    }
+
+    TForm1& F() { return *Form; }
+    std::string Var(const char* name) const { return Form->Engine->GetVar(name).ToText(); }
+    std::vector<std::string> Steps() const
+    {
+        std::vector<std::string> steps;
+        for (const THotpoint& entry : Form->sListBox1->Entries)
+            steps.push_back(entry.Caption);
+        return steps;
+    }
+    std::string StepCaption() const
+    {
+        const auto steps = Steps();
+        const int at = Form->CurrentStep;
+        return at >= 0 && at < static_cast<int>(steps.size()) ? Utf8(steps[static_cast<size_t>(at)]) : "";
+    }
+
+    // Saves the answers as the program saves them (values as text) with the number of pages
+    // reached, opens the file as "Otwórz" does, and lets the replay run.
+    void Open(const Answers& answers, int forms)
+    {
+        const std::string path = Dir.File("zeznanie.dpit");
+        {
+            TParser parser;
+            for (const auto& [name, value] : answers)
+                parser.SetVar(W(name), Value::MakeText(W(value)));
+            parser.SaveVariables(path, forms, "");
+        }
+        const QString file = QString::fromStdString(path);
+        ASSERT_TRUE(Form->CheckDeclarationYear(file));
+        ASSERT_TRUE(Form->LoadDeclaration(file));
+        Pump();
+    }
+
+    // Every text the current page shows.
+    std::string PageText() const
+    {
+        std::string text;
+        if (Form->Page)
+            for (const TextBlock* block : Form->Page->findChildren<TextBlock*>())
+                text += block->Text().toStdString() + "\n";
+        return text;
+    }
+
+    // Warnings and errors shown since the log held `from` entries.
+    std::string WarningsSince(size_t from) const
+    {
+        std::string shown;
+        for (size_t i = from; i < Dialogs.Log.size(); ++i) {
+            const auto& entry = Dialogs.Log[i];
+            const QString caption = entry.Caption.toLower();
+            if (entry.Kind == QStringLiteral("message") &&
+                (caption == QStringLiteral("uwaga") || caption == QStringLiteral("błąd")))
+                shown += entry.Caption.toStdString() + ": " + entry.Text.toStdString() + "\n";
+        }
+        return shown;
+    }
+
+    bool HasTab(const char* id, const char* caption) const
+    {
+        const int index = Form->FindPreviewTab(id);
+        return index > 0 && Form->sPageControl1->tabText(index) == QString::fromUtf8(caption);
+    }
+};
+
+inline bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Each variable's text form after the replay.
+inline void ExpectVars(const BundledWizard& w, const Answers& expected)
+{
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(w.Var(name.c_str()), value) << name;
+}
+
+inline void ExpectOnResultPage(BundledWizard& w)
+{
+    ASSERT_NE(w.F().Page, nullptr);
+    EXPECT_EQ(w.F().CurrentStep, static_cast<int>(w.Steps().size()) - 1);
+    EXPECT_EQ(w.StepCaption(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|");
+    EXPECT_EQ(w.WarningsSince(0), "");
+}
+
+} // namespace taxilo::test

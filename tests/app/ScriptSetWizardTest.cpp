@@ -5,6 +5,9 @@
 // wizard walked with Next, each of which must build without a warning.
 #include "BundledWizard.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -107,14 +110,41 @@ TEST(ScriptSetWizard, JointReturnReplaysTheSpousePagesToTheResult)
 }
 
 namespace {
+// Labels that run into the field they stand before (a label longer than the room its script
+// line leaves), named for the failure message. Visibility is taken within the page: the test
+// window itself is never shown.
+std::string LabelsOverFields(BundledWizard& w)
+{
+    std::string found;
+    const auto texts = w.F().Page->findChildren<TextBlock*>();
+    for (QWidget* field : w.F().Page->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QComboBox*>(field))
+            continue;
+        if (!field->isVisibleTo(w.F().Page) || qobject_cast<QComboBox*>(field->parentWidget()))
+            continue;
+        const QRect box = field->geometry();
+        for (const TextBlock* text : texts) {
+            const QRect label = text->geometry();
+            const bool sameRow = qAbs(label.center().y() - box.center().y()) < box.height() / 2;
+            if (text->isVisibleTo(w.F().Page) && !text->Text().isEmpty() &&
+                text->parentWidget() == field->parentWidget() && sameRow && label.left() < box.left() &&
+                label.right() >= box.left())
+                found += "\"" + text->Text().toStdString() + "\" runs into its field\n";
+        }
+    }
+    return found;
+}
+
 // Opens the answers on the first page only, then presses Next until the button is disabled:
-// every page must build, and neither building nor leaving a page may warn.
+// every page must build, lay out its texts clear of its fields, and neither building nor
+// leaving a page may warn.
 void WalkEveryPage(const Answers& answers, int forms)
 {
     BundledWizard w;
     w.Open(answers, 1);
     ASSERT_NE(w.F().Page, nullptr);
     std::vector<std::string> visited{w.StepCaption()};
+    EXPECT_EQ(LabelsOverFields(w), "") << "on " << visited.back();
     EXPECT_EQ(w.WarningsSince(0), "") << "on " << visited.back();
     for (int guard = 0; guard < 40 && w.F().sBitBtn1->isEnabled(); ++guard) {
         const size_t logged = w.Dialogs.Log.size();
@@ -122,6 +152,7 @@ void WalkEveryPage(const Answers& answers, int forms)
         w.F().sBitBtn1->click();
         Pump();
         ASSERT_NE(w.F().Page, nullptr) << "after " << visited.back();
+        EXPECT_EQ(LabelsOverFields(w), "") << "on " << w.StepCaption();
         EXPECT_EQ(w.WarningsSince(logged), "") << "leaving " << visited.back() << " for " << w.StepCaption();
         if (w.F().CurrentStep == before)
             break; // the print lines after the last page ran; the last page is shown again

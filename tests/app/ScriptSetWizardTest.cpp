@@ -5,6 +5,7 @@
 // wizard walked with Next, each of which must build without a warning.
 #include "BundledWizard.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -257,4 +258,34 @@ TEST(ScriptSetWizard, AddressListsCascadeFromVoivodeshipToCommune)
     ASSERT_EQ(commune->count(), 1);
     EXPECT_EQ(commune->itemText(0), QStringLiteral("Gdańsk"));
     EXPECT_TRUE(commune->isEnabled());
+}
+
+// Spouses at one address: the spouse's address step is left out and part B.2 takes the
+// taxpayer's address; unticking the box brings the step back, right after the spouse's data.
+TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
+{
+    const std::string spouseAddress = "Dane osobowe|Adres zamieszkania małżonka|";
+    {
+        BundledWizard w;
+        w.Open(With(Joint(), {{"ADRES_M_JAK_P", "1"}}), kFormsJoint - 1);
+        ExpectOnResultPage(w);
+        const auto steps = w.Steps();
+        EXPECT_EQ(std::find(steps.begin(), steps.end(), W(spouseAddress)), steps.end());
+        ExpectVars(w, {{"PIT36_27", "POLSKA"}, {"PIT36_28", "mazowieckie"}, {"PIT36_34", "Warszawa"},
+                       {"PIT36_35", "00-001"}, {"PIT36_27KO", "PL"}, {"PIT37_126", "9021"}});
+    }
+    BundledWizard w;
+    w.Open(With(Joint(), {{"ADRES_M_JAK_P", "1"}}), 4);
+    ASSERT_EQ(w.StepCaption(), "Dane osobowe|Dane identyfikacyjne małżonka|");
+    QCheckBox* same = nullptr;
+    for (auto* box : w.F().Page->findChildren<QCheckBox*>())
+        if (box->property("hint").toByteArray() == QByteArray("ADRES_M_JAK_P"))
+            same = box;
+    ASSERT_NE(same, nullptr);
+    EXPECT_TRUE(same->isChecked());
+    same->setChecked(false);
+    w.F().sBitBtn1->click();
+    Pump();
+    EXPECT_EQ(w.StepCaption(), spouseAddress);
+    EXPECT_EQ(w.WarningsSince(0), "");
 }

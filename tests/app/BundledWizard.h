@@ -168,11 +168,11 @@ inline bool Contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-// Each variable's text form after the replay.
+// Each variable's text form after the replay (UTF-8).
 inline void ExpectVars(const BundledWizard& w, const Answers& expected)
 {
     for (const auto& [name, value] : expected)
-        EXPECT_EQ(w.Var(name.c_str()), value) << name;
+        EXPECT_EQ(Utf8(w.Var(name.c_str())), value) << name;
 }
 
 inline void ExpectOnResultPage(BundledWizard& w)

@@ -7,7 +7,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <string>
@@ -288,4 +291,99 @@ TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
     Pump();
     EXPECT_EQ(w.StepCaption(), spouseAddress);
     EXPECT_EQ(w.WarningsSince(0), "");
+}
+
+namespace {
+template <typename T>
+T* FieldOf(BundledWizard& w, const char* name)
+{
+    for (auto* widget : w.F().Page->findChildren<T*>())
+        if (widget->property("hint").toByteArray() == W(name).c_str())
+            return widget;
+    return nullptr;
+}
+
+// Types the text key by key over the field's whole text, as a user does.
+void Type(BundledWizard& w, const char* name, const char* text)
+{
+    QLineEdit* edit = FieldOf<QLineEdit>(w, name);
+    ASSERT_NE(edit, nullptr) << name << " on " << w.StepCaption();
+    edit->selectAll();
+    for (const QChar c : QString::fromUtf8(text)) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(edit, &press);
+    }
+}
+
+void Pick(BundledWizard& w, const char* name, const char* item)
+{
+    PageCombo* list = FieldOf<PageCombo>(w, name);
+    ASSERT_NE(list, nullptr) << name << " on " << w.StepCaption();
+    const int index = list->findText(QString::fromUtf8(item));
+    ASSERT_GE(index, 0) << item;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void Next(BundledWizard& w, const std::string& expectedStep)
+{
+    const size_t logged = w.Dialogs.Log.size();
+    w.F().sBitBtn1->click();
+    Pump();
+    ASSERT_EQ(w.WarningsSince(logged), "");
+    ASSERT_EQ(w.StepCaption(), expectedStep);
+}
+} // namespace
+
+// A new user with one PIT-11 fills the return by typing into the pages and choosing from the
+// lists, as on screen: 50 000 zł revenue, 1 335 costs, 6 000 advances, contributions 6 855 and
+// 3 345,50, 1% to an organisation from the register. Tax 3 624, 2 376 back, 1% = 36,20.
+TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
+{
+    BundledWizard w;
+    ASSERT_NE(w.F().Page, nullptr);
+    ASSERT_EQ(w.StepCaption(), "Rodzaj zeznania|Formularz, sposób rozliczenia i cel złożenia|");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Dane identyfikacyjne podatnika|"));
+    Type(w, "PIT36_1P", "02070803628");
+    Type(w, "PIT36_11", "Kowalski");
+    Type(w, "PIT36_12", "Jan");
+    Type(w, "PIT36_13", "05031980"); // the date mask puts the dashes in
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Adres zamieszkania podatnika|"));
+    Pick(w, "PIT36_15", "małopolskie");
+    Pick(w, "PIT36_16", "wielicki");
+    Pick(w, "PIT36_17", "Niepołomice");
+    Type(w, "PIT36_18", "Kościuszki");
+    Type(w, "PIT36_19", "10");
+    Type(w, "PIT36_21", "Niepołomice");
+    Type(w, "PIT36_22", "32-005");
+    Type(w, "PIT36_23", "Niepołomice");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Urząd skarbowy|"));
+    w.Dialogs.ChooserAnswers.push_back(W("URZĄD SKARBOWY W WIELICZCE [1226]"));
+    w.F().Page->findChild<QPushButton*>(QStringLiteral("chooserButton"))->click();
+    Pump();
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Dochody|Przychody podatnika z informacji PIT-11 i PIT-40A|"));
+    Type(w, "PIT37_37", "50000");
+    Type(w, "PIT37_38", "1335");
+    Type(w, "PIT37_41", "6000");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Składki na ubezpieczenia społeczne i zdrowotne|"));
+    Type(w, "SKL_SPOL_P", "6855");
+    Type(w, "SKL_ZDR_P", "3345,50");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulgi odliczane od dochodu (PIT/O)|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulga na dzieci|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
+    EXPECT_TRUE(Contains(w.PageText(), "najwyższa kwota do przekazania: 36,20 zł.")) << w.PageText();
+    FieldOf<QRadioButton>(w, "OPP_TAK")->setChecked(true);
+    w.Dialogs.ChooserAnswers.push_back(W("Polska Akcja Humanitarna KRS:0000136833"));
+    w.F().Page->findChild<QPushButton*>(QStringLiteral("chooserButton"))->click();
+    Pump();
+    FieldOf<QCheckBox>(w, "PIT37_140")->setChecked(true);
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
+
+    ExpectVars(w, {{"PIT36_1", "02070803628"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},
+                   {"USCODE", "1226"},
+                   {"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT37_137", "0000136833"},
+                   {"PIT37_138", "36,2"}, {"PIT37_140", "1"}});
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2376,00 zł.")) << page;
+    EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
 }

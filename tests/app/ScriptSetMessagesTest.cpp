@@ -68,7 +68,6 @@ struct Trigger {
     std::string message;
 };
 
-const char* const kOrdinal[] = {"pierwsze", "drugie", "trzecie", "czwarte"};
 const char* const kGenitive[] = {"pierwszego", "drugiego", "trzeciego", "czwartego"};
 
 std::vector<Trigger> Triggers()
@@ -112,10 +111,7 @@ std::vector<Trigger> Triggers()
          "Ulga internetowa małżonka wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
     };
     for (int k = 1; k <= 4; ++k) {
-        // Too many months; the children before it are complete.
-        t.push_back({"p_dzieci", 8, With(single, Children(k - 1, 12, Child(k, "13"))),
-                     std::string("Liczba miesięcy ulgi na ") + kOrdinal[k - 1] + " dziecko nie może przekraczać 12."});
-        // Months without the child's name and PESEL.
+        // Months without the child's name and PESEL; the children before it are complete.
         t.push_back({"p_dzieci", 8, With(single, Children(k - 1, 12, Child(k, "12", false))),
                      std::string("Wpisz imię, nazwisko i numer PESEL ") + kGenitive[k - 1] +
                          " dziecka – są potrzebne w załączniku PIT/O."});

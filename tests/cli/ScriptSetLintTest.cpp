@@ -56,8 +56,9 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
             if (!Trim(pageLine).empty()) {
                 EXPECT_TRUE(pageWords.count(Command(pageLine))) << fields[1] << ": " << pageLine;
                 // HEAD and TEXT show their text as it stands: a font code there would be printed.
-                if (Command(pageLine) == "HEAD" || Command(pageLine) == "TEXT")
+                if (Command(pageLine) == "HEAD" || Command(pageLine) == "TEXT") {
                     EXPECT_EQ(pageLine.find('{'), std::string::npos) << fields[1] << ": " << pageLine;
+                }
             }
         }
     }

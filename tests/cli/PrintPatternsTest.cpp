@@ -1,11 +1,9 @@
 // The print patterns of the 2016 script set (PIT37, PITO): a declaration replayed by taxilo-cli
 // and composed into PDF files must have the forms' pages and show the figures worked out by hand
 // from the 2016 rules, and every row the scripts compute must have its box in a pattern.
-#include "CliSupport.h"
+#include "ScriptSetCases.h"
 
-#include "engine/Parser.h"
 #include "foundation/TextFile.h"
-#include "foundation/Value.h"
 
 #include <gtest/gtest.h>
 
@@ -19,58 +17,20 @@
 namespace taxilo::test {
 namespace {
 
-using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
-
 // A single employee with one child all year and 1% for an organisation.
 // By hand: income 50 000 - 1 335 = 48 665,00; minus social contributions 6 855 = 41 810,00;
 // tax 41 810 x 18% - 556,02 = 6 969,78; minus health 3 345,50 and child relief 1 112,04
 // (12 x 92,67) = 2 512,24, rounded 2 512,00; advances 6 000 give an overpayment of 3 488,00;
 // 1% of 2 512 = 25,12, rounded down to 25,10.
-Answers Case()
-{
-    return {{"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "02070803628"},
-            {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"}, {"PIT36_13", "05-03-1980"},
-            {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"}, {"PIT36_16", "Warszawa"},
-            {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"}, {"PIT36_19", "10"},
-            {"PIT36_21", "Warszawa"}, {"PIT36_22", "00-001"}, {"PIT36_23", "Warszawa"},
-            {"PIT37_9", "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE [1471]"},
-            {"PIT37_10_1", "1"}, {"PIT37_10_2", "0"}, {"PIT37_6_1", "1"},
-            {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
-            {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-            {"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_MIES", "12"},
-            {"OPP_TAK", "1"}, {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-            {"PIT37_140", "1"}};
-}
-
 std::string SaveCase(const TempDir& dir)
 {
-    const std::string dpit = dir.File("zeznanie.dpit");
-    TParser parser;
-    for (const auto& [name, value] : Case())
-        parser.SetVar(W(name), Value::MakeText(W(value)));
-    parser.SaveVariables(dpit, 14, "");
-    return dpit;
-}
-
-std::string Base()
-{
-    return std::string("--base ") + ShellQuote(TAXILO_PROGRAM_DIR) + " ";
-}
-
-struct Pdf {
-    int status = -1;
-    std::string info, text;
-};
-
-Pdf ReplayPdf(const TempDir& dir, const std::string& dpit, const std::string& pattern)
-{
-    Pdf r;
-    const std::string out = dir.File(pattern + ".pdf");
-    r.status = Cli(Base() + "replay " + ShellQuote(dpit) + " pdf " + pattern + " " + ShellQuote(out)).status;
-    int status = 0;
-    r.info = RunCommand("pdfinfo " + ShellQuote(out), status);
-    r.text = RunCommand("pdftotext -layout " + ShellQuote(out) + " -", status);
-    return r;
+    return SaveAnswers(
+        dir, With(BaseAnswers(),
+                  {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
+                   {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}, {"DZ1_PESEL", "10210112345"},
+                   {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_MIES", "12"}, {"OPP_TAK", "1"},
+                   {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                   {"PIT37_140", "1"}}));
 }
 
 void ExpectAll(const std::string& text, const std::vector<std::string>& wanted)
@@ -106,8 +66,8 @@ TEST(PrintPatterns, ReplayPdfRefusesAMissingPatternOrOutput)
 {
     TempDir dir;
     const std::string dpit = SaveCase(dir);
-    EXPECT_NE(Cli(Base() + "replay " + ShellQuote(dpit) + " pdf NIEMA " + ShellQuote(dir.File("x.pdf"))).status, 0);
-    EXPECT_NE(Cli(Base() + "replay " + ShellQuote(dpit) + " pdf PIT37").status, 0);
+    EXPECT_NE(Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " pdf NIEMA " + ShellQuote(dir.File("x.pdf"))).status, 0);
+    EXPECT_NE(Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " pdf PIT37").status, 0);
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.pdf")));
 }
 
@@ -145,7 +105,7 @@ TEST(PrintPatterns, EveryComputedRowHasItsBoxAndEveryBoxNamesAKnownVariable)
     ASSERT_FALSE(pito.empty());
     fields.insert(pito.begin(), pito.end());
 
-    const auto vars = Cli(Base() + "replay " + ShellQuote(dpit) + " vars");
+    const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
     ASSERT_EQ(vars.status, 0);
     std::set<std::string> store;
     std::istringstream lines(vars.out);

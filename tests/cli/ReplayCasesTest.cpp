@@ -3,10 +3,7 @@
 // out by hand from the 2016 rules (scale 18% minus 556,02 zł up to 85 528 zł, then 14 839,02 zł
 // plus 32%; base and tax rounded to full złoty; health contribution capped at the tax; child
 // relief 92,67 / 166,67 / 225,00 zł a month with its refundable part; 1% rounded down to 10 gr).
-#include "CliSupport.h"
-
-#include "engine/Parser.h"
-#include "foundation/Value.h"
+#include "ScriptSetCases.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -17,33 +14,13 @@
 namespace taxilo::test {
 namespace {
 
-using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
-
-// What the wizard leaves in the store after the first section, before the user's answers.
-Answers Base()
-{
-    return {{"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "02070803628"},
-            {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"}, {"PIT36_13", "05-03-1980"},
-            {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"}, {"PIT36_16", "Warszawa"},
-            {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"}, {"PIT36_19", "10"},
-            {"PIT36_21", "Warszawa"}, {"PIT36_22", "00-001"}, {"PIT36_23", "Warszawa"},
-            {"PIT37_9", "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE [1471]"},
-            {"PIT37_10_1", "1"}, {"PIT37_10_2", "0"}, {"OPP_TAK", "0"}};
-}
-
-Answers With(Answers answers, const Answers& more)
-{
-    answers.insert(answers.end(), more.begin(), more.end());
-    return answers;
-}
-
 struct Replayed {
     std::map<std::string, std::string> vars; // UTF-8
     std::string xml;
     int varsStatus = -1;
     int xmlStatus = -1;
     bool xmlParses = false;
-    std::string pit37Info, pit37Text, pitoInfo; // the printed forms, as pdfinfo and pdftotext see them
+    Pdf pit37, pito; // the printed forms (PIT/O only when attached)
 };
 
 // An amount as the printed form shows it: thousands apart, two decimals ("12153" -> "12 153,00").
@@ -57,33 +34,14 @@ std::string Printed(const std::string& amount)
     return whole + "," + cents;
 }
 
-// Prints a preview tab of the replayed declaration to a PDF and reads it back.
-std::string ReplayPdf(const TempDir& dir, const std::string& dpit, const std::string& pattern, std::string* text)
-{
-    const std::string out = dir.File(pattern + ".pdf");
-    const std::string base = std::string("--base ") + ShellQuote(TAXILO_PROGRAM_DIR) + " ";
-    if (Cli(base + "replay " + ShellQuote(dpit) + " pdf " + pattern + " " + ShellQuote(out)).status != 0)
-        return "";
-    int status = 0;
-    if (text)
-        *text = RunCommand("pdftotext -layout " + ShellQuote(out) + " -", status);
-    return RunCommand("pdfinfo " + ShellQuote(out), status);
-}
-
 // Saves the answers as a declaration file (values as text, as the program saves them), replays
 // it, and checks that the PIT-37 document is well-formed XML.
 Replayed Replay(const Answers& answers)
 {
     TempDir dir;
-    const std::string dpit = dir.File("zeznanie.dpit");
-    {
-        TParser parser;
-        for (const auto& [name, value] : answers)
-            parser.SetVar(W(name), Value::MakeText(W(value)));
-        parser.SaveVariables(dpit, 14, "");
-    }
+    const std::string dpit = SaveAnswers(dir, answers);
     Replayed r;
-    const std::string base = std::string("--base ") + ShellQuote(TAXILO_PROGRAM_DIR) + " ";
+    const std::string base = ProgramBase();
     const auto vars = Cli(base + "replay " + ShellQuote(dpit) + " vars");
     r.varsStatus = vars.status;
     std::istringstream lines(vars.out);
@@ -99,9 +57,9 @@ Replayed Replay(const Answers& answers)
     int status = -1;
     RunCommand("xmllint --noout " + ShellQuote(dir.File("pit37.xml")) + " 2>&1", status);
     r.xmlParses = status == 0;
-    r.pit37Info = ReplayPdf(dir, dpit, "PIT37", &r.pit37Text);
+    r.pit37 = ReplayPdf(dir, dpit, "PIT37");
     if (r.vars.count("PIT_O") && r.vars.at("PIT_O") == "1")
-        r.pitoInfo = ReplayPdf(dir, dpit, "PITO", nullptr);
+        r.pito = ReplayPdf(dir, dpit, "PITO");
     return r;
 }
 
@@ -114,15 +72,25 @@ void ExpectRan(const Replayed& r)
     EXPECT_EQ(r.vars.at("USCODE"), "1471");
     EXPECT_NE(r.xml.find("<KodUrzedu>1471</KodUrzedu>"), std::string::npos);
     // The printed PIT-37 has its four pages and the tax due; PIT/O its two when it is attached.
-    EXPECT_NE(r.pit37Info.find("Pages:           4"), std::string::npos) << r.pit37Info;
+    EXPECT_NE(r.pit37.info.find("Pages:           4"), std::string::npos) << r.pit37.info;
     if (r.vars.count("PIT37_126") && r.vars.at("PIT37_126") != "0") {
-        EXPECT_NE(r.pit37Text.find(Printed(r.vars.at("PIT37_126"))), std::string::npos)
-            << Printed(r.vars.at("PIT37_126")) << "\n" << r.pit37Text;
+        EXPECT_NE(r.pit37.text.find(Printed(r.vars.at("PIT37_126"))), std::string::npos)
+            << Printed(r.vars.at("PIT37_126")) << "\n" << r.pit37.text;
     }
     if (r.vars.count("PIT_O") && r.vars.at("PIT_O") == "1")
-        EXPECT_NE(r.pitoInfo.find("Pages:           2"), std::string::npos) << r.pitoInfo;
+        EXPECT_NE(r.pito.info.find("Pages:           2"), std::string::npos) << r.pito.info;
     else
-        EXPECT_EQ(r.pitoInfo, "");
+        EXPECT_EQ(r.pito.status, -1) << "no PIT/O printed without the attachment";
+}
+
+// Each variable's text form after the replay.
+void ExpectVars(const Replayed& r, const Answers& expected)
+{
+    for (const auto& [name, value] : expected) {
+        const auto found = r.vars.find(name);
+        ASSERT_NE(found, r.vars.end()) << name;
+        EXPECT_EQ(found->second, value) << name;
+    }
 }
 
 bool Contains(const std::string& text, const std::string& part)
@@ -135,23 +103,15 @@ bool Contains(const std::string& text, const std::string& part)
 // advances 6 000 -> overpaid 2 376; 1% = 36,24 -> 36,20.
 TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
-                                        {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-                                        {"OPP_TAK", "1"},
-                                        {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                                        {"PIT37_140", "1"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+                                              {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
+                                              {"OPP_TAK", "1"},
+                                              {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                                              {"PIT37_140", "1"}}));
     ExpectRan(r);
-    EXPECT_EQ(r.vars.at("PIT37_39"), "48665");
-    EXPECT_EQ(r.vars.at("PIT37_111"), "41810");
-    EXPECT_EQ(r.vars.at("PIT37_112"), "41810");
-    EXPECT_EQ(r.vars.at("PIT37_113"), "6969,78");
-    EXPECT_EQ(r.vars.at("PIT37_116"), "3345,5");
-    EXPECT_EQ(r.vars.at("PIT37_126"), "3624");
-    EXPECT_EQ(r.vars.at("PIT37_128"), "0");
-    EXPECT_EQ(r.vars.at("PIT37_129"), "2376");
-    EXPECT_EQ(r.vars.at("PIT37_137"), "0000030897");
-    EXPECT_EQ(r.vars.at("PIT37_138"), "36,2");
-    EXPECT_EQ(r.vars.at("PIT_O"), "0");
+    ExpectVars(r, {{"PIT37_39", "48665"}, {"PIT37_111", "41810"}, {"PIT37_112", "41810"}, {"PIT37_113", "6969,78"},
+                   {"PIT37_116", "3345,5"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
+                   {"PIT37_137", "0000030897"}, {"PIT37_138", "36,2"}, {"PIT_O", "0"}});
     EXPECT_TRUE(Contains(r.xml, "<P_129>2376</P_129>"));
     EXPECT_TRUE(Contains(r.xml, "<P_137>0000030897</P_137>"));
     EXPECT_TRUE(Contains(r.xml, "<P_138>36.2</P_138>"));
@@ -164,22 +124,16 @@ TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 // tax due 9 021,03 -> 9 021; advances 14 000 + 3 000 -> overpaid 7 979.
 TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"},
-                                        {"PIT37_38", "1335"}, {"PIT37_41", "14000"}, {"PIT37_68", "30000"},
-                                        {"PIT37_69", "1335"}, {"PIT37_72", "3000"}, {"SKL_SPOL_P", "12339"},
-                                        {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"},
-                                        {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"}, {"PIT36_24", "Kowalska"},
-                                        {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"},
+                                              {"PIT37_38", "1335"}, {"PIT37_41", "14000"}, {"PIT37_68", "30000"},
+                                              {"PIT37_69", "1335"}, {"PIT37_72", "3000"}, {"SKL_SPOL_P", "12339"},
+                                              {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"},
+                                              {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"}, {"PIT36_24", "Kowalska"},
+                                              {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}}));
     ExpectRan(r);
-    EXPECT_EQ(r.vars.at("PIT37_66"), "88665");
-    EXPECT_EQ(r.vars.at("PIT37_97"), "28665");
-    EXPECT_EQ(r.vars.at("PIT37_111"), "100878");
-    EXPECT_EQ(r.vars.at("PIT37_112"), "50439");
-    EXPECT_EQ(r.vars.at("PIT37_113"), "17046");
-    EXPECT_EQ(r.vars.at("PIT37_117"), "2006,24");
-    EXPECT_EQ(r.vars.at("PIT37_126"), "9021");
-    EXPECT_EQ(r.vars.at("PIT37_127"), "17000");
-    EXPECT_EQ(r.vars.at("PIT37_129"), "7979");
+    ExpectVars(r, {{"PIT37_66", "88665"}, {"PIT37_97", "28665"}, {"PIT37_111", "100878"}, {"PIT37_112", "50439"},
+                   {"PIT37_113", "17046"}, {"PIT37_117", "2006,24"}, {"PIT37_126", "9021"}, {"PIT37_127", "17000"},
+                   {"PIT37_129", "7979"}});
     EXPECT_TRUE(Contains(r.xml, "<P_6>2</P_6>"));
     EXPECT_TRUE(Contains(r.xml, "<Podmiot2 rola=\"Małżonek\">"));
     EXPECT_TRUE(Contains(r.xml, "<etd:PESEL>85010112345</etd:PESEL>"));
@@ -191,13 +145,13 @@ TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 // 2 923,04 is within the contributions 4 113 + 2 006,24 and is refunded: total 4 923,04.
 TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "30000"},
-                                        {"PIT37_38", "1335"}, {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"},
-                                        {"SKL_ZDR_P", "2006,24"}, {"OPP_TAK", "1"},
-                                        {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
-                                        {"DZ2_PESEL", "12220112345"}, {"DZ2_MIES", "12"},
-                                        {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"}, {"DZ3_DATA", "01-06-2016"},
-                                        {"DZ3_MIES", "12"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "30000"},
+                                              {"PIT37_38", "1335"}, {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"},
+                                              {"SKL_ZDR_P", "2006,24"}, {"OPP_TAK", "1"},
+                                              {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
+                                              {"DZ2_PESEL", "12220112345"}, {"DZ2_MIES", "12"},
+                                              {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"}, {"DZ3_DATA", "01-06-2016"},
+                                              {"DZ3_MIES", "12"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_112"), "12276");
     EXPECT_EQ(r.vars.at("PIT37_113"), "3307,32");
@@ -221,24 +175,21 @@ TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
 // One child, relief fully covered by the tax: no unused relief, so part H stays empty.
 TEST(ScriptSetCases, OneChildReliefWithinTheTaxLeavesNoRefund)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
-                                        {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-                                        {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+                                              {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
+                                              {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"}}));
     ExpectRan(r);
     // 3 624,28 - 1 112,04 = 2 512,24 -> 2 512; overpaid 6 000 - 2 512 = 3 488
-    EXPECT_EQ(r.vars.at("PIT37_118"), "1112,04");
-    EXPECT_EQ(r.vars.at("PIT37_126"), "2512");
-    EXPECT_EQ(r.vars.at("PIT37_129"), "3488");
-    EXPECT_EQ(r.vars.at("PIT37_134"), "0");
-    EXPECT_EQ(r.vars.at("PIT37_130"), "0");
+    ExpectVars(r, {{"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_129", "3488"}, {"PIT37_134", "0"},
+                   {"PIT37_130", "0"}});
 }
 
 // One child above the income limit: an unmarried parent filing individually has the 56 000 zł
 // limit; income 60 000 - 1 335 - 0 = 58 665 exceeds it, so there is no relief.
 TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
-                                        {"DZ1_MIES", "12"}, {"ZONATY", "0"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
+                                              {"DZ1_MIES", "12"}, {"ZONATY", "0"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("ULGA_DZIECI"), "0");
     EXPECT_EQ(r.vars.at("PIT37_118"), "0");
@@ -248,8 +199,8 @@ TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
 // spouses' incomes. 58 665 + 50 000 = 108 665 keeps the relief; 58 665 + 60 000 = 118 665 loses it.
 TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
 {
-    const Answers parent = With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
-                                         {"PIT37_41", "9000"}, {"DZ1_MIES", "12"}, {"ZONATY", "1"}});
+    const Answers parent = With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
+                                               {"PIT37_41", "9000"}, {"DZ1_MIES", "12"}, {"ZONATY", "1"}});
     const auto within = Replay(With(parent, {{"DOCH_MALZ_INNY", "50000"}}));
     ExpectRan(within);
     EXPECT_EQ(within.vars.at("ULGA_DZIECI"), "1112,04");
@@ -267,22 +218,14 @@ TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
 // 6 924,12 unused; refund limited to 1 645,20 + 802,50 = 2 447,70; with advances 300: 2 747,70.
 TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "12000"},
-                                        {"PIT37_38", "1335"}, {"PIT37_41", "300"}, {"SKL_SPOL_P", "1645,2"},
-                                        {"SKL_ZDR_P", "802,5"}, {"DZ1_MIES", "12"}, {"DZ2_MIES", "12"},
-                                        {"DZ3_MIES", "12"}, {"DZ4_MIES", "12"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "12000"},
+                                              {"PIT37_38", "1335"}, {"PIT37_41", "300"}, {"SKL_SPOL_P", "1645,2"},
+                                              {"SKL_ZDR_P", "802,5"}, {"DZ1_MIES", "12"}, {"DZ2_MIES", "12"},
+                                              {"DZ3_MIES", "12"}, {"DZ4_MIES", "12"}}));
     ExpectRan(r);
-    EXPECT_EQ(r.vars.at("PIT37_112"), "4510");
-    EXPECT_EQ(r.vars.at("PIT37_113"), "511,56");
-    EXPECT_EQ(r.vars.at("PIT37_116"), "511,56");
-    EXPECT_EQ(r.vars.at("ULGA_DZIECI"), "6924,12");
-    EXPECT_EQ(r.vars.at("PIT37_118"), "0");
-    EXPECT_EQ(r.vars.at("PIT37_126"), "0");
-    EXPECT_EQ(r.vars.at("PIT37_130"), "2447,7");
-    EXPECT_EQ(r.vars.at("PIT37_132"), "6924,12");
-    EXPECT_EQ(r.vars.at("PIT37_134"), "2447,7");
-    EXPECT_EQ(r.vars.at("PIT37_135"), "2747,7");
-    EXPECT_EQ(r.vars.at("O40_VAL"), "4");
+    ExpectVars(r, {{"PIT37_112", "4510"}, {"PIT37_113", "511,56"}, {"PIT37_116", "511,56"},
+                   {"ULGA_DZIECI", "6924,12"}, {"PIT37_118", "0"}, {"PIT37_126", "0"}, {"PIT37_130", "2447,7"},
+                   {"PIT37_132", "6924,12"}, {"PIT37_134", "2447,7"}, {"PIT37_135", "2747,7"}, {"O40_VAL", "4"}});
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>2700</zo3x:P_E7>"));
 }
 
@@ -291,28 +234,22 @@ TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
 // due 204; 1% = 25,69 -> 25,60.
 TEST(ScriptSetCases, PensionerWithAContract)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_44", "24000"}, {"PIT37_46", "1700"},
-                                        {"PIT37_47", "10000"}, {"PIT37_48", "2000"}, {"PIT37_51", "665"},
-                                        {"SKL_ZDR_P", "2635"}, {"OPP_TAK", "1"}, {"PIT37_137", "0000030897"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_44", "24000"}, {"PIT37_46", "1700"},
+                                              {"PIT37_47", "10000"}, {"PIT37_48", "2000"}, {"PIT37_51", "665"},
+                                              {"SKL_ZDR_P", "2635"}, {"OPP_TAK", "1"}, {"PIT37_137", "0000030897"}}));
     ExpectRan(r);
-    EXPECT_EQ(r.vars.at("PIT37_45"), "24000");
-    EXPECT_EQ(r.vars.at("PIT37_49"), "8000");
-    EXPECT_EQ(r.vars.at("PIT37_66"), "32000");
-    EXPECT_EQ(r.vars.at("PIT37_113"), "5203,98");
-    EXPECT_EQ(r.vars.at("PIT37_126"), "2569");
-    EXPECT_EQ(r.vars.at("PIT37_127"), "2365");
-    EXPECT_EQ(r.vars.at("PIT37_128"), "204");
-    EXPECT_EQ(r.vars.at("PIT37_129"), "0");
-    EXPECT_EQ(r.vars.at("PIT37_138"), "25,6");
+    ExpectVars(r, {{"PIT37_45", "24000"}, {"PIT37_49", "8000"}, {"PIT37_66", "32000"}, {"PIT37_113", "5203,98"},
+                   {"PIT37_126", "2569"}, {"PIT37_127", "2365"}, {"PIT37_128", "204"}, {"PIT37_129", "0"},
+                   {"PIT37_138", "25,6"}});
     EXPECT_TRUE(Contains(r.xml, "<P_128>204</P_128>"));
 }
 
 // A correction of the employee's return: purpose 2 and the ORD-ZU attachment; figures unchanged.
 TEST(ScriptSetCases, CorrectionCarriesOrdZu)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_10_1", "0"}, {"PIT37_10_2", "1"},
-                                        {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
-                                        {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_10_1", "0"}, {"PIT37_10_2", "1"},
+                                              {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
+                                              {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_10_1"), "0");
     EXPECT_EQ(r.vars.at("PIT37_126"), "3624");
@@ -325,24 +262,21 @@ TEST(ScriptSetCases, CorrectionCarriesOrdZu)
 // 1% = 121,53 -> 121,50.
 TEST(ScriptSetCases, IncomeCrossingTheThreshold)
 {
-    const auto r = Replay(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "120000"}, {"PIT37_38", "1335"},
-                                        {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"},
-                                        {"OPP_TAK", "1"}, {"PIT37_137", "30897"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "120000"}, {"PIT37_38", "1335"},
+                                              {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"},
+                                              {"OPP_TAK", "1"}, {"PIT37_137", "30897"}}));
     ExpectRan(r);
     // A KRS number typed without its leading zeros is written with all ten digits.
     EXPECT_EQ(r.vars.at("PIT37_137"), "0000030897");
     EXPECT_TRUE(Contains(r.xml, "<P_137>0000030897</P_137>")) << r.xml;
-    EXPECT_EQ(r.vars.at("PIT37_112"), "102213");
-    EXPECT_EQ(r.vars.at("PIT37_113"), "20178,22");
-    EXPECT_EQ(r.vars.at("PIT37_126"), "12153");
-    EXPECT_EQ(r.vars.at("PIT37_129"), "9847");
-    EXPECT_EQ(r.vars.at("PIT37_138"), "121,5");
+    ExpectVars(r, {{"PIT37_112", "102213"}, {"PIT37_113", "20178,22"}, {"PIT37_126", "12153"}, {"PIT37_129", "9847"},
+                   {"PIT37_138", "121,5"}});
 }
 
 // Replay without a declaration file starts from the answers given with --set.
 TEST(ScriptSetCases, ReplayOfTheStoreAndItsUsageErrors)
 {
-    const std::string base = std::string("--base ") + ShellQuote(TAXILO_PROGRAM_DIR) + " ";
+    const std::string base = ProgramBase();
     const auto r = Cli(base + "--set START_GOTOWE=1 --num PIT37_37=10000 replay - vars");
     EXPECT_EQ(r.status, 0);
     // 10 000 x 18% - 556,02 = 1 243,98 -> 1 244

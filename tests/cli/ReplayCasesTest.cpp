@@ -150,8 +150,8 @@ TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
                                               {"SKL_ZDR_P", "2006,24"}, {"OPP_TAK", "1"},
                                               {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
                                               {"DZ2_PESEL", "12220112345"}, {"DZ2_MIES", "12"},
-                                              {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"}, {"DZ3_DATA", "01-06-2016"},
-                                              {"DZ3_MIES", "12"}}));
+                                              {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
+                                              {"DZ3_DATA", "01-06-2016"}, {"DZ3_MIES", "12"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_112"), "12276");
     EXPECT_EQ(r.vars.at("PIT37_113"), "3307,32");

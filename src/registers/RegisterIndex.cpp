@@ -37,6 +37,17 @@ void AddOnce(std::vector<std::string>& values, const std::string& value)
         values.push_back(value);
 }
 
+// Quotation marks around part of a name ("Fundacja „Serce Dziecka”") do not decide its place.
+bool IsQuote(char c)
+{
+    switch (static_cast<unsigned char>(c)) {
+    case '"': case '\'': case 0x84: case 0x93: case 0x94: case 0x91: case 0x92: case 0xAB: case 0xBB:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 const std::string& RegisterRecord::Field(std::size_t index) const
@@ -47,13 +58,22 @@ const std::string& RegisterRecord::Field(std::size_t index) const
 
 bool PolishLess(std::string_view a, std::string_view b)
 {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const auto wa = Weight(a[i]);
-        const auto wb = Weight(b[i]);
+    size_t i = 0, j = 0;
+    for (;;) {
+        while (i < a.size() && IsQuote(a[i]))
+            ++i;
+        while (j < b.size() && IsQuote(b[j]))
+            ++j;
+        if (i == a.size() || j == b.size())
+            break;
+        const auto wa = Weight(a[i++]);
+        const auto wb = Weight(b[j++]);
         if (wa != wb)
             return wa < wb;
     }
+    const bool aDone = i == a.size(), bDone = j == b.size();
+    if (aDone != bDone)
+        return aDone; // the shorter name first
     if (a.size() != b.size())
         return a.size() < b.size();
     return a < b;

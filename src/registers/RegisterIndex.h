@@ -42,7 +42,8 @@ struct RegisterEntry {
 };
 
 // The list order: the upper-case table with the Polish letters in their alphabet places
-// (A Ą B C Ć ... Ł ... Z Ź Ż), ties broken by the bytes, so every platform sorts alike.
+// (A Ą B C Ć ... Ł ... Z Ź Ż), quotation marks passed over, ties broken by the bytes, so every
+// platform sorts alike.
 bool PolishLess(std::string_view a, std::string_view b);
 
 // Which details the records offer; decides between organisation and tax-office mode.

@@ -102,6 +102,15 @@ TEST_F(ChooserTest, ListFollowsPolishLetterOrderWithTiesByBytes)
                                                      "Zebra", "Żak"}));
 }
 
+TEST_F(ChooserTest, QuotationMarksDoNotDecideTheOrder)
+{
+    Open("opp", {"Fundacja „Serce Dziecka”|a|1", "Fundacja TVN „nie jesteś sam”|a|2", "Fundacja Pomocy|a|3",
+                 "Fundacja \"Anka\"|a|4", "Fundacja Serce|a|5", "„Ziarno”|a|6", "Ziarno|a|7"});
+    EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Fundacja \"Anka\"", "Fundacja Pomocy", "Fundacja Serce",
+                                                     "Fundacja „Serce Dziecka”", "Fundacja TVN „nie jesteś sam”",
+                                                     "Ziarno", "„Ziarno”"}));
+}
+
 TEST_F(ChooserTest, NameSearchIgnoresLetterCaseAndKeepsTheTypedText)
 {
     Open("opp", kOrganisations);

@@ -3,11 +3,10 @@
 // script-set tests: a declaration is saved with the answers, opened as "Otwórz" does and replayed.
 #include "WizardFixture.h"
 
-#include "engine/Parser.h"
-#include "foundation/Value.h"
 #include "pages/FrameDef.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
+#include "support/ScriptSetAnswers.h"
 
 #include <QTabWidget>
 
@@ -20,24 +19,10 @@
 
 namespace taxilo::test {
 
-using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
-
 // What the first sections leave in the store: taxpayer, address, tax office, year.
 inline Answers Base()
 {
-    return {{"ROK", "2016"}, {"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"},
-            {"PIT36_1P", "02070803628"}, {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"},
-            {"PIT36_13", "05-03-1980"}, {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"},
-            {"PIT36_16", "Warszawa"}, {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"},
-            {"PIT36_19", "10"}, {"PIT36_21", "Warszawa"}, {"PIT36_22", "00-001"}, {"PIT36_23", "Warszawa"},
-            {"PIT37_9", "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE [1471]"},
-            {"PIT37_10_1", "1"}, {"PIT37_10_2", "0"}, {"OPP_TAK", "0"}};
-}
-
-inline Answers With(Answers answers, const Answers& more)
-{
-    answers.insert(answers.end(), more.begin(), more.end());
-    return answers;
+    return With({{"ROK", "2016"}}, BaseAnswers());
 }
 
 // Employee, 50 000 zł from one employer, 6 000 zł advances, contributions 6 855 + 3 345,50.
@@ -119,17 +104,21 @@ struct BundledWizard {
     // reached, opens the file as "Otwórz" does, and lets the replay run.
     void Open(const Answers& answers, int forms)
     {
-        const std::string path = Dir.File("zeznanie.dpit");
-        {
-            TParser parser;
-            for (const auto& [name, value] : answers)
-                parser.SetVar(W(name), Value::MakeText(W(value)));
-            parser.SaveVariables(path, forms, "");
-        }
+        const std::string path = SaveAnswers(Dir, answers, forms);
         const QString file = QString::fromStdString(path);
         ASSERT_TRUE(Form->CheckDeclarationYear(file));
         ASSERT_TRUE(Form->LoadDeclaration(file));
         Pump();
+    }
+
+    // The current page's widget of kind T bound to the variable (UTF-8 name), or nullptr.
+    template <typename T>
+    T* Field(const char* name) const
+    {
+        for (auto* widget : Form->Page->findChildren<T*>())
+            if (widget->property("hint").toByteArray() == W(name).c_str())
+                return widget;
+        return nullptr;
     }
 
     // Every text the current page shows.

@@ -215,17 +215,6 @@ TEST(ScriptSetWizard, EveryPageOfTheSingleParentReturnBuildsWithoutAWarning)
     WalkEveryPage(SingleParentOfThree(), kFormsSingle);
 }
 
-namespace {
-PageCombo* ComboOf(BundledWizard& w, const char* name)
-{
-    for (const auto& control : w.F().Page->Controls())
-        if (auto* combo = qobject_cast<PageCombo*>(control.data());
-            combo && control->property("hint").toByteArray() == QByteArray(name))
-            return combo;
-    return nullptr;
-}
-} // namespace
-
 // The address lists come from the TERYT register: the counties of the chosen voivodeship, the
 // communes of the chosen county; choosing another voivodeship refills the counties and empties
 // the communes until a county is chosen.
@@ -235,9 +224,9 @@ TEST(ScriptSetWizard, AddressListsCascadeFromVoivodeshipToCommune)
     w.Open(With(OneEmployee("6000"), {{"PIT36_15", "małopolskie"}, {"PIT36_16", "wielicki"}, {"PIT36_17", "Niepołomice"}}),
            3);
     ASSERT_NE(w.F().Page, nullptr);
-    auto* voivodeship = ComboOf(w, "PIT36_15");
-    auto* county = ComboOf(w, "PIT36_16");
-    auto* commune = ComboOf(w, "PIT36_17");
+    auto* voivodeship = w.Field<PageCombo>("PIT36_15");
+    auto* county = w.Field<PageCombo>("PIT36_16");
+    auto* commune = w.Field<PageCombo>("PIT36_17");
     ASSERT_TRUE(voivodeship && county && commune);
     EXPECT_EQ(voivodeship->count(), 16);
     EXPECT_EQ(county->count(), 22) << "19 counties and 3 cities of małopolskie";
@@ -280,10 +269,7 @@ TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
     BundledWizard w;
     w.Open(With(Joint(), {{"ADRES_M_JAK_P", "1"}}), 4);
     ASSERT_EQ(w.StepCaption(), "Dane osobowe|Dane identyfikacyjne małżonka|");
-    QCheckBox* same = nullptr;
-    for (auto* box : w.F().Page->findChildren<QCheckBox*>())
-        if (box->property("hint").toByteArray() == QByteArray("ADRES_M_JAK_P"))
-            same = box;
+    QCheckBox* same = w.Field<QCheckBox>("ADRES_M_JAK_P");
     ASSERT_NE(same, nullptr);
     EXPECT_TRUE(same->isChecked());
     same->setChecked(false);
@@ -294,19 +280,10 @@ TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
 }
 
 namespace {
-template <typename T>
-T* FieldOf(BundledWizard& w, const char* name)
-{
-    for (auto* widget : w.F().Page->findChildren<T*>())
-        if (widget->property("hint").toByteArray() == W(name).c_str())
-            return widget;
-    return nullptr;
-}
-
 // Types the text key by key over the field's whole text, as a user does.
 void Type(BundledWizard& w, const char* name, const char* text)
 {
-    QLineEdit* edit = FieldOf<QLineEdit>(w, name);
+    QLineEdit* edit = w.Field<QLineEdit>(name);
     ASSERT_NE(edit, nullptr) << name << " on " << w.StepCaption();
     edit->selectAll();
     for (const QChar c : QString::fromUtf8(text)) {
@@ -317,7 +294,7 @@ void Type(BundledWizard& w, const char* name, const char* text)
 
 void Pick(BundledWizard& w, const char* name, const char* item)
 {
-    PageCombo* list = FieldOf<PageCombo>(w, name);
+    PageCombo* list = w.Field<PageCombo>(name);
     ASSERT_NE(list, nullptr) << name << " on " << w.StepCaption();
     const int index = list->findText(QString::fromUtf8(item));
     ASSERT_GE(index, 0) << item;
@@ -372,11 +349,11 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulga na dzieci|"));
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
     EXPECT_TRUE(Contains(w.PageText(), "najwyższa kwota do przekazania: 36,20 zł.")) << w.PageText();
-    FieldOf<QRadioButton>(w, "OPP_TAK")->setChecked(true);
+    w.Field<QRadioButton>("OPP_TAK")->setChecked(true);
     w.Dialogs.ChooserAnswers.push_back(W("Polska Akcja Humanitarna KRS:0000136833"));
     w.F().Page->findChild<QPushButton*>(QStringLiteral("chooserButton"))->click();
     Pump();
-    FieldOf<QCheckBox>(w, "PIT37_140")->setChecked(true);
+    w.Field<QCheckBox>("PIT37_140")->setChecked(true);
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
     ExpectVars(w, {{"PIT36_1", "02070803628"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},

@@ -1,16 +1,18 @@
-# The Qt layers: platform, registers and app windows, in one static library that the program,
-# the widget tests and the benchmarks link.
+# The Qt layers: ui, platform, pages, registers, print and the app windows, in one static library
+# that the program, the widget tests and the benchmarks link.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Gui PrintSupport Network)
 # The e-Deklaracje hand-off writes the ministry application's database through the C API.
 find_package(SQLite3 REQUIRED)
 set(CMAKE_AUTOMOC ON)
 
 file(GLOB TAXILO_GUI_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/*.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pages/*.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/registers/*.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/print/*.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/*.h
   ${CMAKE_CURRENT_SOURCE_DIR}/pages/*.h
   ${CMAKE_CURRENT_SOURCE_DIR}/registers/*.h

@@ -1,3 +1,4 @@
+// TForm4: the debug window that lists the engine's variables.
 #include "app/Debug.h"
 
 #include "platform/QtText.h"

@@ -1,12 +1,12 @@
 #include "app/EDeklaracje.h"
 
-#include "app/Dialogs.h"
 #include "edeclaration/HandOff.h"
 #include "engine/Parser.h"
 #include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
 #include "platform/EDeklaracjeStore.h"
 #include "platform/QtText.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QCursor>

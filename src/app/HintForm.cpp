@@ -1,8 +1,9 @@
+// TForm3: the "Więcej informacji" window showing a help text or a rich-text file.
 #include "app/HintForm.h"
 
 #include "app/RtfReader.h"
+#include "engine/PageText.h"
 #include "foundation/TextFile.h"
-#include "pages/PageText.h"
 #include "platform/QtText.h"
 
 #include <QHBoxLayout>

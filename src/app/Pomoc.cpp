@@ -1,3 +1,4 @@
+// The help window: a title and a text, also used for the reviewer's opinion.
 #include "app/Pomoc.h"
 
 #include "platform/Shell.h"

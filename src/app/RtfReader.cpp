@@ -1,6 +1,6 @@
 #include "app/RtfReader.h"
 
-#include "app/RtfParse.h"
+#include "foundation/RtfParse.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

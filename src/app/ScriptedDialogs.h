@@ -2,7 +2,7 @@
 // A Dialogs for tests: every interaction is recorded and answered from a queue, never shown.
 // With nothing queued, a message answers OK (a question: No), a file dialog and a window are
 // cancelled, and the chooser and the calculator are closed without a result.
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <deque>
 #include <functional>

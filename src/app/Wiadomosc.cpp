@@ -1,3 +1,4 @@
+// TForm2: the program's message window with OK or Yes/No.
 #include "app/Wiadomosc.h"
 
 #include <QApplication>

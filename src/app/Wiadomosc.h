@@ -1,7 +1,7 @@
 #pragma once
 // TForm2: the message window. A caption, a text (line breaks allowed) and either OK or Yes/No;
 // Yes answers 6, No 7, a question closed without either kAnswerClosed, a message always OK.
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QDialog>
 

@@ -1,3 +1,4 @@
+// The about window: the product's title and version.
 #include "app/about.h"
 
 #include <QLabel>

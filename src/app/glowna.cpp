@@ -2,13 +2,12 @@
 #include "app/glowna.h"
 
 #include "app/Debug.h"
-#include "app/Dialogs.h"
-#include "engine/RootScript.h"
+#include "app/Pomoc.h"
 #include "app/about.h"
 #include "app/glowna_command.h"
-#include "app/Pomoc.h"
 #include "app/opinie.h"
-#include "app/waitsplash.h"
+#include "engine/Package.h"
+#include "engine/RootScript.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/TextFile.h"
@@ -16,6 +15,8 @@
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UsageReport.h"
+#include "ui/Dialogs.h"
+#include "ui/waitsplash.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -45,21 +46,6 @@ const QColor kPanelColour(79, 79, 81);
 constexpr int kLeftPanelWidth = 197;
 constexpr int kRightPanelWidth = 160;
 constexpr int kTopBarHeight = 57;
-
-// The second little-endian 32-bit word of a package: its version; 0 when it cannot be read.
-unsigned PackageVersion(const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return 0;
-    unsigned char bytes[8] = {};
-    const size_t read = std::fread(bytes, 1, sizeof bytes, file);
-    std::fclose(file);
-    if (read < sizeof bytes)
-        return 0;
-    return static_cast<unsigned>(bytes[4]) | static_cast<unsigned>(bytes[5]) << 8 |
-           static_cast<unsigned>(bytes[6]) << 16 | static_cast<unsigned>(bytes[7]) << 24;
-}
 
 QString PictureButtonStyle(const QString& normal, const QString& over, const QString& down)
 {
@@ -160,8 +146,8 @@ QString TForm1::BuildVersion() const
     return QStringLiteral("%1.%2.%3.%4")
         .arg(TAXILO_VERSION_MAJOR)
         .arg(TAXILO_VERSION_MINOR)
-        .arg(PackageVersion(ProgramDir + "patterns.pak"))
-        .arg(PackageVersion(ProgramDir + "scripts.pak"));
+        .arg(ReadPackageVersion(ProgramDir + "patterns.pak"))
+        .arg(ReadPackageVersion(ProgramDir + "scripts.pak"));
 }
 
 void TForm1::BuildMenu()

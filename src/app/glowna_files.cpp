@@ -1,6 +1,6 @@
 // TForm1: declaration files — open, save, save as, new, the close question and the import of
 // personal data from another declaration.
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "engine/RootScript.h"
 #include "app/glowna_command.h"
 #include "app/koniec.h"

@@ -1,16 +1,16 @@
 // TForm1: the print-preview tabs, printing all previews, PDF, and the hand-off to e-Deklaracje
 // with its XML export.
-#include "app/Dialogs.h"
 #include "app/EDeklaracje.h"
-#include "engine/RootScript.h"
 #include "app/glowna_command.h"
 #include "app/internetsend.h"
+#include "engine/RootScript.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 #include "pages/FrameDef.h"
 #include "platform/SpecialFolders.h"
 #include "print/FramePrint.h"
 #include "print/PrintManager.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QByteArray>

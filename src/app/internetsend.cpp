@@ -1,15 +1,14 @@
+// TForm19: the instructions after the hand-off and the button that starts e-Deklaracje Desktop.
 #include "app/internetsend.h"
 
-#include "app/Dialogs.h"
 #include "app/RtfReader.h"
 #include "foundation/TextFile.h"
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
+#include "ui/Dialogs.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
@@ -25,12 +24,11 @@ constexpr int kTitleBand = 64;
 } // namespace
 
 TForm19::TForm19(QWidget* parent, std::string programDir)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : PictureDialog(parent, QStringLiteral(":/EDEKLARACJE_BG.png"), Band::Stretched, kTitleBand)
 {
     setObjectName("Form19");
     setWindowTitle(QStringLiteral("Wyślij przez internet"));
     setFixedSize(kWidth, kHeight);
-    background_.load(":/EDEKLARACJE_BG.png");
 
     sLabel1 = new QLabel(QStringLiteral("Instrukcja postępowania"), this);
     sLabel1->setObjectName("sLabel1");
@@ -96,19 +94,6 @@ void TForm19::LoadInstructions(const std::string& path)
     ReadRtf(bytes, *sRichEdit1->document());
 }
 
-void TForm19::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    if (!background_.isNull()) {
-        p.drawPixmap(rect(), background_);
-    } else {
-        p.fillRect(rect(), QColor("#e9eff6"));
-        p.fillRect(QRect(0, 0, width(), kTitleBand), QColor("#1f4e79"));
-    }
-    p.setPen(QColor("#5b7897"));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
 void TForm19::showEvent(QShowEvent* event)
 {
     if (const QScreen* screen = this->screen())
@@ -116,22 +101,6 @@ void TForm19::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm19::mousePressEvent(QMouseEvent* event)
-{
-    // A borderless window is moved by its title band.
-    if (event->button() == Qt::LeftButton && event->position().y() < kTitleBand)
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    else
-        dragOffset_ = {};
-    QDialog::mousePressEvent(event);
-}
-
-void TForm19::mouseMoveEvent(QMouseEvent* event)
-{
-    if ((event->buttons() & Qt::LeftButton) && !dragOffset_.isNull())
-        move(event->globalPosition().toPoint() - dragOffset_);
-    QDialog::mouseMoveEvent(event);
-}
 
 void ShowInternetSendInstructions(QWidget* parent)
 {

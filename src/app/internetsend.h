@@ -1,8 +1,6 @@
 #pragma once
 // TForm19: what to do after the hand-off, and the button that starts e-Deklaracje Desktop.
-#include <QDialog>
-#include <QPixmap>
-#include <QPoint>
+#include "ui/PictureDialog.h"
 
 #include <string>
 
@@ -12,7 +10,7 @@ class QTextEdit;
 
 namespace taxilo {
 
-class TForm19 : public QDialog {
+class TForm19 : public PictureDialog {
     Q_OBJECT
 public:
     // programDir is the folder holding Dane/ (ending in "/"; empty: the running program's).
@@ -30,16 +28,10 @@ public slots:
     void sBitBtn1Click();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void LoadInstructions(const std::string& path);
-
-    QPixmap background_;
-    QPoint dragOffset_;
 };
 
 // The instructions window, shown modally through the Dialogs.

@@ -1,3 +1,4 @@
+// TForm9: the question asked before closing the program or starting a new declaration.
 #include "app/koniec.h"
 
 #include <QLabel>

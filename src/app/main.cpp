@@ -1,4 +1,5 @@
 // The wizard program: one main window on the program's own folder.
+#include "app/RealDialogs.h"
 #include "app/glowna.h"
 
 #include <QApplication>
@@ -16,6 +17,9 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTranslator);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    // Every message, question and chooser of the program shows its real window from here on.
+    taxilo::RealDialogs dialogs;
+    taxilo::SetProgramDialogs(&dialogs);
     taxilo::TForm1 window({}, arguments);
     window.show();
     return app.exec();

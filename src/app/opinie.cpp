@@ -1,3 +1,4 @@
+// The reviewer's opinion window of the "Informacje" menu.
 #include "app/opinie.h"
 
 #include <QFile>

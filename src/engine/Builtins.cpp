@@ -42,7 +42,7 @@ std::string_view Builtins::MatchKeyword(std::string_view word)
 
 std::string Builtins::Argument(std::string_view keyword, std::string_view call)
 {
-    const size_t start = keyword.size() + 1; // position k + 2, 1-based
+    const size_t start = keyword.size() + 1; // past the keyword and its opening bracket
     if (start >= call.size())
         return {};
     std::string_view argument = call.substr(start);
@@ -94,7 +94,7 @@ Value Builtins::Trunc(std::string_view argument) const
 }
 
 // With no name TRCSTR leaves the target as it is;
-// with a name but no count it stores the whole text (nothing says where to cut).
+// with a name but no count it stores the whole text (there is no length to cut at).
 std::optional<Value> Builtins::Trcstr(std::string_view argument) const
 {
     const auto parts = SplitText(argument, ",");
@@ -208,7 +208,7 @@ Value Builtins::Sums(std::string_view items) const
 void Builtins::GetFile(std::string_view text, const std::string& baseDir, const std::string& userDataDir)
 {
     const auto words = SplitText(text, " ");
-    if (words.size() < 3) // left to the implementer: a lookup without prefix, file and key does nothing
+    if (words.size() < 3) // a lookup without prefix, file and key has nothing to look up
         return;
     const std::string& prefix = words[0];
     const std::string relative = "Dane/" + words[1] + ".pit";

@@ -23,7 +23,8 @@ public:
     // nullopt: the call leaves the target as it is (a TRCSTR or REPLACE without its first argument).
     std::optional<Value> Call(std::string_view keyword, std::string_view call) const;
 
-    // The argument of a call: from position k + 2 to the first "[" or "]", trailing codes 0-32 cut.
+    // The argument of a call: what follows the keyword and the one character after it (normally
+    // "["), up to the next "[" or "]", with trailing codes 0-32 cut.
     static std::string Argument(std::string_view keyword, std::string_view call);
 
     Value Round(std::string_view argument) const;

@@ -3,7 +3,6 @@
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -13,17 +12,6 @@ namespace taxilo {
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
-
-std::string_view TrimView(std::string_view text)
-{
-    size_t b = 0;
-    size_t e = text.size();
-    while (b < e && IsBlankCode(text[b]))
-        ++b;
-    while (e > b && IsBlankCode(text[e - 1]))
-        --e;
-    return text.substr(b, e - b);
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -196,7 +184,7 @@ int CompareValues(const Value& l, const Value& r)
 
 } // namespace
 
-// ---------------------------------------------------------------- A. operands
+// ---------------------------------------------------------------- operands
 
 Value Evaluator::EvalOperand(std::string_view token) const
 {
@@ -243,7 +231,7 @@ double Evaluator::OperandNumber(std::string_view token) const
     return EvalOperand(token).ToDouble();
 }
 
-// ---------------------------------------------------------------- B. arithmetic
+// ---------------------------------------------------------------- arithmetic
 
 Value Evaluator::EvalArithmetic(std::string_view text) const
 {
@@ -293,7 +281,7 @@ Value Evaluator::EvalArithmetic(std::string_view text) const
     return Value::MakeMoney(static_cast<std::int64_t>(scaled));
 }
 
-// ---------------------------------------------------------------- C. groups
+// ---------------------------------------------------------------- groups
 
 Value Evaluator::EvalExpression(std::string_view text) const
 {
@@ -322,7 +310,7 @@ Value Evaluator::EvalExpression(std::string_view text) const
     return EvalArithmetic(s);
 }
 
-// ---------------------------------------------------------------- D. conditions
+// ---------------------------------------------------------------- conditions
 
 int Evaluator::EvalCondition(std::string_view text) const
 {
@@ -396,7 +384,7 @@ int Evaluator::EvalCondition(std::string_view text) const
     return CompareOperands(head) ? 1 : 2;
 }
 
-// ---------------------------------------------------------------- E. one comparison
+// ---------------------------------------------------------------- one comparison
 
 bool Evaluator::CompareOperands(std::string_view text) const
 {
@@ -432,7 +420,7 @@ bool Evaluator::CompareOperands(std::string_view text) const
     return false; // "<=", ">=", "==", no sign at all
 }
 
-// ---------------------------------------------------------------- F. operator spacing
+// ---------------------------------------------------------------- operator spacing
 
 namespace {
 
@@ -516,7 +504,7 @@ void Evaluator::SpaceOperators(std::string& text)
     CollapseBlanks(text);
 }
 
-// ---------------------------------------------------------------- G, H. rounding
+// ---------------------------------------------------------------- rounding
 
 std::int64_t Evaluator::RoundHalfAway(std::int64_t decimals, std::int64_t count)
 {
@@ -543,41 +531,16 @@ std::int64_t Evaluator::RoundHalfAway(std::int64_t decimals, std::int64_t count)
 
 double RoundHalfUp2Value(double x)
 {
-    // On decimals: x with 15 significant digits, cut toward zero to three decimals,
-    // then half away from zero to two (a binary cut of x × 1000 would give 0,14 for 0,145).
+    // On the 15-digit decimal form, so that 0,145 gives 0,15 (a binary cut of x × 1000 would give 0,14).
     if (!std::isfinite(x))
         throw ConversionError(OutOfRangeMessage(FormatFloat(x)));
-    char buffer[64];
-    const auto res = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-    std::string_view sci(buffer, static_cast<size_t>(res.ptr - buffer));
-    const bool negative = sci.front() == '-';
-    if (negative)
-        sci.remove_prefix(1);
-    const size_t e = sci.find('e');
-    std::int64_t digits = 0; // 15 significant digits: x = digits * 10^(exponent - 14)
-    for (char c : sci.substr(0, e))
-        if (c != '.')
-            digits = digits * 10 + (c - '0');
-    int exponent = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
-    if (exponent >= 12) {
-        double whole = 0; // no hundredths left to round: the 15-digit value itself
-        std::from_chars(sci.data(), sci.data() + sci.size(), whole);
-        return negative ? -whole : whole;
-    }
-    const int cut = 11 - exponent; // thousandths = digits / 10^cut
-    std::int64_t thousandths = 0;
-    if (cut <= 18) {
-        std::int64_t divisor = 1;
-        for (int i = 0; i < cut; ++i)
-            divisor *= 10;
-        thousandths = digits / divisor;
-    }
-    std::int64_t hundredths = thousandths / 10 + (thousandths % 10 >= 5 ? 1 : 0);
+    const Decimal15 decimal = ToDecimal15(x);
+    if (decimal.Exponent >= 12)
+        return FromDecimal15(decimal); // no hundredths left to round: the 15-digit value itself
+    const std::int64_t hundredths = HundredthsHalfAway(decimal).value_or(0); // below 10^14: always fits
     if (hundredths == 0)
         return 0.0;
-    const double result = static_cast<double>(hundredths) / 100.0;
-    return negative ? -result : result;
+    return static_cast<double>(hundredths) / 100.0;
 }
 
 double Evaluator::RoundHalfUp2(std::string_view text) const

@@ -6,8 +6,8 @@ namespace taxilo {
 
 namespace {
 
-// Step 3 for lines that contain "SET": "=" becomes a blank, blanks are collapsed, and the blanks
-// of the first quoted span are written "^^" (only inside that span).
+// Lines that contain "SET": "=" becomes a blank, blanks are collapsed, and the blanks of the first
+// quoted span are written "^^" (only inside that span), so the line splits at blanks into words.
 void PrepareAssignment(std::string& line)
 {
     for (char& c : line)
@@ -94,7 +94,7 @@ bool Executor::ExecuteLine(const std::string& line)
     if (word == "SET") {
         ExecuteSet();
     } else if (word == "SUMS") {
-        // Left to the implementer: without a target name or any item the line does nothing.
+        // Without a target name or any item there is nothing to sum: the line does nothing.
         if (words_.size() >= 3 && !words_[1].empty()) {
             const int target = vars_.FindVar(words_[1], true);
             vars_.SetAt(target, builtins_.Sums(RestFrom(2)));
@@ -110,7 +110,7 @@ bool Executor::ExecuteLine(const std::string& line)
 
 void Executor::ExecuteSet()
 {
-    // Left to the implementer: a SET without a target name does nothing.
+    // A SET without a target name has nowhere to store: it does nothing.
     if (words_.size() < 2 || words_[1].empty())
         return;
     const int target = vars_.FindVar(words_[1], true); // exists, empty, while its expression runs

@@ -23,7 +23,8 @@ public:
 
     void ExecuteLines(const std::vector<std::string>& lines, const TraceCallback* trace);
 
-    // Line syntax steps 1-3: trimmed, operators spaced, SET lines prepared. Empty for a comment.
+    // A line ready to split into words: trimmed, operators spaced, SET lines prepared (see
+    // PrepareAssignment). Empty for a blank line and a comment.
     static std::string PrepareLine(std::string_view line);
 
 private:

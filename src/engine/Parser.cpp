@@ -1,3 +1,4 @@
+// TParser's script-text operation; the rest of the facade is in Parser_eval, Parser_exec and Parser_xml.
 #include "engine/Parser.h"
 
 namespace taxilo {

@@ -1,3 +1,4 @@
+// TAssocArray: the small insertion-ordered key-to-value table.
 #include "foundation/AssocArray.h"
 
 namespace taxilo {

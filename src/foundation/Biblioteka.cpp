@@ -1,3 +1,4 @@
+// Biblioteka: the engine's text primitives and the line scrambling of the data files.
 #include "foundation/Biblioteka.h"
 
 #include <array>
@@ -33,7 +34,7 @@ std::string TrimRight(std::string_view text)
     return std::string(text.substr(0, e));
 }
 
-std::string Trim(std::string_view text)
+std::string_view TrimView(std::string_view text)
 {
     size_t b = 0;
     size_t e = text.size();
@@ -41,7 +42,12 @@ std::string Trim(std::string_view text)
         ++b;
     while (e > b && IsBlankCode(text[e - 1]))
         --e;
-    return std::string(text.substr(b, e - b));
+    return text.substr(b, e - b);
+}
+
+std::string Trim(std::string_view text)
+{
+    return std::string(TrimView(text));
 }
 
 std::string StrReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)

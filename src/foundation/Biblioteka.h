@@ -15,6 +15,8 @@ inline bool IsBlankCode(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 // Removes characters with codes 0-32 at both ends (or one end).
 std::string Trim(std::string_view text);
+// The same as a view into text, without a copy.
+std::string_view TrimView(std::string_view text);
 std::string TrimRight(std::string_view text);
 std::string TrimLeft(std::string_view text);
 

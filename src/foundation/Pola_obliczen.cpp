@@ -1,3 +1,4 @@
+// Pola_obliczen: calculator worksheets (TEstPoz), kept per amount field and saved beside the declaration.
 #include "foundation/Pola_obliczen.h"
 
 #include "foundation/Biblioteka.h"

@@ -1,3 +1,4 @@
+// SplitLib: cutting texts at a separator and joining them again.
 #include "foundation/SplitLib.h"
 
 namespace taxilo {

@@ -1,4 +1,5 @@
 #pragma once
+// SplitLib: cutting texts at a separator and joining the pieces again.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -311,6 +311,54 @@ std::int64_t RoundToInt64(double value)
     return static_cast<std::int64_t>(r);
 }
 
+Decimal15 ToDecimal15(double value)
+{
+    Decimal15 decimal;
+    char buffer[64];
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view sci(buffer, static_cast<size_t>(res.ptr - buffer));
+    decimal.Negative = sci.front() == '-';
+    if (decimal.Negative)
+        sci.remove_prefix(1);
+    const size_t e = sci.find('e');
+    for (char c : sci.substr(0, e))
+        if (c != '.')
+            decimal.Digits = decimal.Digits * 10 + (c - '0');
+    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), decimal.Exponent);
+    return decimal;
+}
+
+double FromDecimal15(const Decimal15& decimal)
+{
+    const std::string text = std::to_string(decimal.Digits) + "e" + std::to_string(decimal.Exponent - 14);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return decimal.Negative ? -value : value;
+}
+
+std::optional<std::int64_t> HundredthsHalfAway(const Decimal15& decimal)
+{
+    // hundredths = Digits × 10^(Exponent − 12)
+    const int shift = decimal.Exponent - 12;
+    std::int64_t cents = 0;
+    if (shift >= 0) {
+        cents = decimal.Digits;
+        for (int i = 0; i < shift; ++i) {
+            if (cents > INT64_MAX / 10)
+                return std::nullopt;
+            cents *= 10;
+        }
+    } else if (-shift <= 18) {
+        std::int64_t divisor = 1;
+        for (int i = 0; i < -shift; ++i)
+            divisor *= 10;
+        cents = decimal.Digits / divisor;
+        if ((decimal.Digits % divisor) * 2 >= divisor)
+            ++cents;
+    }
+    return decimal.Negative ? -cents : cents;
+}
+
 std::int64_t MoneyCountFromDouble(double value)
 {
     return RoundToInt64(value * 10000.0);

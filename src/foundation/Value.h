@@ -70,4 +70,18 @@ std::int64_t MoneyCountFromDouble(double value);
 // Rounds to the nearest integer, ties to even; ConversionError when not finite or out of range.
 std::int64_t RoundToInt64(double value);
 
+// A finite double written with 15 significant digits, the precision every text form of a number
+// has: value = ±Digits × 10^(Exponent − 14), Digits below 10^15.
+struct Decimal15 {
+    bool Negative = false;
+    std::int64_t Digits = 0;
+    int Exponent = 0;
+};
+Decimal15 ToDecimal15(double value);
+// The double nearest to the 15-digit form (the form read back as a number).
+double FromDecimal15(const Decimal15& decimal);
+// Hundredths of the 15-digit form, halves away from zero, so that 0,125 gives 13 and 1,005 gives
+// 101 although their binary values lie just below. Nothing when the result leaves the int64 range.
+std::optional<std::int64_t> HundredthsHalfAway(const Decimal15& decimal);
+
 } // namespace taxilo

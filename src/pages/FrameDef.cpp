@@ -1,6 +1,6 @@
 #include "pages/FrameDef.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"

@@ -3,9 +3,9 @@
 // creates one per shown step, builds it, locks it when the step may no longer be edited, and
 // releases it (ClearPage, then deleteLater) when the user leaves the step. The page reaches the
 // main window only through posted PageAction events.
+#include "engine/PageText.h"
 #include "engine/Parser.h"
 #include "foundation/Pola_obliczen.h"
-#include "pages/PageText.h"
 
 #include <QColor>
 #include <QFrame>

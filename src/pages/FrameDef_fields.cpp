@@ -2,13 +2,13 @@
 // cascade.
 #include "pages/FrameDef.h"
 
-#include "app/Dialogs.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"
 #include "foundation/TextFile.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

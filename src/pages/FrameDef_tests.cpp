@@ -1,7 +1,7 @@
 // The page's test block and the exit checks of NIP, PESEL and date fields.
 #include "pages/FrameDef.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 #include "foundation/TextFile.h"

@@ -3,8 +3,8 @@
 // of it: text blocks measured and painted with one set of flags, a mask edit that stores its
 // blanks, an amount field with its two faces (grouped when shown, plain when edited), a list
 // that remembers a stored value it does not hold, and the BEVEL shapes.
+#include "engine/PageText.h"
 #include "foundation/Value.h"
-#include "pages/PageText.h"
 
 #include <QComboBox>
 #include <QLineEdit>

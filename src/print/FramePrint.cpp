@@ -1,11 +1,12 @@
+// TPrintFrame: the print preview of one pattern on a tab of the main window.
 #include "print/FramePrint.h"
 
-#include "app/Dialogs.h"
 #include "engine/Parser.h"
 #include "foundation/SplitLib.h"
 #include "platform/QtText.h"
 #include "print/PrintManager.h"
 #include "print/print_shift.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>

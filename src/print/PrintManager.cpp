@@ -1,11 +1,12 @@
+// TPrintManage: lays the answers onto the pages of a print pattern and prints them.
 #include "print/PrintManager.h"
 
-#include "app/Dialogs.h"
 #include "engine/Parser.h"
 #include "platform/QtText.h"
 #include "platform/Settings.h"
 #include "print/MetafilePainter.h"
 #include "print/core/WmfReader.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QFontDatabase>

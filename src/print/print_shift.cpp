@@ -1,3 +1,4 @@
+// TForm14: the advanced print settings (position coefficients, alternative printing).
 #include "print/print_shift.h"
 
 #include "platform/Settings.h"

@@ -1,13 +1,14 @@
+// TForm5: the register chooser for public-benefit organisations and tax offices.
 #include "registers/US_choice.h"
 
-#include "app/Dialogs.h"
-#include "app/waitsplash.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"
 #include "foundation/TextFile.h"
 #include "platform/QtText.h"
 #include "platform/Shell.h"
 #include "registers/US_edit.h"
+#include "ui/Dialogs.h"
+#include "ui/waitsplash.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -108,13 +108,12 @@ QVariant RegisterListModel::data(const QModelIndex& index, int role) const
 // --- TForm5
 
 TForm5::TForm5(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : PictureDialog(parent, QStringLiteral(":/OPP_BG.png"), Band::Kept, kTitleBand)
 {
     setObjectName("Form5");
     setWindowTitle(QStringLiteral("Wybór z wykazu"));
     setMinimumSize(370, 420);
     resize(kOrganisationWidth, 500);
-    background_.load(":/OPP_BG.png");
 
     lbl1 = MakeLabel({}, "lbl1", this);
     LabelVoivodeship = MakeLabel(QStringLiteral("Województwo:"), "LabelVoivodeship", this);
@@ -573,40 +572,6 @@ void TForm5::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     LayoutControls();
-}
-
-void TForm5::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    if (!background_.isNull()) {
-        // The title band keeps its height; the rest of the picture stretches with the window.
-        const int bandHeight = std::min(kTitleBand, background_.height());
-        p.drawPixmap(QRect(0, 0, width(), kTitleBand), background_, QRect(0, 0, background_.width(), bandHeight));
-        p.drawPixmap(QRect(0, kTitleBand, width(), height() - kTitleBand), background_,
-                     QRect(0, bandHeight, background_.width(), background_.height() - bandHeight));
-    } else {
-        p.fillRect(rect(), QColor("#e9eff6"));
-        p.fillRect(QRect(0, 0, width(), kTitleBand), QColor("#1f4e79"));
-    }
-    p.setPen(QColor("#5b7897"));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void TForm5::mousePressEvent(QMouseEvent* event)
-{
-    // A borderless window is moved by its title band.
-    if (event->button() == Qt::LeftButton && event->position().y() < kTitleBand)
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    else
-        dragOffset_ = {};
-    QDialog::mousePressEvent(event);
-}
-
-void TForm5::mouseMoveEvent(QMouseEvent* event)
-{
-    if ((event->buttons() & Qt::LeftButton) && !dragOffset_.isNull())
-        move(event->globalPosition().toPoint() - dragOffset_);
-    QDialog::mouseMoveEvent(event);
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event)

@@ -1,10 +1,10 @@
 #pragma once
 // TForm5: the register chooser for public-benefit organisations (opp) and tax offices (us).
-#include "registers/RegisterIndex.h"
+#include "foundation/RegisterIndex.h"
 
 #include <QAbstractListModel>
-#include <QDialog>
-#include <QPixmap>
+#include "ui/PictureDialog.h"
+
 
 #include <string>
 #include <vector>
@@ -36,7 +36,7 @@ private:
     std::vector<std::size_t> shown_;
 };
 
-class TForm5 : public QDialog {
+class TForm5 : public PictureDialog {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
@@ -105,10 +105,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -126,8 +123,6 @@ private:
     RegisterListModel model_;
     RegisterDetailsShown detailsShown_;
     QString webAddress_;
-    QPixmap background_;
-    QPoint dragOffset_;
     QSizeGrip* grip_;
     bool refilling_ = false;
 };

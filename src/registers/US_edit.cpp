@@ -1,23 +1,22 @@
+// TForm18: the correction of one tax office's name, address and bank account.
 #include "registers/US_edit.h"
 
-#include "app/Dialogs.h"
 #include "platform/QtText.h"
 #include "registers/TextValidators.h"
+#include "ui/Dialogs.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 
 namespace taxilo {
 
 TForm18::TForm18(QWidget* parent)
-    : QDialog(parent)
+    : PictureDialog(parent, QStringLiteral(":/EDIT_US_BG.png"))
 {
     setObjectName("Form18");
     setWindowTitle(QStringLiteral("Edycja Urzędu Skarbowego"));
     setFixedSize(440, 250);
-    background_.load(":/EDIT_US_BG.png");
 
     Label1 = new QLabel(QStringLiteral("Wprowadź poprawne dane Urzędu Skarbowego"), this);
     Label1->setObjectName("Label1");
@@ -89,15 +88,6 @@ void TForm18::sBitBtn1Click()
         return;
     }
     accept();
-}
-
-void TForm18::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    if (!background_.isNull())
-        p.drawPixmap(rect(), background_);
-    else
-        p.fillRect(rect(), QColor("#e9eff6"));
 }
 
 } // namespace taxilo

@@ -1,7 +1,7 @@
 #pragma once
 // TForm18: corrects the name, address and bank account of one tax office.
-#include <QDialog>
-#include <QPixmap>
+#include "ui/PictureDialog.h"
+
 
 #include <string>
 
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace taxilo {
 
-class TForm18 : public QDialog {
+class TForm18 : public PictureDialog {
     Q_OBJECT
 public:
     explicit TForm18(QWidget* parent = nullptr);
@@ -36,10 +36,8 @@ public slots:
     void sBitBtn1Click();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap background_;
 };
 
 } // namespace taxilo

@@ -1,3 +1,4 @@
+// TForm7: the summing calculator behind an amount field.
 #include "registers/sumator.h"
 
 #include "foundation/Biblioteka.h"
@@ -9,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -185,12 +185,11 @@ void TStringGrid::OpenEditor()
 // --- TForm7
 
 TForm7::TForm7(QWidget* parent)
-    : QDialog(parent)
+    : PictureDialog(parent, QStringLiteral(":/SUMATOR.png"))
 {
     setObjectName("Form7");
     setWindowTitle(QStringLiteral("Sumator"));
     setFixedSize(440, 446);
-    background_.load(":/SUMATOR.png");
 
     Label2 = new QLabel(QStringLiteral("Sumator"), this);
     Label2->setObjectName("Label2");
@@ -312,15 +311,6 @@ void TForm7::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     StringGrid1->setFocus();
     QTimer::singleShot(0, StringGrid1, &TStringGrid::OpenEditor);
-}
-
-void TForm7::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    if (!background_.isNull())
-        p.drawPixmap(rect(), background_);
-    else
-        p.fillRect(rect(), QColor("#e9eff6"));
 }
 
 } // namespace taxilo

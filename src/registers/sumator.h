@@ -2,8 +2,8 @@
 // TForm7: the summing calculator. Up to ten described items whose total becomes an amount field.
 #include "foundation/Pola_obliczen.h"
 
-#include <QDialog>
-#include <QPixmap>
+#include "ui/PictureDialog.h"
+
 #include <QTableWidget>
 
 #include <cstdint>
@@ -35,7 +35,7 @@ public:
     void OpenEditor();
 };
 
-class TForm7 : public QDialog {
+class TForm7 : public PictureDialog {
     Q_OBJECT
 public:
     static constexpr int kRows = 10;
@@ -62,7 +62,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ShowTotal(std::int64_t total);
@@ -71,7 +70,6 @@ private:
     TEstPoz worksheet_;
     std::int64_t total_ = 0;
     bool rewriting_ = false;
-    QPixmap background_;
 };
 
 } // namespace taxilo

@@ -22,7 +22,7 @@ protected:
     }
 };
 
-// ---- A. operands
+// ---- operands
 TEST_F(Eval, OperandLiterals)
 {
     EXPECT_EQ(O("5"), "float 5");
@@ -60,7 +60,7 @@ TEST_F(Eval, PercentThatIsNoNumberFails)
     EXPECT_THROW(p.EvalOperand("15%x"), ConversionError);
 }
 
-// ---- B. arithmetic
+// ---- arithmetic
 TEST_F(Eval, NoPrecedence)
 {
     EXPECT_EQ(E("2 + 3 * 4"), "money 20");
@@ -135,7 +135,7 @@ TEST_F(Eval, Errors)
     }
 }
 
-// ---- C. groups
+// ---- groups
 TEST_F(Eval, Groups)
 {
     EXPECT_EQ(E("((2 + 3) * (1 + 1))"), "float 10"); // the last group's text "10" stands alone
@@ -160,7 +160,7 @@ TEST_F(Eval, DeepNesting)
     EXPECT_EQ(E(text), "float 2");
 }
 
-// ---- D/E. conditions
+// ---- conditions
 TEST_F(Eval, ConditionChaining)
 {
     p.SetVar("A", Value::MakeInteger(1));
@@ -272,7 +272,7 @@ TEST_F(Eval, BenchmarkCondition)
     EXPECT_EQ(C("(A = 1) & (B > 2) ^ (C <> \"x\")"), 1);
 }
 
-// ---- F. spacing
+// ---- spacing
 TEST_F(Eval, SpaceOperators)
 {
     EXPECT_EQ(S("A+B"), "A + B");
@@ -296,7 +296,7 @@ TEST_F(Eval, SpaceOperatorsReplacesEveryOccurrence)
     EXPECT_EQ(S("+++"), "+ + +");
 }
 
-// ---- G/H. rounding
+// ---- rounding
 TEST_F(Eval, RoundHalfAway)
 {
     EXPECT_EQ(TParser::RoundHalfAway(0, 25000), 30000);

@@ -245,7 +245,7 @@ TEST(AmountInWords, Digits)
     EXPECT_EQ(Builtins::AmountInWords(5), W("PIĘ*GR"));
     EXPECT_EQ(Builtins::AmountInWords(0), "GR");
     EXPECT_EQ(Builtins::AmountInWords(-5), "GR");
-    // Beyond the 32-bit range of the original: still correct.
+    // Beyond the 32-bit range: still correct.
     EXPECT_EQ(Builtins::AmountInWords(10000000000), W("JED*ZER*ZER*ZER*ZER*ZER*ZER*ZER*ZER*ZŁ*ZER*ZER*GR"));
 }
 

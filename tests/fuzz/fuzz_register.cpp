@@ -1,9 +1,9 @@
 // A register file as the chooser reads it: lines, the scrambling marker, records, the sorted
 // entries, the filters, the search and the record lookups.
 #include "foundation/Biblioteka.h"
+#include "foundation/RegisterIndex.h"
 #include "foundation/TextFile.h"
 #include "fuzz/FuzzTarget.h"
-#include "registers/RegisterIndex.h"
 
 #include <string_view>
 

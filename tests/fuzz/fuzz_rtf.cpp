@@ -1,5 +1,5 @@
 // A rich-text file of the data folder as the hint and instructions windows read it.
-#include "app/RtfParse.h"
+#include "foundation/RtfParse.h"
 #include "fuzz/FuzzTarget.h"
 
 #include <cstdlib>

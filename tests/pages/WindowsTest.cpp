@@ -1,8 +1,8 @@
 // The message and hint windows and the RTF reader that fills a QTextDocument.
 #include "app/HintForm.h"
-#include "app/RtfParse.h"
 #include "app/RtfReader.h"
 #include "app/Wiadomosc.h"
+#include "foundation/RtfParse.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>

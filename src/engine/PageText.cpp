@@ -1,11 +1,10 @@
-#include "pages/PageText.h"
+#include "engine/PageText.h"
 
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"
 #include "foundation/Value.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -141,43 +140,15 @@ std::string SubstituteBraces(std::string_view input,
 
 namespace {
 
-// The value in hundredths, halves away from zero, read from its 15 significant digits so that
-// 0,125 gives 13 and 1,005 gives 101. Nothing when it does not fit.
+// The value in hundredths, halves away from zero on its 15 significant digits (0,125 gives 13).
+// Nothing when it does not fit.
 std::optional<std::int64_t> Hundredths(double value)
 {
     if (!std::isfinite(value) || std::fabs(value) >= 1e16)
         return std::nullopt;
     if (value == 0)
         return 0;
-    char buffer[64];
-    const auto res = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    std::string_view sci(buffer, static_cast<size_t>(res.ptr - buffer));
-    const bool negative = sci.front() == '-';
-    if (negative)
-        sci.remove_prefix(1);
-    const size_t e = sci.find('e');
-    std::int64_t digits = 0;
-    for (char c : sci.substr(0, e))
-        if (c != '.')
-            digits = digits * 10 + (c - '0');
-    int exponent = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
-    // value = digits * 10^(exponent - 14); hundredths = digits * 10^(exponent - 12)
-    const int shift = exponent - 12;
-    std::int64_t cents = 0;
-    if (shift >= 0) {
-        cents = digits;
-        for (int i = 0; i < shift; ++i)
-            cents *= 10;
-    } else if (-shift <= 18) {
-        std::int64_t divisor = 1;
-        for (int i = 0; i < -shift; ++i)
-            divisor *= 10;
-        cents = digits / divisor;
-        if ((digits % divisor) * 2 >= divisor)
-            ++cents;
-    }
-    return negative ? -cents : cents;
+    return HundredthsHalfAway(ToDecimal15(value));
 }
 
 std::string Digits(std::int64_t n) { return std::to_string(n); }

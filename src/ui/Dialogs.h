@@ -55,31 +55,14 @@ public:
     virtual void ShowHint(const QString& title, const QString& text) = 0;
 };
 
-// The installed implementation; the real one unless another was installed.
+// The implementation in use: the one installed last (tests install a scripted one), else the
+// program's own windows set at start, else an unattended one that writes messages to stderr and
+// answers as if every window were closed.
 Dialogs& CurrentDialogs();
-// Installs dialogs (not owned); nullptr restores the real one.
+// Installs dialogs (not owned); nullptr goes back to the program's own.
 void InstallDialogs(Dialogs* dialogs);
-
-// The implementation that shows the windows.
-class RealDialogs : public Dialogs {
-public:
-    // The folders the register chooser reads: the program folder and the user's data folder
-    // (both ending in "/"; empty means the running program's own).
-    RealDialogs(std::string programDir = {}, std::string userDataDir = {});
-
-    int Message(const QString& caption, const QString& text, MessageButtons buttons) override;
-    QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    int Exec(QDialog& dialog) override;
-    std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
-                                                  const std::string& startText) override;
-    std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) override;
-    QString ChooseFolder(const QString& caption, const QString& folder) override;
-    void ShowHint(const QString& title, const QString& text) override;
-
-private:
-    std::string programDir_;
-    std::string userDataDir_;
-};
+// The windows the program shows (not owned); set once by the program at start, before any window
+// needs them. The real ones live in the application layer, above every user of this interface.
+void SetProgramDialogs(Dialogs* dialogs);
 
 } // namespace taxilo

@@ -1,4 +1,4 @@
-#include "registers/RegisterIndex.h"
+#include "foundation/RegisterIndex.h"
 
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"

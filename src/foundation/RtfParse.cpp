@@ -1,4 +1,4 @@
-#include "app/RtfParse.h"
+#include "foundation/RtfParse.h"
 
 #include "foundation/Cp1250.h"
 

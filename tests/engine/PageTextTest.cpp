@@ -1,6 +1,6 @@
 // The window-free rules of page scripts: font codes, numbers in fields, braces, masks, amounts,
 // dependency lists and the identification-number checks.
-#include "pages/PageText.h"
+#include "engine/PageText.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
-#include "app/waitsplash.h"
+// TForm17: the waiting window with its gauge, shown while something long loads.
+#include "ui/waitsplash.h"
 
 #include <QGuiApplication>
 #include <QLabel>

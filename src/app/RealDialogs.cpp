@@ -1,4 +1,4 @@
-#include "app/Dialogs.h"
+#include "app/RealDialogs.h"
 
 #include "app/HintForm.h"
 #include "app/Wiadomosc.h"
@@ -12,20 +12,6 @@
 #include <QLabel>
 
 namespace taxilo {
-namespace {
-Dialogs* g_installed = nullptr;
-}
-
-Dialogs& CurrentDialogs()
-{
-    static RealDialogs real;
-    return g_installed ? *g_installed : real;
-}
-
-void InstallDialogs(Dialogs* dialogs)
-{
-    g_installed = dialogs;
-}
 
 RealDialogs::RealDialogs(std::string programDir, std::string userDataDir)
     : programDir_(std::move(programDir))

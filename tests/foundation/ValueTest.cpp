@@ -100,3 +100,28 @@ TEST(ValueEquality, ComparesKindAndPayload)
     EXPECT_FALSE(Value() == Value::MakeText(""));
     EXPECT_EQ(Value::MakeNull(), Value::MakeNull());
 }
+
+// The 15-digit decimal form that both the page amounts and SETROUND round on: binary values just
+// below a half (0,125 is 0,12499999999999999722...) still round up, as written.
+TEST(Decimal15, HundredthsRoundHalfAwayOnTheWrittenDigits)
+{
+    const auto hundredths = [](double x) { return HundredthsHalfAway(ToDecimal15(x)); };
+    EXPECT_EQ(hundredths(0.125), 13);
+    EXPECT_EQ(hundredths(-0.125), -13);
+    EXPECT_EQ(hundredths(1.005), 101);
+    EXPECT_EQ(hundredths(2.675), 268);
+    EXPECT_EQ(hundredths(0.1249), 12);
+    EXPECT_EQ(hundredths(0.004), 0);
+    EXPECT_EQ(hundredths(0.005), 1);
+    EXPECT_EQ(hundredths(1234567.894), 123456789);
+    EXPECT_EQ(hundredths(1e15), 100000000000000000); // shifted up, still within the range
+    EXPECT_EQ(hundredths(1e17), std::nullopt);      // beyond the int64 range of hundredths
+    EXPECT_EQ(hundredths(1e-30), 0);
+
+    const Decimal15 d = ToDecimal15(-1234.5);
+    EXPECT_TRUE(d.Negative);
+    EXPECT_EQ(d.Digits, 123450000000000);
+    EXPECT_EQ(d.Exponent, 3);
+    EXPECT_EQ(FromDecimal15(d), -1234.5);
+    EXPECT_EQ(FromDecimal15(ToDecimal15(0.1 + 0.2)), 0.3); // 15 digits drop the binary noise
+}

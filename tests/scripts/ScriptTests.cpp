@@ -5,11 +5,13 @@
 //   # expect-absent: NAME       no such variable
 //   # expect-special: NAME      IsSpecial (NAME)
 //   # expect-error: TEXT        the run fails with a message containing TEXT
-// Files are UTF-8; registers for GETFILE live in tests/scripts/Dane/.
+// Files are UTF-8; registers for GETFILE live in tests/scripts/Dane/. The calculation examples of
+// docs/script-language.md are checked the same way (they may also preset "# set: NAME = TEXT").
 #include "engine/Parser.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/TextFile.h"
+#include "support/DocExamples.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -37,13 +39,19 @@ bool StartsWith(const std::string& text, const std::string& prefix, std::string&
     return true;
 }
 
-class Script : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(Script, StoreMatchesExpectations)
+// Runs the lines (Windows-1250) and checks the store against their expectation comments.
+void CheckScript(const std::vector<std::string>& lines)
 {
-    const auto lines = SplitLines(Cp1250::FromUtf8(ReadFileBytes(kFolder + GetParam())));
     TParser parser;
     parser.BaseDir = kFolder;
+    for (const auto& raw : lines) {
+        std::string rest;
+        if (StartsWith(Trim(raw), "# set: ", rest)) {
+            const size_t eq = rest.find(" =");
+            ASSERT_NE(eq, std::string::npos);
+            parser.SetVar(rest.substr(0, eq), Value::MakeText(eq + 3 <= rest.size() ? rest.substr(eq + 3) : ""));
+        }
+    }
     std::string error;
     try {
         parser.ExecuteLines(lines);
@@ -85,14 +93,39 @@ TEST_P(Script, StoreMatchesExpectations)
     }
 }
 
+class Script : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Script, StoreMatchesExpectations)
+{
+    CheckScript(SplitLines(Cp1250::FromUtf8(ReadFileBytes(kFolder + GetParam()))));
+}
+
 INSTANTIATE_TEST_SUITE_P(Pit, Script, ::testing::ValuesIn(ScriptFiles()),
-                         [](const auto& info) {
-                             std::string name = info.param.substr(0, info.param.size() - 4);
+                         [](const auto& suite) {
+                             std::string name = suite.param.substr(0, suite.param.size() - 4);
                              for (char& c : name)
                                  if (!std::isalnum(static_cast<unsigned char>(c)))
                                      c = '_';
                              return name;
                          });
+
+class DocExample : public ::testing::TestWithParam<test::DocExample> {};
+
+TEST_P(DocExample, StoreMatchesExpectations)
+{
+    std::vector<std::string> lines;
+    for (const auto& line : GetParam().Lines)
+        lines.push_back(Cp1250::FromUtf8(line));
+    CheckScript(lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(CalculationExamples, DocExample, ::testing::ValuesIn(test::DocExamples("calc")),
+                         [](const auto& suite) { return test::DocExampleName(suite.param); });
+
+TEST(DocExamples, TheDocumentHasCalculationExamples)
+{
+    EXPECT_GE(test::DocExamples("calc").size(), 10u);
+}
 
 } // namespace
 } // namespace taxilo

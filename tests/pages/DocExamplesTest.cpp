@@ -1,5 +1,6 @@
 // The page examples of docs/script-language.md, built as pages: each example's expectations
-// ("# expect", "# expect-shown", "# expect-top", "# expect-tests", ...) are checked on the built page.
+// ("# expect", "# expect-shown", "# expect-top", "# expect-tests", ...) are checked on the built page;
+// "# file: NAME" lines start the example's data files in Dane/.
 #include "PageSupport.h"
 #include "support/DocExamples.h"
 
@@ -8,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <map>
 
 namespace taxilo::test {
 namespace {
@@ -46,9 +49,19 @@ protected:
 TEST_P(DocPage, PageMatchesExpectations)
 {
     const auto directives = DocDirectives(GetParam());
-    std::string script;
-    for (const auto& line : GetParam().Lines)
-        script += line + "\n";
+    // "# file: NAME" starts a data file of the example in Dane/; the lines before it are the page.
+    std::map<std::string, std::string> files;
+    std::string current;
+    for (const auto& line : GetParam().Lines) {
+        if (line.rfind("# file: ", 0) == 0)
+            current = line.substr(8);
+        else
+            files[current] += line + "\n";
+    }
+    for (const auto& [name, text] : files)
+        if (!name.empty())
+            WriteDataFile(name, text);
+    const std::string script = files[""];
     std::pair<std::string, std::string> assignment;
     for (const auto& d : directives) {
         if (d.Key == "set" && SplitAssignment(d.Rest, assignment))

@@ -123,7 +123,7 @@ void BM_Reopen40Pages(benchmark::State& state)
         form.LoadDeclaration(file);
         for (int i = 0; i < 45; ++i)
             Pump();
-        if (form.CurrentStep != 40)
+        if (form.CurrentStep() != 40)
             state.SkipWithError("the replay did not reach page 40");
     }
 }

@@ -233,7 +233,9 @@ void TForm1::BuildLayout()
         listPalette.setBrush(QPalette::Base, QBrush(MenuBg));
         sListBox1->setPalette(listPalette);
     }
-    sListBox1->LockedUpTo = [this] { return LockedUpTo; };
+    sListBox1->SetPosition(&position_);
+    position_.Inserted = [this](int index) { sListBox1->RowInserted(index); };
+    position_.Removed = [this](int index) { sListBox1->RowRemoved(index); };
     sListBox1->RootHintSize = [this] { return Engine ? Engine->GetVar("ROOTHINTSIZE").ToText() : std::string(); };
     connect(sListBox1, &TStepList::EntryChosen, this, [this](int index) { Command([this, index] { sListBox1Click(index); }); });
 
@@ -525,10 +527,10 @@ void TForm1::FormShow()
         WaitCursor wait;
         try {
             CreateEngine();
-            RootLines = PrepareRootScript(*Engine, ProgramDir);
+            position_.SetRootLines(PrepareRootScript(*Engine, ProgramDir));
         } catch (const std::exception& error) {
             StartupFailed = true;
-            RootLines.clear();
+            position_.SetRootLines({});
             UpdateFileActions();
             ShowError(ToQString(error.what()));
             DrainPending();
@@ -536,8 +538,8 @@ void TForm1::FormShow()
         }
         if (!arguments_.isEmpty() && arguments_.first() == QStringLiteral("save"))
             DumpRootScript();
-        RootPos = -1;
-        CurrentStep = -1;
+        position_.SetRootPos(-1);
+        position_.SetCurrentStep(-1);
         SetDebugOn(false);
         ResizeArmed = true;
         if (isVisible()) {
@@ -569,7 +571,7 @@ void TForm1::FormShow()
 void TForm1::DumpRootScript()
 {
     try {
-        WriteTextLinesAtomic(ProgramDir + "Dane/root_debug.pit", RootLines);
+        WriteTextLinesAtomic(ProgramDir + "Dane/root_debug.pit", position_.RootLines());
     } catch (const std::exception& error) {
         ShowError(ToQString(error.what()));
     }

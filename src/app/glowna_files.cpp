@@ -1,7 +1,7 @@
 // TForm1: declaration files — open, save, save as, new, the close question and the import of
 // personal data from another declaration.
 #include "app/Dialogs.h"
-#include "engine/RootScript.h"
+#include "engine/ScriptWalker.h"
 #include "app/glowna_command.h"
 #include "app/koniec.h"
 #include "foundation/Biblioteka.h"
@@ -114,23 +114,8 @@ QString TForm1::DialogFolder()
 
 int TForm1::CountReachedForms() const
 {
-    int count = 0;
-    const int last = std::min(MaxRootPos, static_cast<int>(RootLines.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        const std::vector<std::string> fields = RootFields(RootLines[static_cast<size_t>(i)]);
-        const std::string& command = RootField(fields, 0);
-        if (command == "FORM") {
-            ++count;
-        } else if (command == "IF" && !ConditionHolds(RootField(fields, 1))) {
-            // The replay skips the block the same way, and never beyond the furthest line reached.
-            while (i < last) {
-                ++i;
-                if (RootCommand(RootLines[static_cast<size_t>(i)]) == "ENDIF")
-                    break;
-            }
-        }
-    }
-    return count;
+    // The replay skips IF blocks the same way, and never goes beyond the furthest line reached.
+    return position_.CountReachedForms(*Engine);
 }
 
 bool TForm1::CheckDeclarationYear(const QString& path)
@@ -162,16 +147,12 @@ bool TForm1::CheckDeclarationYear(const QString& path)
 void TForm1::ResetWizardForOpen()
 {
     ReleasePage(false);
-    sListBox1->ClearEntries();
+    // The replay rebuilds the step list, the locked zone and the completion mark.
+    position_.Reset();
     RemovePreviewTabs();
     Drukujzeznanie1->setEnabled(false);
     ZapiszjakoPDF1->setEnabled(false);
-    RootPos = -1;
-    CurrentStep = -1;
     SetDebugOn(false);
-    // The replay rebuilds the locked zone and the completion mark.
-    LockFrozen = false;
-    LockedUpTo = -1;
     CompletionMark = false;
 }
 
@@ -202,7 +183,7 @@ bool TForm1::LoadDeclaration(const QString& path)
         return false;
     }
     FileName = path;
-    MaxRootPos = -1;
+    position_.ForgetReach();
     Worksheets.Clear();
     try {
         Worksheets.LoadFrom(file);
@@ -217,10 +198,7 @@ bool TForm1::LoadDeclaration(const QString& path)
     ResetWizardForOpen();
     UpdateFileActions();
     setWindowTitle(Title + QStringLiteral(" (") + QFileInfo(path).fileName() + QStringLiteral(")"));
-    int forms = 0;
-    for (const std::string& line : RootLines)
-        if (RootCommand(line) == "FORM")
-            ++forms;
+    const int forms = position_.CountFormLines(*Engine);
     count = std::clamp(count, std::min(1, forms), forms);
     replayBroken_ = false;
     for (int i = 0; i < count; ++i)
@@ -346,7 +324,8 @@ void TForm1::Nowy1Click()
     // The script set is read first: when it cannot be, the declaration stays as it is.
     std::unique_ptr<TParser> fresh = LoadEngine();
     ReleasePage(false);
-    sListBox1->ClearEntries();
+    position_.Reset();
+    position_.ForgetReach();
     RemovePreviewTabs();
     Drukujzeznanie1->setEnabled(false);
     ZapiszjakoPDF1->setEnabled(false);
@@ -354,15 +333,10 @@ void TForm1::Nowy1Click()
     FileName.clear();
     setWindowTitle(Title);
     CompletionMark = false;
-    RootPos = -1;
-    MaxRootPos = -1;
-    CurrentStep = -1;
     SetDebugOn(false);
     // The old engine lives on until the page built on it is gone.
     retiredEngine_ = std::move(Engine);
     Engine = std::move(fresh);
-    LockFrozen = false;
-    LockedUpTo = -1;
     UpdateFileActions();
     PostPageAction(this, kActionNew);
     Modified = false;
@@ -410,16 +384,16 @@ void TForm1::ImportPersonalData(bool spouse)
         return;
     }
     sPageControl1->setCurrentIndex(0);
-    if (!Page || !CurrentLineIsForm())
+    if (!Page || !position_.AtForm())
         return;
-    const std::string formPath = FormPath(RootField(RootFields(RootLines[static_cast<size_t>(RootPos)]), 1));
+    const std::string formPath = FormPath(position_.Line(position_.RootPos()).Field(1));
     ReleasePage(true);
     for (const char* name : spouse ? kSpouseNames : kTaxpayerNames) {
         const auto found = values.find(name);
         if (found != values.end())
             Engine->SetVar(name, found->second.empty() ? Value() : Value::MakeText(found->second));
     }
-    ShowPage(formPath, CurrentStep > LockedUpTo, true);
+    ShowPage(formPath, !position_.Locked(position_.CurrentStep()), true);
 }
 
 } // namespace taxilo

@@ -67,14 +67,14 @@ TEST(DeclarationFiles, SaveThenReopenLandsOnTheFurthestPageWithValuesAsText)
     ASSERT_TRUE(again.F().CheckDeclarationYear(path + ".dpit"));
     ASSERT_TRUE(again.F().LoadDeclaration(path + ".dpit"));
     Pump();
-    EXPECT_EQ(again.F().CurrentStep, 3);
+    EXPECT_EQ(again.F().CurrentStep(), 3);
     EXPECT_EQ(again.Steps().size(), 4u);
     const Value kwota = again.F().Engine->GetVar("KWOTA");
     EXPECT_TRUE(kwota.IsText());
     EXPECT_EQ(kwota.TextValue(), "1234,5");
     EXPECT_EQ(again.Var("SUMA"), "1235,5") << "the replay ran the scripts on the loaded answers";
-    EXPECT_TRUE(again.F().LockFrozen) << "the replay passed SETMINGOTO again";
-    EXPECT_EQ(again.F().LockedUpTo, 1);
+    EXPECT_TRUE(again.F().Position().LockFrozen()) << "the replay passed SETMINGOTO again";
+    EXPECT_EQ(again.F().Position().LockedUpTo(), 1);
     EXPECT_FALSE(again.F().Modified);
 }
 
@@ -107,7 +107,7 @@ TEST(DeclarationFiles, YearCheckAndBadFilesLeaveTheDeclarationAsItWas)
     WriteBytes(truncated, "\r\n");
     EXPECT_ANY_THROW(w.F().LoadDeclaration(QString::fromStdString(truncated)));
     EXPECT_EQ(w.Var("ROK"), "2016");
-    EXPECT_EQ(w.F().CurrentStep, 1) << "the wizard stays where it was";
+    EXPECT_EQ(w.F().CurrentStep(), 1) << "the wizard stays where it was";
     EXPECT_NE(w.F().Page, nullptr);
 }
 
@@ -156,7 +156,7 @@ TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
     Pump();
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Kind, QStringLiteral("exec"));
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     QString question;
     w.Dialogs.WindowHandlers.push_back([&question](QDialog& dialog) {
         question = static_cast<TForm9&>(dialog).Question;
@@ -165,9 +165,9 @@ TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
     w.F().Nowy1Click();
     Pump();
     EXPECT_EQ(question, QStringLiteral("Wybrałeś opcję tworzenia nowego zeznania.\n\rCzy chcesz zapisać wprowadzone dane?"));
-    EXPECT_EQ(w.F().CurrentStep, 0);
+    EXPECT_EQ(w.F().CurrentStep(), 0);
     EXPECT_EQ(w.Var("KWOTA"), "") << "a fresh engine";
-    EXPECT_EQ(w.F().LockedUpTo, -1);
+    EXPECT_EQ(w.F().Position().LockedUpTo(), -1);
     EXPECT_FALSE(w.F().Modified);
     const size_t shown = w.Dialogs.Log.size();
     w.F().Nowy1Click(); // not modified: no question
@@ -223,7 +223,7 @@ TEST(DeclarationFiles, CommandLineSaveDumpsThePreparedRootScript)
     Wizard w({{"root.pit", "INCLUDE|inc\r\nHOTPOINT|x||a|b\r\nFORM|p1\r\n"}, {"inc.pit", "SCRIPT|s\r\n"}, {"s.pit", "SET A = 1\r\n"}},
              {QStringLiteral("save")});
     const std::vector<std::string> dumped = ReadTextLines(w.Dir.File("Dane/root_debug.pit"));
-    EXPECT_EQ(dumped, w.F().RootLines);
+    EXPECT_EQ(dumped, w.F().Position().RootLines());
     EXPECT_EQ(dumped, (std::vector<std::string>{"SCRIPT|s", "HOTPOINT|ROOT1||a|b", "FORM|p1"}));
     EXPECT_NE(w.F().Page, nullptr);
 }
@@ -232,7 +232,7 @@ TEST(DeclarationFiles, FailedStartUpShowsOneMessageAndDisablesTheCommands)
 {
     Wizard w(FileList{{"inny.pit", "x\r\n"}});
     EXPECT_TRUE(w.F().StartupFailed);
-    EXPECT_TRUE(w.F().RootLines.empty());
+    EXPECT_TRUE(w.F().Position().RootLines().empty());
     EXPECT_EQ(w.Dialogs.Log.size(), 1u);
     EXPECT_FALSE(w.F().Nowy1->isEnabled());
     EXPECT_FALSE(w.F().Otworz1->isEnabled());

@@ -92,7 +92,7 @@ TEST(WindowCommands, ResizeRebuildKeepsTheStepAndItsValues)
     ASSERT_NE(w.F().Page, nullptr);
     EXPECT_NE(w.F().Page, before) << "a new page is built";
     EXPECT_TRUE(w.F().Page->Rebuild);
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     EXPECT_EQ(w.Var("X"), "abc");
 }
 

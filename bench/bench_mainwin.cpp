@@ -77,7 +77,7 @@ void BM_StartUpToFirstPage(benchmark::State& state)
         form.FormShow();
         benchmark::DoNotOptimize(form.Page);
         state.PauseTiming();
-        form.Modified = false;
+        form.File().SetModified(false);
         Pump();
         state.ResumeTiming();
     }

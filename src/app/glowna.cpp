@@ -560,7 +560,7 @@ void TForm1::FormShow()
             resizeAttached_ = wasAttached;
         }
         Command([this] { AdvanceRoot(); });
-        Modified = false;
+        file_.SetModified(false);
         UpdateProgress();
     }
     ActOnCommandLine();
@@ -584,7 +584,7 @@ void TForm1::ActOnCommandLine()
     const QString argument = arguments_.first();
     if (argument.contains(QStringLiteral(".dpit"), Qt::CaseInsensitive)) {
         Command([this, argument] {
-            const QString path = WithOpenExtension(TrueCasePath(argument));
+            const QString path = TDeclarationFile::WithOpenExtension(TDeclarationFile::TrueCasePath(argument));
             if (CheckDeclarationYear(path))
                 LoadDeclaration(path);
         });
@@ -632,7 +632,7 @@ void TForm1::ShowError(const QString& text)
 
 void TForm1::UpdateFileActions()
 {
-    Zapisz1->setEnabled(!FileName.isEmpty());
+    Zapisz1->setEnabled(!file_.FileName().isEmpty());
     const bool running = !StartupFailed;
     Nowy1->setEnabled(running);
     Otworz1->setEnabled(running);

@@ -2,6 +2,7 @@
 // TForm1: the main window. It owns the engine, the step list and the page of the current step,
 // walks the root script, and saves and reopens declarations. Everything it is asked to do
 // arrives as a posted PageAction.
+#include "app/DeclarationFile.h"
 #include "app/StepList.h"
 #include "engine/Parser.h"
 #include "engine/ScriptWalker.h"
@@ -46,8 +47,6 @@ public:
     std::string ProgramDir;
     std::unique_ptr<TParser> Engine;
     TFrame1* Page = nullptr;
-    bool Modified = false;
-    QString FileName;
     QString Title;
     QString VersionText;
     bool DebugOn = false;
@@ -134,10 +133,9 @@ public:
     int AcceptedIndex() const { return position_.AcceptedIndex(); }
 
     // --- Declaration files (glowna_files.cpp)
-    static QString TrueCasePath(const QString& path);
-    // The extension rules (they look at the file-name part only).
-    static QString WithOpenExtension(const QString& path);
-    static QString WithSaveExtension(const QString& path);
+    // The declaration's file, its name and whether it changed.
+    TDeclarationFile& File() { return file_; }
+    const TDeclarationFile& File() const { return file_; }
     int CountReachedForms() const;
     bool CheckDeclarationYear(const QString& path);
     // True when the declaration was read and its replay started.
@@ -147,10 +145,6 @@ public:
     bool Zapiszjako1Click();
     void Otworz1Click();
     void Nowy1Click();
-    // The name "Zapisz jako ..." proposes for a declaration without a file.
-    QString ProposedFileName() const;
-    // The folder the file dialogs open in.
-    static QString DialogFolder();
 
     // --- Print, PDF and hand-off (glowna_print.cpp)
     // PageAction 10: the preview tab just shown is brought up to date.
@@ -262,7 +256,7 @@ private:
     WizardPosition position_;
     // The FORM last shown, shown again when an advance reaches the end without one.
     std::string lastFormPath_;
-    QString lastSaveDialogName_;
+    TDeclarationFile file_;
     // The tab that was current last, so that only a change of tab posts PageAction 10.
     QPointer<QWidget> currentTab_;
     // An engine replaced by New lives until the page built on it is gone.

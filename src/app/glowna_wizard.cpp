@@ -264,7 +264,7 @@ void TForm1::sBitBtn1Click()
                                         "https://www.podatki.gov.pl/e-deklaracje/"};
     Image1->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QString::fromLatin1(pictures[bannerCycle_]))));
     Image1->setToolTip(QString::fromLatin1(links[bannerCycle_]));
-    Modified = true;
+    file_.SetModified(true);
     if (Page->RunTests())
         PostPageAction(this, kActionNext, position_.Locked(position_.CurrentStep() + 1) ? 1 : 0);
 }
@@ -277,7 +277,7 @@ void TForm1::sBitBtn2Click()
         ordinaryAbove = ordinaryAbove || !entries[static_cast<size_t>(i)].IsHeading;
     if (!ordinaryAbove)
         return;
-    Modified = true;
+    file_.SetModified(true);
     // Without a page (an advance failed) the way back stays open.
     if (!Page || Page->RunTests())
         PostPageAction(this, kActionBack);
@@ -310,7 +310,7 @@ void TForm1::sListBox1Click(int index, bool skipTests)
     Finally settle{[this] {
         position_.SetAcceptedIndex(position_.CurrentStep());
         sListBox1->SetSelection(position_.CurrentStep());
-        Modified = true;
+        file_.SetModified(true);
     }};
     const bool passed = skipTests || !Page || Page->RunTests();
     if (!passed)

@@ -58,8 +58,8 @@ TEST(DeclarationFiles, SaveThenReopenLandsOnTheFurthestPageWithValuesAsText)
     const QString path = QString::fromStdString(w.Dir.File("moje"));
     w.Dialogs.FileAnswers.push_back(path);
     ASSERT_TRUE(w.F().Zapiszjako1Click());
-    EXPECT_EQ(w.F().FileName, path + ".dpit");
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_EQ(w.F().File().FileName(), path + ".dpit");
+    EXPECT_FALSE(w.F().File().Modified());
     EXPECT_TRUE(w.F().Zapisz1->isEnabled());
     EXPECT_TRUE(w.F().windowTitle().endsWith(QStringLiteral("(moje.dpit)")));
 
@@ -75,7 +75,7 @@ TEST(DeclarationFiles, SaveThenReopenLandsOnTheFurthestPageWithValuesAsText)
     EXPECT_EQ(again.Var("SUMA"), "1235,5") << "the replay ran the scripts on the loaded answers";
     EXPECT_TRUE(again.F().Position().LockFrozen()) << "the replay passed SETMINGOTO again";
     EXPECT_EQ(again.F().Position().LockedUpTo(), 1);
-    EXPECT_FALSE(again.F().Modified);
+    EXPECT_FALSE(again.F().File().Modified());
 }
 
 TEST(DeclarationFiles, YearCheckAndBadFilesLeaveTheDeclarationAsItWas)
@@ -97,10 +97,10 @@ TEST(DeclarationFiles, YearCheckAndBadFilesLeaveTheDeclarationAsItWas)
 
     const std::string header = w.Dir.File("naglowek.dpit");
     WriteDeclaration(header, "2", {{"ROK", "2016"}}, "X");
-    w.F().FileName = QString::fromStdString(header);
+    w.F().File().SetFileName(QString::fromStdString(header));
     EXPECT_FALSE(w.F().LoadDeclaration(QString::fromStdString(header)));
     EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Błąd otwarcia pliku z zeznaniem podatkowym!"));
-    EXPECT_TRUE(w.F().FileName.isEmpty()) << "Zapisz must not overwrite the file that failed";
+    EXPECT_TRUE(w.F().File().FileName().isEmpty()) << "Zapisz must not overwrite the file that failed";
     EXPECT_FALSE(w.F().Zapisz1->isEnabled());
 
     const std::string truncated = w.Dir.File("obciety.dpit");
@@ -117,33 +117,33 @@ TEST(DeclarationFiles, SavingFailsAtomicallyAndKeepsModified)
     w.Next();
     w.Dialogs.FileAnswers.push_back(QString::fromStdString(w.Dir.File("brak/folder/x")));
     EXPECT_FALSE(w.F().Zapiszjako1Click());
-    EXPECT_TRUE(w.F().Modified);
-    EXPECT_TRUE(w.F().FileName.isEmpty());
+    EXPECT_TRUE(w.F().File().Modified());
+    EXPECT_TRUE(w.F().File().FileName().isEmpty());
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
 }
 
 TEST(DeclarationFiles, ProposedNameAndExtensionRules)
 {
     Wizard w(Steps());
-    EXPECT_TRUE(w.F().ProposedFileName().startsWith(QStringLiteral("Zeznanie_podatkowe_")));
+    EXPECT_TRUE(TDeclarationFile::ProposedFileName(*w.F().Engine).startsWith(QStringLiteral("Zeznanie_podatkowe_")));
     w.F().Engine->SetVar("PIT36_11", Value::MakeText("Kowalski"));
     w.F().Engine->SetVar("PIT36_12", Value::MakeText("Jan"));
-    const QString name = w.F().ProposedFileName();
+    const QString name = TDeclarationFile::ProposedFileName(*w.F().Engine);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Kowalski_Jan_\\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.dpit$"))
                     .match(name)
                     .hasMatch())
         << name.toStdString();
 
-    EXPECT_EQ(TForm1::WithOpenExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT"));
-    EXPECT_EQ(TForm1::WithSaveExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT.dpit"));
-    EXPECT_EQ(TForm1::WithOpenExtension(QStringLiteral("/a.dpit/x")), QStringLiteral("/a.dpit/x.dpit"));
+    EXPECT_EQ(TDeclarationFile::WithOpenExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT"));
+    EXPECT_EQ(TDeclarationFile::WithSaveExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT.dpit"));
+    EXPECT_EQ(TDeclarationFile::WithOpenExtension(QStringLiteral("/a.dpit/x")), QStringLiteral("/a.dpit/x.dpit"));
 
     QDir(QString::fromStdString(w.Dir.Path())).mkpath(QStringLiteral("Zeznania/Stare"));
     WriteBytes(w.Dir.File("Zeznania/Stare/Plik.dpit"), "");
     const QString typed = QString::fromStdString(w.Dir.Path()) + QStringLiteral("zeznania/STARE/plik.DPIT");
-    EXPECT_EQ(TForm1::TrueCasePath(typed), QString::fromStdString(w.Dir.File("Zeznania/Stare/Plik.dpit")));
+    EXPECT_EQ(TDeclarationFile::TrueCasePath(typed), QString::fromStdString(w.Dir.File("Zeznania/Stare/Plik.dpit")));
     const QString missing = QString::fromStdString(w.Dir.Path()) + QStringLiteral("zeznania/Nowe/a.dpit");
-    EXPECT_EQ(TForm1::TrueCasePath(missing), QString::fromStdString(w.Dir.File("Zeznania/Nowe/a.dpit")));
+    EXPECT_EQ(TDeclarationFile::TrueCasePath(missing), QString::fromStdString(w.Dir.File("Zeznania/Nowe/a.dpit")));
 }
 
 TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
@@ -168,7 +168,7 @@ TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
     EXPECT_EQ(w.F().CurrentStep(), 0);
     EXPECT_EQ(w.Var("KWOTA"), "") << "a fresh engine";
     EXPECT_EQ(w.F().Position().LockedUpTo(), -1);
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_FALSE(w.F().File().Modified());
     const size_t shown = w.Dialogs.Log.size();
     w.F().Nowy1Click(); // not modified: no question
     Pump();

@@ -46,7 +46,7 @@ TEST(Navigation, StartShowsTheFirstPageWithTheListUpToIt)
     EXPECT_EQ(w.F().AcceptedIndex(), 1);
     EXPECT_FALSE(w.F().Position().Entries()[1].Pending);
     EXPECT_TRUE(w.F().sBitBtn1->isEnabled());
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_FALSE(w.F().File().Modified());
     EXPECT_EQ(w.F().Page->StepNumber, QStringLiteral("2"));
 }
 
@@ -55,7 +55,7 @@ TEST(Navigation, NextWalksForwardAndBackReturnsRunningTheScriptsAgain)
     Wizard w(Steps(false));
     w.Next();
     EXPECT_EQ(w.F().CurrentStep(), 2);
-    EXPECT_TRUE(w.F().Modified);
+    EXPECT_TRUE(w.F().File().Modified());
     w.Next();
     // Step "dzieci" is absent (DZIECI = 0), so the last step follows at once.
     EXPECT_EQ(w.Steps().back(), "x|Krok 4: koniec|");
@@ -86,9 +86,9 @@ TEST(Navigation, ClickingTheAcceptedEntryChangesNothing)
 {
     Wizard w(Steps(false));
     w.Next();
-    w.F().Modified = false;
+    w.F().File().SetModified(false);
     w.Click(2);
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_FALSE(w.F().File().Modified());
     EXPECT_EQ(w.F().CurrentStep(), 2);
 }
 
@@ -182,7 +182,7 @@ TEST(Navigation, ScriptFailureIsShownAndTheUserCanStillGoBack)
 TEST(Navigation, ActionsArrivingDuringACommandRunAfterIt)
 {
     Wizard w(Steps(false));
-    w.F().Modified = true;
+    w.F().File().SetModified(true);
     size_t waitingInside = 0;
     bool backVisibleInside = false;
     w.Dialogs.WindowHandlers.push_back([&](QDialog&) {
@@ -223,10 +223,10 @@ TEST(Navigation, FailingPageTestsKeepTheUserOnTheStep)
                       {"check.pit", "HEAD|Sprawdzenie\r\nTEST_BEGIN\r\nTEST|OK = 1|Popraw dane\r\nTEST_END\r\n"}});
     w.Next();
     ASSERT_EQ(w.F().CurrentStep(), 1);
-    w.F().Modified = false;
+    w.F().File().SetModified(false);
     w.Next();
     EXPECT_EQ(w.F().CurrentStep(), 1);
-    EXPECT_TRUE(w.F().Modified) << "Next sets Modified whether or not the tests pass";
+    EXPECT_TRUE(w.F().File().Modified()) << "Next sets Modified whether or not the tests pass";
     EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Popraw dane"));
     w.Click(0);
     EXPECT_EQ(w.F().CurrentStep(), 1);

@@ -109,7 +109,7 @@ TEST(WindowCommands, AutosaveOffersSaveAsOnlyForAModifiedDeclarationWithoutAFile
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Kind, QStringLiteral("save"));
     EXPECT_TRUE(FileExists(w.Dir.File("auto.dpit")));
-    w.F().Modified = true;
+    w.F().File().SetModified(true);
     const size_t shown = w.Dialogs.Log.size();
     PostPageAction(&w.F(), kActionAutosave);
     Pump();

@@ -6,6 +6,7 @@
 #include "foundation/SplitLib.h"
 
 #include <exception>
+#include <unordered_map>
 
 namespace taxilo {
 namespace {
@@ -82,11 +83,17 @@ const std::vector<CommandInfo>& CommandTable()
 
 Command LookupCommand(std::string_view word, Dialect dialect)
 {
-    const unsigned bit = static_cast<unsigned>(dialect);
-    for (const CommandInfo& info : CommandTable())
-        if ((info.dialects & bit) != 0 && info.word == word)
-            return info.command;
-    return Command::None;
+    // Every word stands once in the table.
+    static const std::unordered_map<std::string_view, const CommandInfo*> byWord = [] {
+        std::unordered_map<std::string_view, const CommandInfo*> index;
+        for (const CommandInfo& info : CommandTable())
+            index.emplace(info.word, &info);
+        return index;
+    }();
+    const auto found = byWord.find(word);
+    if (found == byWord.end() || (found->second->dialects & static_cast<unsigned>(dialect)) == 0)
+        return Command::None;
+    return found->second->command;
 }
 
 std::string NormaliseWord(std::string_view word)

@@ -158,6 +158,7 @@ void HeadlessPage::ApplyDefaultRadios()
 void HeadlessPage::Build(const std::vector<std::string>& lines)
 {
     fields_.clear();
+    fields_.reserve(lines.size());
     dependencyLists_.clear();
     containers_ = 0;
     open_ = 0;
@@ -256,10 +257,12 @@ void HeadlessPage::BlockBegins()
     stored_ = true;
 }
 
-void HeadlessPage::RunTestAssignments(const std::vector<std::string>& lines)
+bool HeadlessPage::RunTestAssignments(const std::vector<std::string>& lines)
 {
-    if (WalkTests(engine_, lines, *this).assigned)
+    const bool assigned = WalkTests(engine_, lines, *this).assigned;
+    if (assigned)
         RefreshValues();
+    return assigned;
 }
 
 // ---------------------------------------------------------------- the replay
@@ -303,8 +306,9 @@ void ReplayPageLines(TParser& parser, const std::vector<std::string>& lines)
 {
     HeadlessPage page(parser);
     page.Build(lines);
-    page.RunTestAssignments(lines);
-    page.StoreValues();
+    // Stored at a TEST_BEGIN and unchanged since, the fields would only write the same again.
+    if (page.RunTestAssignments(lines) || !page.Stored())
+        page.StoreValues();
 }
 
 ReplayResult ReplayRoot(TParser& parser, const std::vector<std::string>& rootLines)

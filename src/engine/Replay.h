@@ -26,7 +26,10 @@ public:
     void Build(const std::vector<std::string>& lines);
     // Runs the test blocks silently, as leaving the page after its tests passed does; the
     // fields show the store again when a test line assigned.
-    void RunTestAssignments(const std::vector<std::string>& lines);
+    // True when a test line assigned (the fields took the store's values again).
+    bool RunTestAssignments(const std::vector<std::string>& lines);
+    // Whether the fields' values went to the store at a TEST_BEGIN.
+    bool Stored() const { return stored_; }
     // What StoreValues writes: every field's value into its variable, in creation order.
     void StoreValues();
     // What RefreshValues does: the fields take their variables' values again.

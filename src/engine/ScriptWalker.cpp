@@ -5,8 +5,8 @@
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"
 
+#include <array>
 #include <exception>
-#include <unordered_map>
 
 namespace taxilo {
 namespace {
@@ -83,22 +83,32 @@ const std::vector<CommandInfo>& CommandTable()
 
 Command LookupCommand(std::string_view word, Dialect dialect)
 {
-    // Every word stands once in the table.
-    static const std::unordered_map<std::string_view, const CommandInfo*> byWord = [] {
-        std::unordered_map<std::string_view, const CommandInfo*> index;
+    // Every word stands once in the table; a few share a first letter.
+    static const std::array<std::vector<const CommandInfo*>, 256> byInitial = [] {
+        std::array<std::vector<const CommandInfo*>, 256> index;
         for (const CommandInfo& info : CommandTable())
-            index.emplace(info.word, &info);
+            index[static_cast<unsigned char>(info.word.front())].push_back(&info);
         return index;
     }();
-    const auto found = byWord.find(word);
-    if (found == byWord.end() || (found->second->dialects & static_cast<unsigned>(dialect)) == 0)
+    if (word.empty())
         return Command::None;
-    return found->second->command;
+    for (const CommandInfo* info : byInitial[static_cast<unsigned char>(word.front())])
+        if (info->word == word)
+            return (info->dialects & static_cast<unsigned>(dialect)) != 0 ? info->command : Command::None;
+    return Command::None;
 }
 
 std::string NormaliseWord(std::string_view word)
 {
-    return Cp1250::Upper(Trim(word));
+    size_t begin = 0, end = word.size();
+    while (begin < end && static_cast<unsigned char>(word[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(word[end - 1]) <= 32)
+        --end;
+    std::string upper(end - begin, '\0');
+    for (size_t i = begin; i < end; ++i)
+        upper[i - begin] = static_cast<char>(Cp1250::UpperChar(static_cast<unsigned char>(word[i])));
+    return upper;
 }
 
 const std::string& ScriptLine::Field(size_t i) const
@@ -175,6 +185,17 @@ struct FlatIf {
     }
 };
 
+// Whether a line's command word is TEST_BEGIN, read without cutting the line up.
+bool StartsTestBlock(std::string_view raw)
+{
+    size_t first = 0;
+    while (first < raw.size() && static_cast<unsigned char>(raw[first]) <= 32)
+        ++first;
+    if (first == raw.size() || (raw[first] != 'T' && raw[first] != 't'))
+        return false;
+    return NormaliseWord(raw.substr(0, raw.find('|'))) == "TEST_BEGIN";
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- pages and tests
@@ -183,6 +204,9 @@ void WalkPage(TParser& engine, const std::vector<std::string>& lines, PageSink& 
 {
     FlatIf flow;
     int number = 0;
+    // Only the page's own assignments change NO_IF_PARSE while it is walked.
+    auto noIfParse = [&engine] { return engine.GetVar("NO_IF_PARSE").ToText() == "1"; };
+    bool everyLine = noIfParse();
     for (const std::string& raw : lines) {
         ++number;
         const ScriptLine line = TokenizeLine(raw, Dialect::Page, number);
@@ -190,7 +214,7 @@ void WalkPage(TParser& engine, const std::vector<std::string>& lines, PageSink& 
             continue;
         if (line.command == Command::TestBegin)
             break;
-        if (engine.GetVar("NO_IF_PARSE").ToText() == "1")
+        if (everyLine)
             flow.active = true;
         if (flow.Step(engine, line, sink))
             continue;
@@ -198,7 +222,10 @@ void WalkPage(TParser& engine, const std::vector<std::string>& lines, PageSink& 
         case Command::None: break; // not a page command: ignored
         case Command::Set:
         case Command::SetRound:
-        case Command::SetV: Assign(engine, line, sink); break;
+        case Command::SetV:
+            Assign(engine, line, sink);
+            everyLine = noIfParse();
+            break;
         default: sink.Element(line); break;
         }
     }
@@ -212,6 +239,9 @@ TestRun WalkTests(TParser& engine, const std::vector<std::string>& lines, TestSi
     int number = 0;
     for (const std::string& raw : lines) {
         ++number;
+        // Outside the blocks only a TEST_BEGIN matters: other lines are not cut up.
+        if (!inBlock && !StartsTestBlock(raw))
+            continue;
         const ScriptLine line = TokenizeLine(raw, Dialect::Test, number);
         if (line.Empty())
             continue;

@@ -77,7 +77,7 @@ void BM_StartUpToFirstPage(benchmark::State& state)
         form.FormShow();
         benchmark::DoNotOptimize(form.Page);
         state.PauseTiming();
-        form.Modified = false;
+        form.File().SetModified(false);
         Pump();
         state.ResumeTiming();
     }
@@ -123,7 +123,7 @@ void BM_Reopen40Pages(benchmark::State& state)
         form.LoadDeclaration(file);
         for (int i = 0; i < 45; ++i)
             Pump();
-        if (form.CurrentStep != 40)
+        if (form.CurrentStep() != 40)
             state.SkipWithError("the replay did not reach page 40");
     }
 }

@@ -19,3 +19,9 @@ endfunction()
 foreach(folder platform registers app pages print)
   taxilo_gui_tests(${folder})
 endforeach()
+
+# The window's tests compare the main window's replay with taxilo-cli's.
+if(TARGET test_app)
+  target_compile_definitions(test_app PRIVATE TAXILO_CLI="$<TARGET_FILE:taxilo-cli>")
+  add_dependencies(test_app taxilo-cli script_set)
+endif()

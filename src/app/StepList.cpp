@@ -43,9 +43,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const int row = index.row();
-        if (row < 0 || row >= static_cast<int>(list_->Entries.size()))
+        if (row < 0 || row >= static_cast<int>(list_->Entries().size()))
             return;
-        const THotpoint& entry = list_->Entries[static_cast<size_t>(row)];
+        const THotpoint& entry = list_->Entries()[static_cast<size_t>(row)];
         const QRect rect = option.rect;
         painter->save();
         // The background picture is anchored at the viewport's top-left corner.
@@ -61,7 +61,7 @@ public:
             painter->drawText(text, kWrapFlags, TStepList::CaptionPart(entry.Caption, 0));
         } else {
             const bool selected = row == list_->currentRow();
-            const int locked = list_->LockedUpTo ? list_->LockedUpTo() : -1;
+            const int locked = list_->position_ ? list_->position_->LockedUpTo() : -1;
             QColor colour = entry.Pending ? kPendingColour
                             : row <= locked ? kLockedColour
                             : selected      ? kSelectedColour
@@ -150,32 +150,28 @@ int TStepList::MeasureHeight(const THotpoint& entry) const
     return lines == 1 ? 39 : bounds.height() + 20;
 }
 
-void TStepList::InsertEntry(int index, THotpoint entry)
+const std::vector<THotpoint>& TStepList::Entries() const
 {
-    index = qBound(0, index, static_cast<int>(Entries.size()));
+    static const std::vector<THotpoint> none;
+    return position_ ? position_->Entries() : none;
+}
+
+void TStepList::RowInserted(int index)
+{
+    if (index < 0 || index >= static_cast<int>(Entries().size()))
+        return;
     auto* item = new QListWidgetItem;
-    item->setSizeHint(QSize(1, MeasureHeight(entry)));
-    Entries.insert(Entries.begin() + index, std::move(entry));
+    item->setSizeHint(QSize(1, MeasureHeight(Entries()[static_cast<size_t>(index)])));
     const QSignalBlocker blocker(this);
     insertItem(index, item);
 }
 
-void TStepList::RemoveEntry(int index)
+void TStepList::RowRemoved(int index)
 {
-    if (index < 0 || index >= static_cast<int>(Entries.size()))
+    if (index < 0 || index >= count())
         return;
     const QSignalBlocker blocker(this);
     delete takeItem(index);
-    Entries.erase(Entries.begin() + index);
-    if (AcceptedIndex >= static_cast<int>(Entries.size()))
-        AcceptedIndex = static_cast<int>(Entries.size()) - 1;
-}
-
-void TStepList::ClearEntries()
-{
-    for (int i = static_cast<int>(Entries.size()) - 1; i >= 0; --i)
-        RemoveEntry(i);
-    AcceptedIndex = -1;
 }
 
 void TStepList::SetSelection(int index)

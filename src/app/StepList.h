@@ -1,5 +1,8 @@
 #pragma once
-// The wizard's step list: one THotpoint per entry, drawn over the MENU_BG picture.
+// The wizard's step list: the entries of the wizard's position (engine/WizardPosition.h), one
+// row each, drawn over the MENU_BG picture.
+#include "engine/WizardPosition.h"
+
 #include <QListWidget>
 #include <QPixmap>
 #include <QStringList>
@@ -10,32 +13,21 @@
 
 namespace taxilo {
 
-struct THotpoint {
-    std::string Id;              // "ROOT" + index of its HOTPOINT line
-    std::string CaptionTemplate; // field 3 + "|" + field 4 + "|"
-    std::string Caption;         // the template with "$krok" numbered
-    int RootLine = -1;
-    bool Pending = false;
-    bool IsHeading = false;
-};
-
 class TStepList : public QListWidget {
     Q_OBJECT
 public:
     explicit TStepList(QWidget* parent = nullptr);
 
-    std::vector<THotpoint> Entries;
-    // The entry whose selection was last handled; choosing it again does nothing.
-    int AcceptedIndex = -1;
-    // The window's locked zone and the scripts' ROOTHINTSIZE, read while drawing and measuring.
-    std::function<int()> LockedUpTo;
+    // The model: its entries and its locked zone are what the list shows.
+    void SetPosition(const WizardPosition* position) { position_ = position; }
+    const std::vector<THotpoint>& Entries() const;
+    // The scripts' ROOTHINTSIZE, read while drawing and measuring.
     std::function<std::string()> RootHintSize;
     QPixmap Background, DoneMark, CurrentMark;
 
-    void InsertEntry(int index, THotpoint entry);
-    void RemoveEntry(int index);
-    // Empties the list from the last entry up.
-    void ClearEntries();
+    // The model inserted or removed the entry at index.
+    void RowInserted(int index);
+    void RowRemoved(int index);
     // Selects an entry without reporting it as the user's choice.
     void SetSelection(int index);
     // Height of an entry in logical pixels, at the list's current width.
@@ -53,6 +45,7 @@ signals:
 
 private:
     friend class StepDelegate;
+    const WizardPosition* position_ = nullptr;
 };
 
 } // namespace taxilo

@@ -219,7 +219,9 @@ void TForm1::BuildLayout()
         listPalette.setBrush(QPalette::Base, QBrush(MenuBg));
         sListBox1->setPalette(listPalette);
     }
-    sListBox1->LockedUpTo = [this] { return LockedUpTo; };
+    sListBox1->SetPosition(&position_);
+    position_.Inserted = [this](int index) { sListBox1->RowInserted(index); };
+    position_.Removed = [this](int index) { sListBox1->RowRemoved(index); };
     sListBox1->RootHintSize = [this] { return Engine ? Engine->GetVar("ROOTHINTSIZE").ToText() : std::string(); };
     connect(sListBox1, &TStepList::EntryChosen, this, [this](int index) { Command([this, index] { sListBox1Click(index); }); });
 
@@ -511,10 +513,10 @@ void TForm1::FormShow()
         WaitCursor wait;
         try {
             CreateEngine();
-            RootLines = PrepareRootScript(*Engine, ProgramDir);
+            position_.SetRootLines(PrepareRootScript(*Engine, ProgramDir));
         } catch (const std::exception& error) {
             StartupFailed = true;
-            RootLines.clear();
+            position_.SetRootLines({});
             UpdateFileActions();
             ShowError(ToQString(error.what()));
             DrainPending();
@@ -522,8 +524,8 @@ void TForm1::FormShow()
         }
         if (!arguments_.isEmpty() && arguments_.first() == QStringLiteral("save"))
             DumpRootScript();
-        RootPos = -1;
-        CurrentStep = -1;
+        position_.SetRootPos(-1);
+        position_.SetCurrentStep(-1);
         SetDebugOn(false);
         ResizeArmed = true;
         if (isVisible()) {
@@ -544,7 +546,7 @@ void TForm1::FormShow()
             resizeAttached_ = wasAttached;
         }
         Command([this] { AdvanceRoot(); });
-        Modified = false;
+        file_.SetModified(false);
         UpdateProgress();
     }
     ActOnCommandLine();
@@ -555,7 +557,7 @@ void TForm1::FormShow()
 void TForm1::DumpRootScript()
 {
     try {
-        WriteTextLinesAtomic(ProgramDir + "Dane/root_debug.pit", RootLines);
+        WriteTextLinesAtomic(ProgramDir + "Dane/root_debug.pit", position_.RootLines());
     } catch (const std::exception& error) {
         ShowError(ToQString(error.what()));
     }
@@ -568,7 +570,7 @@ void TForm1::ActOnCommandLine()
     const QString argument = arguments_.first();
     if (argument.contains(QStringLiteral(".dpit"), Qt::CaseInsensitive)) {
         Command([this, argument] {
-            const QString path = WithOpenExtension(TrueCasePath(argument));
+            const QString path = TDeclarationFile::WithOpenExtension(TDeclarationFile::TrueCasePath(argument));
             if (CheckDeclarationYear(path))
                 LoadDeclaration(path);
         });
@@ -616,7 +618,7 @@ void TForm1::ShowError(const QString& text)
 
 void TForm1::UpdateFileActions()
 {
-    Zapisz1->setEnabled(!FileName.isEmpty());
+    Zapisz1->setEnabled(!file_.FileName().isEmpty());
     const bool running = !StartupFailed;
     Nowy1->setEnabled(running);
     Otworz1->setEnabled(running);

@@ -2,8 +2,11 @@
 // TForm1: the main window. It owns the engine, the step list and the page of the current step,
 // walks the root script, and saves and reopens declarations. Everything it is asked to do
 // arrives as a posted PageAction.
+#include "app/DeclarationFile.h"
 #include "app/StepList.h"
 #include "engine/Parser.h"
+#include "engine/ScriptWalker.h"
+#include "engine/WizardPosition.h"
 #include "foundation/Pola_obliczen.h"
 #include "pages/PageAction.h"
 
@@ -43,15 +46,7 @@ public:
     // --- State
     std::string ProgramDir;
     std::unique_ptr<TParser> Engine;
-    std::vector<std::string> RootLines;
-    int RootPos = -1;
-    int MaxRootPos = -1;
-    int CurrentStep = -1;
-    int LockedUpTo = -1;
-    bool LockFrozen = false;
     TFrame1* Page = nullptr;
-    bool Modified = false;
-    QString FileName;
     QString Title;
     QString VersionText;
     bool DebugOn = false;
@@ -116,15 +111,15 @@ public:
     QString BuildVersion() const;
 
     // --- Wizard (glowna_wizard.cpp)
-    // Executes root lines after RootPos up to a FORM line and shows its page. replay: the page
-    // belongs to the replay of an opened file and is shown editable.
+    // Where the wizard stands: root script, position, step list and locked zone.
+    const WizardPosition& Position() const { return position_; }
+    int CurrentStep() const { return position_.CurrentStep(); }
+    // Executes root lines after the position up to a FORM line and shows its page. replay: the
+    // page belongs to the replay of an opened file and is shown editable.
     void AdvanceRoot(bool replay = false);
     // Executes root lines up to the target entry's HOTPOINT line without pages; target follows
-    // insertions and removals above it. move = no: RootPos returns afterwards.
+    // insertions and removals above it. move = no: the position returns afterwards.
     void WalkForward(int& target, bool move);
-    enum HotpointResult { kKept = 1, kRemoved = 2, kInserted = 3 };
-    int ApplyHotpoint(const std::string& line, bool accept);
-    void RenumberSteps();
     // rebuild: the same step's page built again (resize, import), not a new arrival at it.
     void ShowPage(const std::string& path, bool editable, bool rebuild = false);
     void ReleasePage(bool store);
@@ -135,13 +130,12 @@ public:
     void sBitBtn1Click();
     void sBitBtn2Click();
     void sListBox1Click(int index, bool skipTests = false);
-    int AcceptedIndex() const { return sListBox1->AcceptedIndex; }
+    int AcceptedIndex() const { return position_.AcceptedIndex(); }
 
     // --- Declaration files (glowna_files.cpp)
-    static QString TrueCasePath(const QString& path);
-    // The extension rules (they look at the file-name part only).
-    static QString WithOpenExtension(const QString& path);
-    static QString WithSaveExtension(const QString& path);
+    // The declaration's file, its name and whether it changed.
+    TDeclarationFile& File() { return file_; }
+    const TDeclarationFile& File() const { return file_; }
     int CountReachedForms() const;
     bool CheckDeclarationYear(const QString& path);
     // True when the declaration was read and its replay started.
@@ -151,10 +145,6 @@ public:
     bool Zapiszjako1Click();
     void Otworz1Click();
     void Nowy1Click();
-    // The name "Zapisz jako ..." proposes for a declaration without a file.
-    QString ProposedFileName() const;
-    // The folder the file dialogs open in.
-    static QString DialogFolder();
 
     // --- Print, PDF and hand-off (glowna_print.cpp)
     // PageAction 10: the preview tab just shown is brought up to date.
@@ -219,14 +209,16 @@ private:
     template <typename F> void Command(F&& body);
 
     // glowna_wizard.cpp
-    void ExecuteCmd(const std::vector<std::string>& fields);
+    class AdvanceSink;
+    class WalkSink;
+    int ApplyHotpoint(const ScriptLine& line, bool accept);
+    void ExecuteCmd(const ScriptLine& line);
+    void RunRootScript(const std::string& name);
     void ActionNext(int argument);
     void ActionBack();
     void ActionRebuild();
     void ActionRestart();
     std::string FormPath(const std::string& name) const;
-    bool CurrentLineIsForm() const;
-    bool LastLine() const;
     bool ConditionHolds(const std::string& condition) const;
 
     // glowna_print.cpp
@@ -261,11 +253,10 @@ private:
     int replayLeft_ = 0;
     bool replayBroken_ = false;
     bool replaying_ = false;
-    // The entry the last ApplyHotpoint found or inserted (-1: none).
-    int lastHotpointEntry_ = -1;
+    WizardPosition position_;
     // The FORM last shown, shown again when an advance reaches the end without one.
     std::string lastFormPath_;
-    QString lastSaveDialogName_;
+    TDeclarationFile file_;
     // The tab that was current last, so that only a change of tab posts PageAction 10.
     QPointer<QWidget> currentTab_;
     // An engine replaced by New lives until the page built on it is gone.

@@ -165,8 +165,8 @@ void TForm1::BringCalculationsUpToDate()
     } reselect{sListBox1, sListBox1->currentRow()};
     if (Page)
         Page->StoreValues();
-    const int last = static_cast<int>(sListBox1->Entries.size()) - 1;
-    if (CurrentStep < last) {
+    const int last = static_cast<int>(position_.Entries().size()) - 1;
+    if (position_.CurrentStep() < last) {
         // Every calculation of the rest of the root script, without moving the wizard.
         int target = last;
         WalkForward(target, false);

@@ -1,5 +1,6 @@
 // TForm1: walking the root script, the step list, the page of the current step and the gauge.
 #include "engine/RootScript.h"
+#include "engine/ScriptWalker.h"
 #include "app/glowna_command.h"
 #include "foundation/Biblioteka.h"
 #include "pages/FrameDef.h"
@@ -25,89 +26,21 @@ std::string TForm1::FormPath(const std::string& name) const
     return ProgramDir + "Dane/" + name + ".pit";
 }
 
-bool TForm1::LastLine() const
-{
-    return RootPos >= static_cast<int>(RootLines.size()) - 1;
-}
-
-bool TForm1::CurrentLineIsForm() const
-{
-    return RootPos >= 0 && RootPos < static_cast<int>(RootLines.size()) &&
-           RootCommand(RootLines[static_cast<size_t>(RootPos)]) == "FORM";
-}
-
 bool TForm1::ConditionHolds(const std::string& condition) const
 {
-    return condition.empty() || Engine->EvalCondition(condition) == 1;
+    return RootConditionHolds(*Engine, condition);
 }
 
-int TForm1::ApplyHotpoint(const std::string& line, bool accept)
+int TForm1::ApplyHotpoint(const ScriptLine& line, bool accept)
 {
-    const std::vector<std::string> fields = RootFields(line);
-    const std::string& id = RootField(fields, 1);
-    const bool holds = ConditionHolds(RootField(fields, 2));
-    std::vector<THotpoint>& entries = sListBox1->Entries;
-    int found = -1;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].Id == id) {
-            found = static_cast<int>(i);
-            break;
-        }
-    }
-    int result = kKept;
-    lastHotpointEntry_ = -1;
-    if (found >= 0) {
-        CurrentStep = found;
-        lastHotpointEntry_ = found;
-        if (!holds) {
-            sListBox1->RemoveEntry(found);
-            // A frozen lock keeps covering the same steps.
-            if (LockFrozen && found <= LockedUpTo)
-                --LockedUpTo;
-            --CurrentStep;
-            lastHotpointEntry_ = -1;
-            result = kRemoved;
-        }
-    } else if (holds) {
-        ++CurrentStep;
-        THotpoint entry;
-        entry.Id = id;
-        entry.CaptionTemplate = RootField(fields, 3) + "|";
-        if (fields.size() > 4)
-            entry.CaptionTemplate += fields[4] + "|";
-        entry.Caption = StrReplaceAll(entry.CaptionTemplate, "$krok", std::to_string(CurrentStep + 1));
-        entry.RootLine = RootPos;
-        entry.Pending = true;
-        entry.IsHeading = RootField(fields, 5) == "ROOT";
-        sListBox1->InsertEntry(CurrentStep, std::move(entry));
-        if (!LockFrozen) {
-            // Before SETMINGOTO only the newest step the user reached is open.
-            if (accept)
-                LockedUpTo = CurrentStep - 1;
-        } else if (CurrentStep <= LockedUpTo) {
-            ++LockedUpTo;
-        }
-        lastHotpointEntry_ = CurrentStep;
-        result = kInserted;
-    }
-    RenumberSteps();
-    sListBox1->SetSelection(CurrentStep);
-    if (accept)
-        sListBox1->AcceptedIndex = CurrentStep;
+    const int result = position_.ApplyHotpoint(line, accept, *Engine);
+    sListBox1->SetSelection(position_.CurrentStep());
     return result;
 }
 
-void TForm1::RenumberSteps()
+void TForm1::ExecuteCmd(const ScriptLine& line)
 {
-    std::vector<THotpoint>& entries = sListBox1->Entries;
-    for (size_t i = 0; i < entries.size(); ++i)
-        entries[i].Caption = StrReplaceAll(entries[i].CaptionTemplate, "$krok", std::to_string(i + 1));
-    sListBox1->viewport()->update();
-}
-
-void TForm1::ExecuteCmd(const std::vector<std::string>& fields)
-{
-    const std::string& what = RootField(fields, 1);
+    const std::string& what = line.Field(1);
     if (what == "SHOWBACK")
         PostPageAction(this, kActionShowBack, 1);
     else if (what == "HIDEBACK")
@@ -118,90 +51,114 @@ void TForm1::ExecuteCmd(const std::vector<std::string>& fields)
         PostPageAction(this, kActionShowPrintPreview, 0);
 }
 
+// The window's side of forward execution: pages are shown, the step list kept.
+class TForm1::AdvanceSink : public RootSink {
+public:
+    AdvanceSink(TForm1& form, bool replay) : form_(form), replay_(replay) {}
+    void Taking(const ScriptLine& line) override
+    {
+        if (form_.TraceOn)
+            form_.Trace("ROOT: " + line.text);
+    }
+    void Script(const std::string& name) override { form_.RunRootScript(name); }
+    bool Form(const std::string& name) override
+    {
+        const std::string path = form_.FormPath(name);
+        if (form_.TraceOn)
+            form_.Trace(path);
+        form_.lastFormPath_ = path;
+        shown = true;
+        form_.ShowPage(path, replay_ || !form_.position_.Locked(form_.position_.CurrentStep()));
+        return true;
+    }
+    void Hotpoint(const ScriptLine& line) override
+    {
+        form_.ApplyHotpoint(line, true);
+        form_.position_.SetPending(form_.position_.LastHotpointEntry(), false);
+        form_.sListBox1->viewport()->update();
+    }
+    void SetMinGoto() override { form_.position_.FreezeLock(); }
+    void Debug(bool on) override { form_.SetDebugOn(on); }
+    void SimpleDebug(bool on) override { form_.TraceOn = on; }
+    void Print(const ScriptLine& line) override { form_.ApplyPrintLine(line.fields); }
+    void DelPrint(const ScriptLine& line) override { form_.ApplyDelPrintLine(line.fields); }
+    void Cmd(const ScriptLine& line) override { form_.ExecuteCmd(line); }
+    bool shown = false;
+
+private:
+    TForm1& form_;
+    bool replay_;
+};
+
+// The walk to a later step: no pages; the step list follows, and so does the target entry.
+class TForm1::WalkSink : public RootSink {
+public:
+    WalkSink(TForm1& form, int& target, bool move) : form_(form), target_(target), move_(move) {}
+    void Taking(const ScriptLine& line) override
+    {
+        if (form_.TraceOn)
+            form_.Trace("ROOT: " + line.text);
+    }
+    void Script(const std::string& name) override { form_.RunRootScript(name); }
+    bool Form(const std::string&) override { return false; }
+    void Hotpoint(const ScriptLine& line) override { Adjust(form_.ApplyHotpoint(line, move_)); }
+    void Print(const ScriptLine& line) override { form_.ApplyPrintLine(line.fields); }
+    void DelPrint(const ScriptLine& line) override { form_.ApplyDelPrintLine(line.fields); }
+    void Cmd(const ScriptLine& line) override
+    {
+        if (move_)
+            form_.ExecuteCmd(line);
+    }
+    void Adjust(int result)
+    {
+        if (result == WizardPosition::kRemoved)
+            --target_;
+        else if (result == WizardPosition::kInserted)
+            ++target_;
+    }
+
+private:
+    TForm1& form_;
+    int& target_;
+    bool move_;
+};
+
+void TForm1::RunRootScript(const std::string& name)
+{
+    const std::string path = FormPath(name);
+    if (TraceOn)
+        Trace(path);
+    Engine->RunScript(path);
+}
+
 void TForm1::AdvanceRoot(bool replay)
 {
-    bool shown = false;
+    AdvanceSink sink(*this, replay);
     Finally finish{[this] {
-        sBitBtn1->setEnabled(!LastLine());
+        sBitBtn1->setEnabled(!position_.AtLastLine());
         EzRgnBtn1->setEnabled(Engine && !Engine->GetVar("FORM").ToText().empty());
-        MaxRootPos = std::max(MaxRootPos, RootPos);
     }};
-    while (RootPos < static_cast<int>(RootLines.size()) - 1) {
-        ++RootPos;
-        const std::string& line = RootLines[static_cast<size_t>(RootPos)];
-        if (TraceOn)
-            Trace("ROOT: " + Trim(line));
-        const std::vector<std::string> fields = RootFields(line);
-        const std::string& command = RootField(fields, 0);
-        if (command == "SCRIPT") {
-            const std::string path = FormPath(RootField(fields, 1));
-            if (TraceOn)
-                Trace(path);
-            Engine->RunScript(path);
-        } else if (command == "FORM") {
-            const std::string path = FormPath(RootField(fields, 1));
-            if (TraceOn)
-                Trace(path);
-            lastFormPath_ = path;
-            shown = true;
-            ShowPage(path, replay || CurrentStep > LockedUpTo);
-            break;
-        } else if (command == "HOTPOINT") {
-            ApplyHotpoint(line, true);
-            if (lastHotpointEntry_ >= 0) {
-                sListBox1->Entries[static_cast<size_t>(lastHotpointEntry_)].Pending = false;
-                sListBox1->viewport()->update();
-            }
-        } else if (command == "IF") {
-            if (!ConditionHolds(RootField(fields, 1))) {
-                while (RootPos < static_cast<int>(RootLines.size()) - 1) {
-                    ++RootPos;
-                    if (RootCommand(RootLines[static_cast<size_t>(RootPos)]) == "ENDIF")
-                        break;
-                }
-            }
-        } else if (command == "SETMINGOTO") {
-            LockedUpTo = CurrentStep;
-            LockFrozen = true;
-        } else if (command == "DEBUG") {
-            SetDebugOn(RootField(fields, 1) == "1");
-        } else if (command == "SIMPLEDEBUG") {
-            TraceOn = RootField(fields, 1) == "1";
-        } else if (command == "PRINT") {
-            ApplyPrintLine(fields);
-        } else if (command == "DELPRINT") {
-            ApplyDelPrintLine(fields);
-        } else if (command == "CMD") {
-            ExecuteCmd(fields);
-        }
-    }
+    position_.Advance(*Engine, sink);
     // The end of the script without a FORM: the last page stays in front of the user.
-    if (!shown && !Page && !lastFormPath_.empty())
-        ShowPage(lastFormPath_, replay || CurrentStep > LockedUpTo);
+    if (!sink.shown && !Page && !lastFormPath_.empty())
+        ShowPage(lastFormPath_, replay || !position_.Locked(position_.CurrentStep()));
 }
 
 void TForm1::WalkForward(int& target, bool move)
 {
-    std::vector<THotpoint>& entries = sListBox1->Entries;
+    const std::vector<THotpoint>& entries = position_.Entries();
     if (target < 0 || target >= static_cast<int>(entries.size()))
         return;
     const int targetLine = entries[static_cast<size_t>(target)].RootLine;
-    const int rememberedPos = RootPos;
-    const int rememberedStep = CurrentStep;
-    const int last = static_cast<int>(RootLines.size()) - 1;
-    auto adjust = [&target](int result) {
-        if (result == kRemoved)
-            --target;
-        else if (result == kInserted)
-            ++target;
-    };
+    const int rememberedPos = position_.RootPos();
+    const int rememberedStep = position_.CurrentStep();
     Finally finish{[&] {
         if (!move) {
-            RootPos = rememberedPos;
-            CurrentStep = rememberedStep;
-            sListBox1->SetSelection(CurrentStep);
+            position_.SetRootPos(rememberedPos);
+            position_.SetCurrentStep(rememberedStep);
+            sListBox1->SetSelection(rememberedStep);
         }
-        sBitBtn1->setEnabled(!LastLine());
+        sBitBtn1->setEnabled(!position_.AtLastLine());
         if (Page) {
             try {
                 Page->RefreshValues();
@@ -210,57 +167,9 @@ void TForm1::WalkForward(int& target, bool move)
             }
         }
     }};
-    bool reached = false;
-    while (!reached && RootPos < last) {
-        ++RootPos;
-        const std::string& line = RootLines[static_cast<size_t>(RootPos)];
-        if (Trim(line).empty())
-            continue;
-        if (TraceOn)
-            Trace("ROOT: " + Trim(line));
-        if (RootPos == targetLine) {
-            reached = true;
-            break;
-        }
-        const std::vector<std::string> fields = RootFields(line);
-        const std::string& command = RootField(fields, 0);
-        if (command == "SCRIPT") {
-            const std::string path = FormPath(RootField(fields, 1));
-            if (TraceOn)
-                Trace(path);
-            Engine->RunScript(path);
-        } else if (command == "IF") {
-            const bool holds = ConditionHolds(RootField(fields, 1));
-            while (RootPos < last) {
-                ++RootPos;
-                if (RootPos == targetLine) {
-                    reached = true;
-                    break;
-                }
-                const std::vector<std::string> inner = RootFields(RootLines[static_cast<size_t>(RootPos)]);
-                const std::string& innerCommand = RootField(inner, 0);
-                if (innerCommand == "ENDIF")
-                    break;
-                if (holds && innerCommand == "SCRIPT") {
-                    const std::string path = FormPath(RootField(inner, 1));
-                    if (TraceOn)
-                        Trace(path);
-                    Engine->RunScript(path);
-                }
-            }
-        } else if (command == "PRINT") {
-            ApplyPrintLine(fields);
-        } else if (command == "DELPRINT") {
-            ApplyDelPrintLine(fields);
-        } else if (command == "CMD") {
-            if (move)
-                ExecuteCmd(fields);
-        } else if (command == "HOTPOINT") {
-            adjust(ApplyHotpoint(line, move));
-        }
-    }
-    if (reached)
-        adjust(ApplyHotpoint(RootLines[static_cast<size_t>(RootPos)], move));
+    WalkSink sink(*this, target, move);
+    if (position_.WalkTo(*Engine, targetLine, sink))
+        sink.Adjust(ApplyHotpoint(position_.Line(position_.RootPos()), move));
 }
 
 void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
@@ -268,7 +177,7 @@ void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
     auto* page = new TFrame1(TabSheet1, *Engine, Worksheets, this);
     page->setObjectName(QStringLiteral("Frame1"));
     page->setGeometry(0, 0, TabSheet1->width() - 3, sBitBtn1->y() - 26);
-    page->StepNumber = QString::number(CurrentStep + 1);
+    page->StepNumber = QString::number(position_.CurrentStep() + 1);
     page->DebugOn = DebugOn;
     page->Rebuild = rebuild;
     connect(page, &TFrame1::debugTrace, this, [this](const QString& message) {
@@ -312,15 +221,13 @@ int TForm1::HalfMark(int maximum)
 void TForm1::UpdateProgress()
 {
     int maximum = 0;
-    for (const std::string& line : RootLines) {
-        if (!IsHotpointLine(line))
-            continue;
-        const std::vector<std::string> fields = RootFields(line);
-        if (fields.size() < 2 || RootField(fields, 5) == "ROOT")
+    for (const std::string& text : position_.RootLines()) {
+        const ScriptLine line = TokenizeLine(text, Dialect::Root);
+        if (line.command != Command::Hotpoint || line.fields.size() < 2 || line.Field(5) == "ROOT")
             continue;
         bool holds = false;
         try {
-            holds = ConditionHolds(RootField(fields, 2));
+            holds = ConditionHolds(line.Field(2));
         } catch (const std::exception&) {
             holds = false; // a condition that cannot be decided does not count
         }
@@ -328,7 +235,7 @@ void TForm1::UpdateProgress()
             ++maximum;
     }
     int steps = 0;
-    for (const THotpoint& entry : sListBox1->Entries)
+    for (const THotpoint& entry : position_.Entries())
         if (!entry.IsHeading)
             ++steps;
     int position = steps - 1;
@@ -357,19 +264,20 @@ void TForm1::sBitBtn1Click()
                                         "https://www.podatki.gov.pl/e-deklaracje/"};
     Image1->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QString::fromLatin1(pictures[bannerCycle_]))));
     Image1->setToolTip(QString::fromLatin1(links[bannerCycle_]));
-    Modified = true;
+    file_.SetModified(true);
     if (Page->RunTests())
-        PostPageAction(this, kActionNext, CurrentStep + 1 <= LockedUpTo ? 1 : 0);
+        PostPageAction(this, kActionNext, position_.Locked(position_.CurrentStep() + 1) ? 1 : 0);
 }
 
 void TForm1::sBitBtn2Click()
 {
     bool ordinaryAbove = false;
-    for (int i = 0; i < CurrentStep && i < static_cast<int>(sListBox1->Entries.size()); ++i)
-        ordinaryAbove = ordinaryAbove || !sListBox1->Entries[static_cast<size_t>(i)].IsHeading;
+    const std::vector<THotpoint>& entries = position_.Entries();
+    for (int i = 0; i < position_.CurrentStep() && i < static_cast<int>(entries.size()); ++i)
+        ordinaryAbove = ordinaryAbove || !entries[static_cast<size_t>(i)].IsHeading;
     if (!ordinaryAbove)
         return;
-    Modified = true;
+    file_.SetModified(true);
     // Without a page (an advance failed) the way back stays open.
     if (!Page || Page->RunTests())
         PostPageAction(this, kActionBack);
@@ -379,10 +287,10 @@ void TForm1::ActionBack()
 {
     int selection = sListBox1->currentRow();
     if (selection < 0)
-        selection = CurrentStep;
+        selection = position_.CurrentStep();
     if (selection > 0) {
         --selection;
-        if (selection > 0 && sListBox1->Entries[static_cast<size_t>(selection)].IsHeading)
+        if (selection > 0 && position_.Entries()[static_cast<size_t>(selection)].IsHeading)
             --selection;
     }
     if (selection < 0)
@@ -394,33 +302,33 @@ void TForm1::ActionBack()
 void TForm1::sListBox1Click(int index, bool skipTests)
 {
     sPageControl1->setCurrentIndex(0);
-    std::vector<THotpoint>& entries = sListBox1->Entries;
-    if (index == sListBox1->AcceptedIndex || index < 0 || index >= static_cast<int>(entries.size())) {
-        sListBox1->SetSelection(CurrentStep);
+    const std::vector<THotpoint>& entries = position_.Entries();
+    if (index == position_.AcceptedIndex() || index < 0 || index >= static_cast<int>(entries.size())) {
+        sListBox1->SetSelection(position_.CurrentStep());
         return;
     }
     Finally settle{[this] {
-        sListBox1->AcceptedIndex = CurrentStep;
-        sListBox1->SetSelection(CurrentStep);
-        Modified = true;
+        position_.SetAcceptedIndex(position_.CurrentStep());
+        sListBox1->SetSelection(position_.CurrentStep());
+        file_.SetModified(true);
     }};
     const bool passed = skipTests || !Page || Page->RunTests();
     if (!passed)
         return;
-    entries[static_cast<size_t>(index)].Pending = false;
+    position_.SetPending(index, false);
     int target = index;
-    if (target > CurrentStep) {
+    if (target > position_.CurrentStep()) {
         if (Page)
             Page->StoreValues();
         WalkForward(target, true);
     }
     if (target < 0 || target >= static_cast<int>(entries.size()))
         return;
-    CurrentStep = target;
+    position_.SetCurrentStep(target);
     const int line = entries[static_cast<size_t>(target)].RootLine;
-    if (line >= 0 && line < static_cast<int>(RootLines.size()))
-        RootPos = line;
-    PostPageAction(this, kActionNext, CurrentStep <= LockedUpTo ? 1 : 0);
+    if (line >= 0 && line < static_cast<int>(position_.RootLines().size()))
+        position_.SetRootPos(line);
+    PostPageAction(this, kActionNext, position_.Locked(target) ? 1 : 0);
 }
 
 void TForm1::ActionNext(int argument)
@@ -432,9 +340,12 @@ void TForm1::ActionNext(int argument)
         sPageControl1->setCurrentIndex(0);
         UpdateProgress();
     }};
-    if (RootPos >= static_cast<int>(RootLines.size()) - 1)
+    if (position_.AtLastLine())
         return;
     try {
+        // A page of the replay is left as the user left it: its tests' assignments run first.
+        if (replay && Page)
+            Page->RunTestAssignments();
         ReleasePage(true);
         AdvanceRoot(replay);
     } catch (...) {
@@ -447,13 +358,13 @@ void TForm1::ActionNext(int argument)
 void TForm1::ActionRebuild()
 {
     sPageControl1->setCurrentIndex(0);
-    if (!Page || !CurrentLineIsForm())
+    if (!Page || !position_.AtForm())
         return;
-    const std::string path = FormPath(RootField(RootFields(RootLines[static_cast<size_t>(RootPos)]), 1));
+    const std::string path = FormPath(position_.Line(position_.RootPos()).Field(1));
     if (TraceOn)
         Trace(path);
     ReleasePage(true);
-    ShowPage(path, CurrentStep > LockedUpTo, true);
+    ShowPage(path, !position_.Locked(position_.CurrentStep()), true);
 }
 
 void TForm1::ActionRestart()

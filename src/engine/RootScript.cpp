@@ -1,5 +1,7 @@
 #include "engine/RootScript.h"
 
+#include "engine/ScriptWalker.h"
+
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
@@ -26,14 +28,12 @@ const std::string& RootField(const std::vector<std::string>& fields, size_t i)
 
 std::string RootCommand(const std::string& line)
 {
-    const std::vector<std::string> fields = RootFields(line);
-    return RootField(fields, 0);
+    return TokenizeLine(line, Dialect::Root).word;
 }
 
 bool IsHotpointLine(const std::string& line)
 {
-    const std::vector<std::string> fields = SplitText(line, "|");
-    return !fields.empty() && Trim(fields[0]) == "HOTPOINT";
+    return TokenizeLine(line, Dialect::Root).command == Command::Hotpoint;
 }
 
 std::vector<std::string> ReadRootSource(const TParser& engine, const std::string& programDir, const std::string& name)

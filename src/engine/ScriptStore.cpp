@@ -94,8 +94,9 @@ void ScriptStore::LoadPatterns(const std::string& baseDir, const ProgressCallbac
 
 std::vector<std::string> ScriptStore::FetchScript(const std::string& path) const
 {
-    const Value text = scripts_->Get(Value::MakeText(KeyOf(path)));
-    std::vector<std::string> lines = text.IsNull() ? ReadTextLines(path) : SplitLines(text.TextValue());
+    // The package's text is read in place: a page or script can be fetched many times a walk.
+    const Value* text = scripts_->Find(KeyOf(path));
+    std::vector<std::string> lines = text ? SplitLines(text->TextValue()) : ReadTextLines(path);
     if (lines.empty())
         throw ListIndexError(ListIndexMessage(0));
     ApplyMarkerRule(lines);

@@ -16,6 +16,12 @@ Value TAssocArray::Get(const Value& key) const
     return it == index_.end() ? Value::MakeNull() : it->second->Value_;
 }
 
+const Value* TAssocArray::Find(const std::string& key) const
+{
+    auto it = index_.find(key);
+    return it == index_.end() ? nullptr : &it->second->Value_;
+}
+
 void TAssocArray::Put(const Value& key, const Value& value)
 {
     const std::string text = key.ToText();

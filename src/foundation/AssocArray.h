@@ -23,6 +23,8 @@ public:
 
     // The stored value, or Null when no item has the key.
     Value Get(const Value& key) const;
+    // The stored value of a text key without a copy, or nothing.
+    const Value* Find(const std::string& key) const;
     // Replaces or appends; a Null value removes the key (and is never stored).
     void Put(const Value& key, const Value& value);
 

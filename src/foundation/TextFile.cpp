@@ -3,6 +3,7 @@
 #include "foundation/Errors.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,21 +11,23 @@ namespace taxilo {
 
 std::vector<std::string> SplitLines(std::string_view text)
 {
+    // Scanned with memchr: scripts and registers are read many times in a wizard's walk.
     std::vector<std::string> lines;
+    const char* const data = text.data();
+    const size_t size = text.size();
     size_t start = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
+    while (start < size) {
+        const auto* lf = static_cast<const char*>(std::memchr(data + start, '\n', size - start));
+        const size_t end = lf ? static_cast<size_t>(lf - data) : size;
+        if (const auto* cr = static_cast<const char*>(std::memchr(data + start, '\r', end - start))) {
+            const size_t at = static_cast<size_t>(cr - data);
+            lines.emplace_back(text.substr(start, at - start));
+            start = at + (at + 1 < size && data[at + 1] == '\n' ? 2 : 1);
+            continue;
         }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
     }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
     return lines;
 }
 

@@ -261,6 +261,27 @@ std::optional<QColor> TFrame1::ColourField(const Fields& fields, size_t index, c
 
 // ---------------------------------------------------------------- the line loop
 
+// The page builder's side of the walk: every element becomes widgets at the running position.
+class TFrame1::PageBuilder : public PageSink {
+public:
+    explicit PageBuilder(TFrame1& page) : page_(page) {}
+    void Element(const ScriptLine& line) override
+    {
+        page_.lineNumber_ = line.number;
+        page_.RunLine(line);
+        // A script of endless SPACE lines stays drawable.
+        page_.CY = std::clamp(page_.CY, -kMaxPosition, kMaxPosition);
+    }
+    void Failed(const ScriptLine& line, const std::string& message) override
+    {
+        page_.lineNumber_ = line.number;
+        page_.Trace(message);
+    }
+
+private:
+    TFrame1& page_;
+};
+
 bool TFrame1::BuildPage(const std::string& scriptPath)
 {
     ChooserEdits.clear();
@@ -274,37 +295,9 @@ bool TFrame1::BuildPage(const std::string& scriptPath)
         lines.clear(); // a script the engine cannot supply gives an empty page
     }
     ResetState();
-
-    bool active = true;
     lineNumber_ = 0;
-    for (std::string& line : lines) {
-        ++lineNumber_;
-        line = Trim(line);
-        if (line.empty())
-            continue;
-        const Fields fields = SplitText(line, "|");
-        const std::string command = Cp1250::Upper(fields.empty() ? line : fields[0]);
-        // Test lines never run as page commands, whatever the IF state.
-        if (command == "TEST_BEGIN")
-            break;
-        if (engine_.GetVar("NO_IF_PARSE").ToText() == "1")
-            active = true;
-        if (command == "ENDIF") {
-            active = true;
-            continue;
-        }
-        if (command == "ELSE") {
-            active = !active;
-            continue;
-        }
-        if (!active)
-            continue;
-        if (command == "IF")
-            active = Condition(FieldAt(fields, 1));
-        else
-            RunLine(fields, command);
-        CY = std::clamp(CY, -kMaxPosition, kMaxPosition); // a script of endless SPACE lines stays drawable
-    }
+    PageBuilder builder(*this);
+    WalkPage(engine_, lines, builder);
     CloseOpenBlock();
     ApplyDefaultRadios();
     PaintDisabledGroups();
@@ -323,94 +316,49 @@ bool TFrame1::Condition(const std::string& text)
     }
 }
 
-void TFrame1::SetLine(const Fields& fields, bool round)
+void TFrame1::RunLine(const ScriptLine& line)
 {
-    if (!Given(fields, 1))
-        return;
-    const std::string expression = FieldAt(fields, 2);
-    try {
-        if (round && expression.empty())
-            engine_.SetVar(fields[1], Value::MakeText({}));
-        else if (expression.empty())
-            engine_.SetVar(fields[1], Value::MakeText({}));
-        else if (round)
-            engine_.SetVar(fields[1], Value::MakeFloat(engine_.RoundHalfUp2(expression)));
-        else
-            engine_.SetVar(fields[1], engine_.EvalExpression(expression));
-    } catch (const std::exception& e) {
-        Trace(e.what()); // the variable keeps its value
-    }
-}
-
-void TFrame1::RunLine(const Fields& f, const std::string& command)
-{
-    if (command == "SET")
-        SetLine(f, false);
-    else if (command == "SETROUND")
-        SetLine(f, true);
-    else if (command == "SETV") {
-        if (Given(f, 1))
-            engine_.SetVar(f[1], Value::MakeText(FieldAt(f, 2)));
-    } else if (command == "BG") {
+    const Fields& f = line.fields;
+    switch (line.command) {
+    case Command::Bg:
         if (const auto colour = ColourField(f, 1, "kolor"))
             SetPageColour(*colour);
-    } else if (command == "HEAD")
-        CommandHead(f);
-    else if (command == "TEXT")
-        CommandText(f, false);
-    else if (command == "URL")
-        CommandText(f, true);
-    else if (command == "TEXTC")
-        CommandTextCodes(f);
-    else if (command == "TEXTVAR")
-        CommandTextVar(f);
-    else if (command == "HINT")
-        CommandHint(f);
-    else if (command == "BEVEL")
-        CommandBevel(f);
-    else if (command == "SPACE") {
+        break;
+    case Command::Head: CommandHead(f); break;
+    case Command::Text: CommandText(f, false); break;
+    case Command::Url: CommandText(f, true); break;
+    case Command::TextC: CommandTextCodes(f); break;
+    case Command::TextVar: CommandTextVar(f); break;
+    case Command::Hint: CommandHint(f); break;
+    case Command::Bevel: CommandBevel(f); break;
+    case Command::Space:
         if (const auto n = LayoutNumber(FieldAt(f, 1)))
             CY += *n;
-    } else if (command == "CONSTSPACE") {
+        break;
+    case Command::ConstSpace:
         if (const auto n = LayoutNumber(FieldAt(f, 1)))
             ConstSpacing = *n;
-    } else if (command == "SETCX")
-        CommandLayout(f, CX, true);
-    else if (command == "SETCXR")
-        CommandLayout(f, CXR, true);
-    else if (command == "SETCY")
-        CommandLayout(f, CY, false);
-    else if (command == "GROUP_BEGIN")
-        CommandGroupBegin(f);
-    else if (command == "GROUP_END")
-        CommandGroupEnd();
-    else if (command == "INFO_BEGIN")
-        CommandInfoBegin(f);
-    else if (command == "INFO_END")
-        CommandInfoEnd(f);
-    else if (command == "HTML")
-        CommandHtml(f);
-    else if (command == "PRINTALL")
-        CommandPrintAll(f);
-    else if (command == "CMD")
-        CommandCmd(f);
-    else if (command == "FLOAT")
-        FieldFloat(f, true);
-    else if (command == "FLOATOLD")
-        FieldFloat(f, false);
-    else if (command == "EDIT")
-        FieldEdit(f, false);
-    else if (command == "EDITCHOICE")
-        FieldEdit(f, true);
-    else if (command == "EDITDATE")
-        FieldDate(f);
-    else if (command == "COMBO")
-        FieldCombo(f);
-    else if (command == "CHOICE")
-        FieldChoice(f);
-    else if (command == "YESNO")
-        FieldYesNo(f);
-    // anything else is not a page command and is ignored
+        break;
+    case Command::SetCx: CommandLayout(f, CX, true); break;
+    case Command::SetCxr: CommandLayout(f, CXR, true); break;
+    case Command::SetCy: CommandLayout(f, CY, false); break;
+    case Command::GroupBegin: CommandGroupBegin(f); break;
+    case Command::GroupEnd: CommandGroupEnd(); break;
+    case Command::InfoBegin: CommandInfoBegin(f); break;
+    case Command::InfoEnd: CommandInfoEnd(f); break;
+    case Command::Html: CommandHtml(f); break;
+    case Command::PrintAll: CommandPrintAll(f); break;
+    case Command::Cmd: CommandCmd(f); break;
+    case Command::Float: FieldFloat(f, true); break;
+    case Command::FloatOld: FieldFloat(f, false); break;
+    case Command::Edit: FieldEdit(f, false); break;
+    case Command::EditChoice: FieldEdit(f, true); break;
+    case Command::EditDate: FieldDate(f); break;
+    case Command::Combo: FieldCombo(f); break;
+    case Command::Choice: FieldChoice(f); break;
+    case Command::YesNo: FieldYesNo(f); break;
+    default: break; // the walker keeps the flow and the assignments
+    }
 }
 
 // ---------------------------------------------------------------- text commands

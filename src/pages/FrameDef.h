@@ -5,6 +5,7 @@
 // main window only through posted PageAction events.
 #include "engine/PageText.h"
 #include "engine/Parser.h"
+#include "engine/ScriptWalker.h"
 #include "foundation/Pola_obliczen.h"
 
 #include <QColor>
@@ -53,6 +54,9 @@ public:
     Value ControlValue(const std::string& name) const;
     // Runs the page's test blocks; true when the step may be left.
     bool RunTests();
+    // Leaving a page of a replayed declaration: the test blocks run as if every test had
+    // passed (their SET and SETROUND lines take effect), without a message.
+    void RunTestAssignments();
 
     QScrollArea* sScrollBox1 = nullptr;
 
@@ -81,11 +85,14 @@ signals:
 private:
     using Fields = std::vector<std::string>;
 
+    // The sinks through which the script walker builds the page and runs its tests.
+    class PageBuilder;
+    class TestRunner;
+
     // Page building (FrameDef.cpp)
     void ResetState();
-    void RunLine(const Fields& fields, const std::string& command);
+    void RunLine(const ScriptLine& line);
     bool Condition(const std::string& text);
-    void SetLine(const Fields& fields, bool round);
     void Trace(const std::string& what);
     void ReportNotANumber(const std::string& what, const std::string& field);
     std::optional<QColor> ColourField(const Fields& fields, size_t index, const char* what);

@@ -2,6 +2,7 @@
 // cascade.
 #include "pages/FrameDef.h"
 
+#include "engine/FieldValues.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"
@@ -39,14 +40,6 @@ int TagOf(const QWidget* widget)
 bool OwnEnabled(const QWidget* widget)
 {
     return !widget->testAttribute(Qt::WA_ForceDisabled);
-}
-
-// "Equals 1" compares text forms: "1" is 1; "", "0" and undefined are 0.
-bool TextIsOne(const Value& value) { return value.ToText() == "1"; }
-bool TextIsZero(const Value& value)
-{
-    const std::string text = value.ToText();
-    return text.empty() || text == "0";
 }
 
 // Checks or unchecks a radio button even when it is the checked one of its set.
@@ -464,15 +457,11 @@ void TFrame1::FieldChoice(const Fields& f)
     const int width = f.size() > 5 ? captionWidth + ScaleToScreen(26) : ScaleToScreen(16);
     Place(button, CX, CY, width, ScaleToScreen(22));
     button->setEnabled(enabled);
-    const Value value = engine_.GetVarOrZero(variable);
-    if (TextIsZero(value)) {
-        if (isDefault && radio)
-            defaultRadios_.emplace_back(button); // decided when the whole set is known
-        else
-            button->setChecked(isDefault);
-    } else {
-        SetButtonChecked(button, TextIsOne(value));
-    }
+    const std::optional<bool> checked = ChoiceChecked(engine_.GetVarOrZero(variable), isDefault, radio);
+    if (!checked)
+        defaultRadios_.emplace_back(button); // decided when the whole set is known
+    else
+        SetButtonChecked(button, *checked);
     AddControl(button, variable);
     if (Given(f, 7)) {
         DependencyLists.push_back(f[7]);
@@ -533,13 +522,11 @@ void TFrame1::FieldYesNo(const Fields& f)
     }
     Place(yes, 3, 3, w + 28, 22);
     Place(no, w + 61, 3, w + 28, 22);
-    const Value yesValue = engine_.GetVarOrZero(variable);
-    const bool yesChecked = TextIsOne(yesValue);
-    const bool noChecked = TextIsOne(engine_.GetVarOrZero(variable + "no"))
-        || (TextIsZero(yesValue) && TextIsZero(engine_.GetVarOrZero("YESNODEFAULT")));
-    if (yesChecked)
+    const YesNoChecked checked = YesNoFromStore(engine_.GetVarOrZero(variable), engine_.GetVarOrZero(variable + "no"),
+                                                engine_.GetVarOrZero("YESNODEFAULT"));
+    if (checked.yes)
         yes->setChecked(true);
-    else if (noChecked)
+    else if (checked.no)
         no->setChecked(true);
     AddControl(yes, variable);
     AddControl(no, variable + "no");
@@ -661,7 +648,7 @@ void TFrame1::RefreshValues()
             continue;
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            const bool checked = TextIsOne(value);
+            const bool checked = FieldTextIsOne(value);
             if (button->isChecked() != checked) {
                 SetButtonChecked(button, checked);
                 changed.push_back(button);

@@ -3,7 +3,6 @@
 
 #include "ui/Dialogs.h"
 #include "foundation/Biblioteka.h"
-#include "foundation/SplitLib.h"
 #include "foundation/TextFile.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
@@ -35,6 +34,65 @@ bool TFrame1::TestCondition(const std::string& text)
     }
 }
 
+// The page's side of the test walk: conditions read the page's controls, failures speak to the
+// user. silent: a replayed page being left, where every test counts as passed and nothing shows.
+class TFrame1::TestRunner : public TestSink {
+public:
+    TestRunner(TFrame1& page, bool silent) : page_(page), silent_(silent) {}
+    void BlockBegins() override
+    {
+        if (!stored_ && !page_.locked_) {
+            page_.StoreValues();
+            stored_ = true;
+        }
+    }
+    bool Passes(const ScriptLine& line) override
+    {
+        page_.lineNumber_ = line.number;
+        // A locked page cannot be changed, so its checks could only trap the user.
+        return silent_ || page_.locked_ || page_.TestCondition(line.Field(1));
+    }
+    void Warn(const ScriptLine& line) override
+    {
+        CurrentDialogs().Message(QStringLiteral("Uwaga"), MessageText(line.Field(2)), MessageButtons::Ok);
+    }
+    bool GoesOn(const ScriptLine& line, bool yesStops) override
+    {
+        const int answer =
+            CurrentDialogs().Message(QStringLiteral("Uwaga"), MessageText(line.Field(2)), MessageButtons::YesNo);
+        // Closed without an answer: the user stays too.
+        return answer == (yesStops ? kAnswerNo : kAnswerYes);
+    }
+    void Inform(const ScriptLine& line) override
+    {
+        const std::string text =
+            SubstituteBraces(line.Field(2), [this](const std::string& expression) -> std::optional<std::string> {
+                try {
+                    return page_.engine_.EvalExpression(expression).ToText();
+                } catch (const std::exception& e) {
+                    page_.Trace(e.what());
+                    return std::nullopt;
+                }
+            });
+        CurrentDialogs().Message(QStringLiteral("Informacja"), MessageText(text), MessageButtons::Ok);
+    }
+    void Cmd(const ScriptLine& line) override
+    {
+        if (!silent_)
+            page_.CommandCmd(line.fields);
+    }
+    void Failed(const ScriptLine& line, const std::string& message) override
+    {
+        page_.lineNumber_ = line.number;
+        page_.Trace(message);
+    }
+
+private:
+    TFrame1& page_;
+    bool silent_;
+    bool stored_ = false;
+};
+
 bool TFrame1::RunTests()
 {
     std::vector<std::string> lines;
@@ -43,98 +101,25 @@ bool TFrame1::RunTests()
     } catch (const std::exception&) {
         return true; // no test block to run
     }
-    bool result = true;
-    bool infoFailed = false;
-    bool inBlock = false;
-    bool active = true;
-    bool stored = false;
-    bool setRan = false;
     lineNumber_ = 0;
-    for (std::string& raw : lines) {
-        ++lineNumber_;
-        const std::string line = Trim(raw);
-        if (line.empty())
-            continue;
-        const Fields fields = SplitText(line, "|");
-        const std::string& command = fields.front();
-        if (command == "TEST_BEGIN") {
-            inBlock = true;
-            active = true;
-            if (!stored && !locked_) {
-                StoreValues();
-                stored = true;
-            }
-            continue;
-        }
-        if (command == "TEST_END") {
-            inBlock = false;
-            continue;
-        }
-        if (!inBlock)
-            continue;
-        if (command == "ENDIF") {
-            active = true;
-            continue;
-        }
-        if (command == "ELSE") {
-            active = !active;
-            continue;
-        }
-        if (!active)
-            continue;
-        if (command == "IF") {
-            active = Condition(FieldAt(fields, 1));
-        } else if (command == "SET" || command == "SETROUND") {
-            SetLine(fields, command == "SETROUND");
-            setRan = true;
-        } else if (command == "CMD") {
-            CommandCmd(fields);
-        } else if (locked_) {
-            // A locked page cannot be changed, so its checks could only trap the user.
-        } else if (command == "TEST") {
-            if (TestCondition(FieldAt(fields, 1))) {
-                result = true;
-                continue;
-            }
-            CurrentDialogs().Message(QStringLiteral("Uwaga"), MessageText(FieldAt(fields, 2)), MessageButtons::Ok);
-            result = false;
-            break;
-        } else if (command == "QUESTION") {
-            if (TestCondition(FieldAt(fields, 1))) {
-                result = true;
-                continue;
-            }
-            const int answer = CurrentDialogs().Message(QStringLiteral("Uwaga"), MessageText(FieldAt(fields, 2)),
-                                                        MessageButtons::YesNo);
-            const bool yesStops = fields.size() <= 3 || fields[3] == "YES";
-            const int goesOn = yesStops ? kAnswerNo : kAnswerYes;
-            if (answer != goesOn) { // closed without an answer: the user stays too
-                result = false;
-                break;
-            }
-            result = true;
-        } else if (command == "INFO" || command == "NOTIF") {
-            if (TestCondition(FieldAt(fields, 1)))
-                continue;
-            const std::string text =
-                SubstituteBraces(FieldAt(fields, 2), [this](const std::string& expression) -> std::optional<std::string> {
-                    try {
-                        return engine_.EvalExpression(expression).ToText();
-                    } catch (const std::exception& e) {
-                        Trace(e.what());
-                        return std::nullopt;
-                    }
-                });
-            CurrentDialogs().Message(QStringLiteral("Informacja"), MessageText(text), MessageButtons::Ok);
-            if (command == "INFO")
-                infoFailed = true;
-        }
-    }
-    if (infoFailed)
-        result = false;
-    if (infoFailed || setRan)
+    TestRunner runner(*this, false);
+    const TestRun run = WalkTests(engine_, lines, runner);
+    if (run.infoFailed || run.assigned)
         RefreshValues();
-    return locked_ ? true : result;
+    return locked_ ? true : run.passed;
+}
+
+void TFrame1::RunTestAssignments()
+{
+    std::vector<std::string> lines;
+    try {
+        lines = SplitLines(engine_.GetScriptText(ScriptName));
+    } catch (const std::exception&) {
+        return;
+    }
+    TestRunner runner(*this, true);
+    if (WalkTests(engine_, lines, runner).assigned)
+        RefreshValues();
 }
 
 // ---------------------------------------------------------------- exit checks

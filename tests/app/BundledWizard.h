@@ -19,34 +19,6 @@
 
 namespace taxilo::test {
 
-// What the first sections leave in the store: taxpayer, address, tax office, year.
-inline Answers Base()
-{
-    return With({{"ROK", "2016"}}, BaseAnswers());
-}
-
-// Employee, 50 000 zł from one employer, 6 000 zł advances, contributions 6 855 + 3 345,50.
-inline Answers OneEmployee(const std::string& advances)
-{
-    return With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
-                         {"PIT37_41", advances}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}});
-}
-
-inline const Answers kOnePercent{{"OPP_TAK", "1"},
-                          {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                          {"PIT37_137", "0000030897"}, {"PIT37_140", "1"}};
-
-// Spouses filing jointly, both employed.
-inline Answers Joint()
-{
-    return With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"PIT37_38", "1335"},
-                         {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"PIT37_69", "1335"}, {"PIT37_72", "3000"},
-                         {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"},
-                         {"SKL_ZDR_M", "2006,24"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
-                         {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
-                         {"PIT36_27", "POLSKA"}, {"PIT36_34", "Warszawa"}});
-}
-
 // Pages of the root script: ten for one taxpayer, three more (spouse's data, address, income)
 // for a joint return.
 constexpr int kFormsSingle = 10;
@@ -89,14 +61,14 @@ struct BundledWizard {
     std::vector<std::string> Steps() const
     {
         std::vector<std::string> steps;
-        for (const THotpoint& entry : Form->sListBox1->Entries)
+        for (const THotpoint& entry : Form->Position().Entries())
             steps.push_back(entry.Caption);
         return steps;
     }
     std::string StepCaption() const
     {
         const auto steps = Steps();
-        const int at = Form->CurrentStep;
+        const int at = Form->CurrentStep();
         return at >= 0 && at < static_cast<int>(steps.size()) ? Utf8(steps[static_cast<size_t>(at)]) : "";
     }
 
@@ -167,7 +139,7 @@ inline void ExpectVars(const BundledWizard& w, const Answers& expected)
 inline void ExpectOnResultPage(BundledWizard& w)
 {
     ASSERT_NE(w.F().Page, nullptr);
-    EXPECT_EQ(w.F().CurrentStep, static_cast<int>(w.Steps().size()) - 1);
+    EXPECT_EQ(w.F().CurrentStep(), static_cast<int>(w.Steps().size()) - 1);
     EXPECT_EQ(w.StepCaption(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|");
     EXPECT_EQ(w.WarningsSince(0), "");
 }

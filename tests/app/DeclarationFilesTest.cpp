@@ -58,8 +58,8 @@ TEST(DeclarationFiles, SaveThenReopenLandsOnTheFurthestPageWithValuesAsText)
     const QString path = QString::fromStdString(w.Dir.File("moje"));
     w.Dialogs.FileAnswers.push_back(path);
     ASSERT_TRUE(w.F().Zapiszjako1Click());
-    EXPECT_EQ(w.F().FileName, path + ".dpit");
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_EQ(w.F().File().FileName(), path + ".dpit");
+    EXPECT_FALSE(w.F().File().Modified());
     EXPECT_TRUE(w.F().Zapisz1->isEnabled());
     EXPECT_TRUE(w.F().windowTitle().endsWith(QStringLiteral("(moje.dpit)")));
 
@@ -67,15 +67,15 @@ TEST(DeclarationFiles, SaveThenReopenLandsOnTheFurthestPageWithValuesAsText)
     ASSERT_TRUE(again.F().CheckDeclarationYear(path + ".dpit"));
     ASSERT_TRUE(again.F().LoadDeclaration(path + ".dpit"));
     Pump();
-    EXPECT_EQ(again.F().CurrentStep, 3);
+    EXPECT_EQ(again.F().CurrentStep(), 3);
     EXPECT_EQ(again.Steps().size(), 4u);
     const Value kwota = again.F().Engine->GetVar("KWOTA");
     EXPECT_TRUE(kwota.IsText());
     EXPECT_EQ(kwota.TextValue(), "1234,5");
     EXPECT_EQ(again.Var("SUMA"), "1235,5") << "the replay ran the scripts on the loaded answers";
-    EXPECT_TRUE(again.F().LockFrozen) << "the replay passed SETMINGOTO again";
-    EXPECT_EQ(again.F().LockedUpTo, 1);
-    EXPECT_FALSE(again.F().Modified);
+    EXPECT_TRUE(again.F().Position().LockFrozen()) << "the replay passed SETMINGOTO again";
+    EXPECT_EQ(again.F().Position().LockedUpTo(), 1);
+    EXPECT_FALSE(again.F().File().Modified());
 }
 
 TEST(DeclarationFiles, YearCheckAndBadFilesLeaveTheDeclarationAsItWas)
@@ -97,17 +97,17 @@ TEST(DeclarationFiles, YearCheckAndBadFilesLeaveTheDeclarationAsItWas)
 
     const std::string header = w.Dir.File("naglowek.dpit");
     WriteDeclaration(header, "2", {{"ROK", "2016"}}, "X");
-    w.F().FileName = QString::fromStdString(header);
+    w.F().File().SetFileName(QString::fromStdString(header));
     EXPECT_FALSE(w.F().LoadDeclaration(QString::fromStdString(header)));
     EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Błąd otwarcia pliku z zeznaniem podatkowym!"));
-    EXPECT_TRUE(w.F().FileName.isEmpty()) << "Zapisz must not overwrite the file that failed";
+    EXPECT_TRUE(w.F().File().FileName().isEmpty()) << "Zapisz must not overwrite the file that failed";
     EXPECT_FALSE(w.F().Zapisz1->isEnabled());
 
     const std::string truncated = w.Dir.File("obciety.dpit");
     WriteBytes(truncated, "\r\n");
     EXPECT_ANY_THROW(w.F().LoadDeclaration(QString::fromStdString(truncated)));
     EXPECT_EQ(w.Var("ROK"), "2016");
-    EXPECT_EQ(w.F().CurrentStep, 1) << "the wizard stays where it was";
+    EXPECT_EQ(w.F().CurrentStep(), 1) << "the wizard stays where it was";
     EXPECT_NE(w.F().Page, nullptr);
 }
 
@@ -117,33 +117,33 @@ TEST(DeclarationFiles, SavingFailsAtomicallyAndKeepsModified)
     w.Next();
     w.Dialogs.FileAnswers.push_back(QString::fromStdString(w.Dir.File("brak/folder/x")));
     EXPECT_FALSE(w.F().Zapiszjako1Click());
-    EXPECT_TRUE(w.F().Modified);
-    EXPECT_TRUE(w.F().FileName.isEmpty());
+    EXPECT_TRUE(w.F().File().Modified());
+    EXPECT_TRUE(w.F().File().FileName().isEmpty());
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
 }
 
 TEST(DeclarationFiles, ProposedNameAndExtensionRules)
 {
     Wizard w(Steps());
-    EXPECT_TRUE(w.F().ProposedFileName().startsWith(QStringLiteral("Zeznanie_podatkowe_")));
+    EXPECT_TRUE(TDeclarationFile::ProposedFileName(*w.F().Engine).startsWith(QStringLiteral("Zeznanie_podatkowe_")));
     w.F().Engine->SetVar("PIT36_11", Value::MakeText("Kowalski"));
     w.F().Engine->SetVar("PIT36_12", Value::MakeText("Jan"));
-    const QString name = w.F().ProposedFileName();
+    const QString name = TDeclarationFile::ProposedFileName(*w.F().Engine);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Kowalski_Jan_\\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.dpit$"))
                     .match(name)
                     .hasMatch())
         << name.toStdString();
 
-    EXPECT_EQ(TForm1::WithOpenExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT"));
-    EXPECT_EQ(TForm1::WithSaveExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT.dpit"));
-    EXPECT_EQ(TForm1::WithOpenExtension(QStringLiteral("/a.dpit/x")), QStringLiteral("/a.dpit/x.dpit"));
+    EXPECT_EQ(TDeclarationFile::WithOpenExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT"));
+    EXPECT_EQ(TDeclarationFile::WithSaveExtension(QStringLiteral("/a/x.DPIT")), QStringLiteral("/a/x.DPIT.dpit"));
+    EXPECT_EQ(TDeclarationFile::WithOpenExtension(QStringLiteral("/a.dpit/x")), QStringLiteral("/a.dpit/x.dpit"));
 
     QDir(QString::fromStdString(w.Dir.Path())).mkpath(QStringLiteral("Zeznania/Stare"));
     WriteBytes(w.Dir.File("Zeznania/Stare/Plik.dpit"), "");
     const QString typed = QString::fromStdString(w.Dir.Path()) + QStringLiteral("zeznania/STARE/plik.DPIT");
-    EXPECT_EQ(TForm1::TrueCasePath(typed), QString::fromStdString(w.Dir.File("Zeznania/Stare/Plik.dpit")));
+    EXPECT_EQ(TDeclarationFile::TrueCasePath(typed), QString::fromStdString(w.Dir.File("Zeznania/Stare/Plik.dpit")));
     const QString missing = QString::fromStdString(w.Dir.Path()) + QStringLiteral("zeznania/Nowe/a.dpit");
-    EXPECT_EQ(TForm1::TrueCasePath(missing), QString::fromStdString(w.Dir.File("Zeznania/Nowe/a.dpit")));
+    EXPECT_EQ(TDeclarationFile::TrueCasePath(missing), QString::fromStdString(w.Dir.File("Zeznania/Nowe/a.dpit")));
 }
 
 TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
@@ -156,7 +156,7 @@ TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
     Pump();
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Kind, QStringLiteral("exec"));
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     QString question;
     w.Dialogs.WindowHandlers.push_back([&question](QDialog& dialog) {
         question = static_cast<TForm9&>(dialog).Question;
@@ -165,10 +165,10 @@ TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
     w.F().Nowy1Click();
     Pump();
     EXPECT_EQ(question, QStringLiteral("Wybrałeś opcję tworzenia nowego zeznania.\n\rCzy chcesz zapisać wprowadzone dane?"));
-    EXPECT_EQ(w.F().CurrentStep, 0);
+    EXPECT_EQ(w.F().CurrentStep(), 0);
     EXPECT_EQ(w.Var("KWOTA"), "") << "a fresh engine";
-    EXPECT_EQ(w.F().LockedUpTo, -1);
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_EQ(w.F().Position().LockedUpTo(), -1);
+    EXPECT_FALSE(w.F().File().Modified());
     const size_t shown = w.Dialogs.Log.size();
     w.F().Nowy1Click(); // not modified: no question
     Pump();
@@ -223,7 +223,7 @@ TEST(DeclarationFiles, CommandLineSaveDumpsThePreparedRootScript)
     Wizard w({{"root.pit", "INCLUDE|inc\r\nHOTPOINT|x||a|b\r\nFORM|p1\r\n"}, {"inc.pit", "SCRIPT|s\r\n"}, {"s.pit", "SET A = 1\r\n"}},
              {QStringLiteral("save")});
     const std::vector<std::string> dumped = ReadTextLines(w.Dir.File("Dane/root_debug.pit"));
-    EXPECT_EQ(dumped, w.F().RootLines);
+    EXPECT_EQ(dumped, w.F().Position().RootLines());
     EXPECT_EQ(dumped, (std::vector<std::string>{"SCRIPT|s", "HOTPOINT|ROOT1||a|b", "FORM|p1"}));
     EXPECT_NE(w.F().Page, nullptr);
 }
@@ -232,7 +232,7 @@ TEST(DeclarationFiles, FailedStartUpShowsOneMessageAndDisablesTheCommands)
 {
     Wizard w(FileList{{"inny.pit", "x\r\n"}});
     EXPECT_TRUE(w.F().StartupFailed);
-    EXPECT_TRUE(w.F().RootLines.empty());
+    EXPECT_TRUE(w.F().Position().RootLines().empty());
     EXPECT_EQ(w.Dialogs.Log.size(), 1u);
     EXPECT_FALSE(w.F().Nowy1->isEnabled());
     EXPECT_FALSE(w.F().Otworz1->isEnabled());

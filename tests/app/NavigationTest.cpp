@@ -42,11 +42,11 @@ TEST(Navigation, StartShowsTheFirstPageWithTheListUpToIt)
     Wizard w(Steps(false));
     ASSERT_NE(w.F().Page, nullptr);
     EXPECT_EQ(w.Steps(), (std::vector<std::string>{"Dane podatnika||", "x|Krok 2: wybór|"}));
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     EXPECT_EQ(w.F().AcceptedIndex(), 1);
-    EXPECT_FALSE(w.F().sListBox1->Entries[1].Pending);
+    EXPECT_FALSE(w.F().Position().Entries()[1].Pending);
     EXPECT_TRUE(w.F().sBitBtn1->isEnabled());
-    EXPECT_FALSE(w.F().Modified);
+    EXPECT_FALSE(w.F().File().Modified());
     EXPECT_EQ(w.F().Page->StepNumber, QStringLiteral("2"));
 }
 
@@ -54,42 +54,42 @@ TEST(Navigation, NextWalksForwardAndBackReturnsRunningTheScriptsAgain)
 {
     Wizard w(Steps(false));
     w.Next();
-    EXPECT_EQ(w.F().CurrentStep, 2);
-    EXPECT_TRUE(w.F().Modified);
+    EXPECT_EQ(w.F().CurrentStep(), 2);
+    EXPECT_TRUE(w.F().File().Modified());
     w.Next();
     // Step "dzieci" is absent (DZIECI = 0), so the last step follows at once.
     EXPECT_EQ(w.Steps().back(), "x|Krok 4: koniec|");
-    EXPECT_EQ(w.F().CurrentStep, 3);
+    EXPECT_EQ(w.F().CurrentStep(), 3);
     EXPECT_EQ(w.Var("LICZ"), "1");
     EXPECT_TRUE(w.F().sBitBtn1->isEnabled()) << "the print lines after the last page are still to run";
     w.Next();
     EXPECT_FALSE(w.F().sBitBtn1->isEnabled());
-    EXPECT_EQ(w.F().CurrentStep, 3);
+    EXPECT_EQ(w.F().CurrentStep(), 3);
     ASSERT_NE(w.F().Page, nullptr) << "the end of the script shows the last page again";
     EXPECT_EQ(w.F().Page->StepNumber, QStringLiteral("4"));
 
     w.Back();
-    EXPECT_EQ(w.F().CurrentStep, 2);
+    EXPECT_EQ(w.F().CurrentStep(), 2);
     EXPECT_EQ(w.F().AcceptedIndex(), 2);
     ASSERT_NE(w.F().Page, nullptr);
-    EXPECT_EQ(w.F().RootPos, 5) << "code 1 from the step's HOTPOINT line stops at its FORM";
+    EXPECT_EQ(w.F().Position().RootPos(), 5) << "code 1 from the step's HOTPOINT line stops at its FORM";
     // Entries further down stay in the list.
     EXPECT_EQ(w.Steps().size(), 4u);
 
     w.Back();
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     w.Back(); // only the heading lies above: nothing happens
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
 }
 
 TEST(Navigation, ClickingTheAcceptedEntryChangesNothing)
 {
     Wizard w(Steps(false));
     w.Next();
-    w.F().Modified = false;
+    w.F().File().SetModified(false);
     w.Click(2);
-    EXPECT_FALSE(w.F().Modified);
-    EXPECT_EQ(w.F().CurrentStep, 2);
+    EXPECT_FALSE(w.F().File().Modified());
+    EXPECT_EQ(w.F().CurrentStep(), 2);
 }
 
 TEST(Navigation, JumpForwardInsertsAndRemovesStepsAndFollowsTheTarget)
@@ -99,19 +99,19 @@ TEST(Navigation, JumpForwardInsertsAndRemovesStepsAndFollowsTheTarget)
     w.Next(); // at "koniec" (index 3)
     w.F().Engine->SetVar("DZIECI", Value::MakeInteger(1));
     w.Click(1); // back to "wybór"
-    ASSERT_EQ(w.F().CurrentStep, 1);
+    ASSERT_EQ(w.F().CurrentStep(), 1);
     w.Click(3); // jump to "koniec": the walk inserts "dzieci" above it
     EXPECT_EQ(w.Steps(), (std::vector<std::string>{"Dane podatnika||", "x|Krok 2: wybór|", "x|Krok 3: dane|",
                                                    "x|Krok 4: dzieci|", "x|Krok 5: koniec|"}));
-    EXPECT_EQ(w.F().CurrentStep, 4) << "the target moved down by the inserted step";
-    EXPECT_TRUE(w.F().sListBox1->Entries[3].Pending) << "a step inserted by a walk stays pending";
-    EXPECT_FALSE(w.F().sListBox1->Entries[4].Pending);
+    EXPECT_EQ(w.F().CurrentStep(), 4) << "the target moved down by the inserted step";
+    EXPECT_TRUE(w.F().Position().Entries()[3].Pending) << "a step inserted by a walk stays pending";
+    EXPECT_FALSE(w.F().Position().Entries()[4].Pending);
 
     w.F().Engine->SetVar("DZIECI", Value::MakeInteger(0));
     w.Click(1);
     w.Click(4); // the walk removes "dzieci" again; the target moves up
     EXPECT_EQ(w.Steps().size(), 4u);
-    EXPECT_EQ(w.F().CurrentStep, 3);
+    EXPECT_EQ(w.F().CurrentStep(), 3);
     EXPECT_EQ(w.Steps()[3], "x|Krok 4: koniec|");
 }
 
@@ -119,24 +119,24 @@ TEST(Navigation, LockedZoneBeforeAndAfterSetmingoto)
 {
     {
         Wizard w(Steps(false));
-        EXPECT_EQ(w.F().LockedUpTo, 0) << "only the newest step is open";
+        EXPECT_EQ(w.F().Position().LockedUpTo(), 0) << "only the newest step is open";
         w.Next();
-        EXPECT_EQ(w.F().LockedUpTo, 1);
-        EXPECT_FALSE(w.F().LockFrozen);
+        EXPECT_EQ(w.F().Position().LockedUpTo(), 1);
+        EXPECT_FALSE(w.F().Position().LockFrozen());
     }
     Wizard w(Steps(true));
     w.Next(); // "dane" is current when SETMINGOTO runs on the following Next
     w.Next();
-    EXPECT_TRUE(w.F().LockFrozen);
-    EXPECT_EQ(w.F().LockedUpTo, 2);
+    EXPECT_TRUE(w.F().Position().LockFrozen());
+    EXPECT_EQ(w.F().Position().LockedUpTo(), 2);
     // Inserting a step while frozen does not move the lock over other steps.
     w.F().Engine->SetVar("DZIECI", Value::MakeInteger(1));
     w.Click(3);
-    EXPECT_EQ(w.F().LockedUpTo, 2);
+    EXPECT_EQ(w.F().Position().LockedUpTo(), 2);
     // Going back into the locked zone and forward again keeps those steps locked.
     w.Click(1);
-    EXPECT_EQ(w.F().CurrentStep, 1);
-    EXPECT_LE(w.F().CurrentStep, w.F().LockedUpTo);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
+    EXPECT_LE(w.F().CurrentStep(), w.F().Position().LockedUpTo());
 }
 
 TEST(Navigation, GaugeHalfMarkAndCompletion)
@@ -175,14 +175,14 @@ TEST(Navigation, ScriptFailureIsShownAndTheUserCanStillGoBack)
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
     EXPECT_EQ(w.F().Page, nullptr);
     w.Click(0);
-    EXPECT_EQ(w.F().CurrentStep, 0);
+    EXPECT_EQ(w.F().CurrentStep(), 0);
     EXPECT_NE(w.F().Page, nullptr);
 }
 
 TEST(Navigation, ActionsArrivingDuringACommandRunAfterIt)
 {
     Wizard w(Steps(false));
-    w.F().Modified = true;
+    w.F().File().SetModified(true);
     size_t waitingInside = 0;
     bool backVisibleInside = false;
     w.Dialogs.WindowHandlers.push_back([&](QDialog&) {
@@ -222,16 +222,16 @@ TEST(Navigation, FailingPageTestsKeepTheUserOnTheStep)
                       {"init.pit", "SET OK = 0\r\n"},
                       {"check.pit", "HEAD|Sprawdzenie\r\nTEST_BEGIN\r\nTEST|OK = 1|Popraw dane\r\nTEST_END\r\n"}});
     w.Next();
-    ASSERT_EQ(w.F().CurrentStep, 1);
-    w.F().Modified = false;
+    ASSERT_EQ(w.F().CurrentStep(), 1);
+    w.F().File().SetModified(false);
     w.Next();
-    EXPECT_EQ(w.F().CurrentStep, 1);
-    EXPECT_TRUE(w.F().Modified) << "Next sets Modified whether or not the tests pass";
+    EXPECT_EQ(w.F().CurrentStep(), 1);
+    EXPECT_TRUE(w.F().File().Modified()) << "Next sets Modified whether or not the tests pass";
     EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Popraw dane"));
     w.Click(0);
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     EXPECT_EQ(w.F().sListBox1->currentRow(), 1) << "the selection springs back to the current step";
     w.F().Engine->SetVar("OK", Value::MakeInteger(1));
     w.Next();
-    EXPECT_EQ(w.F().CurrentStep, 2);
+    EXPECT_EQ(w.F().CurrentStep(), 2);
 }

@@ -136,7 +136,7 @@ TEST(PrintTabs, PrintCreatesAndKeepsDelprintRemovesByCondition)
     // Still true: both tabs stay (T2's DELPRINT has an empty condition, which counts as true).
     w.Next();
     EXPECT_EQ(w.Ids(), (std::vector<std::string>{"T1", "T2"}));
-    ASSERT_EQ(w.F().CurrentStep, 2);
+    ASSERT_EQ(w.F().CurrentStep(), 2);
 
     // SHOW1 turns false: a DELPRINT on a later pass removes T1; back at a, PRINT would
     // not create it again, and once true again it comes back at the end of the row.
@@ -177,7 +177,7 @@ TEST(PrintTabs, APreviewWithoutItsPatternShowsAnEmptyPageAndTheWizardGoesOn)
     PrintWizard w(PrintSet("PRINT|T3||BRAK|PIT/B\r\n"));
     w.Next();
     w.Next();
-    EXPECT_EQ(w.F().CurrentStep, 2) << "the advance reached the next page";
+    EXPECT_EQ(w.F().CurrentStep(), 2) << "the advance reached the next page";
     ASSERT_EQ(w.Tabs().count(), 4);
     w.Show(3);
     ASSERT_NE(w.Frame(3), nullptr);
@@ -192,13 +192,13 @@ TEST(PreviewShown, WalksTheRestOfTheScriptAndRedrawsTheShownPreview)
     w.Next();
     w.Next();
     w.Click(0); // back at step a: calc lies after it
-    ASSERT_EQ(w.F().CurrentStep, 0);
-    const int rootPos = w.F().RootPos;
+    ASSERT_EQ(w.F().CurrentStep(), 0);
+    const int rootPos = w.F().Position().RootPos();
     w.F().Engine->SetVar("BAZA", Value::MakeText("500"));
     w.Show(1);
     EXPECT_EQ(w.Var("T_KWOTA"), "1000") << "the walk ran the calculation after the current step";
-    EXPECT_EQ(w.F().CurrentStep, 0);
-    EXPECT_EQ(w.F().RootPos, rootPos);
+    EXPECT_EQ(w.F().CurrentStep(), 0);
+    EXPECT_EQ(w.F().Position().RootPos(), rootPos);
     EXPECT_EQ(w.F().sListBox1->currentRow(), 0);
     EXPECT_EQ(w.F().ShownPrintTab, w.Tabs().widget(1));
     const QImage shown = w.Frame(1)->Manager()->PreviewImage();
@@ -237,7 +237,7 @@ TEST(PreviewShown, AWalkThatRemovesTheShownTabLeavesTabZero)
     w.Show(1); // the walk meets DELPRINT T1 with a false condition
     EXPECT_EQ(w.Ids(), (std::vector<std::string>{"T2"}));
     EXPECT_EQ(w.Tabs().currentIndex(), 0);
-    EXPECT_EQ(w.F().CurrentStep, 0);
+    EXPECT_EQ(w.F().CurrentStep(), 0);
 }
 
 TEST(PreviewButton, ShowsTheTabNamedByForm)
@@ -348,7 +348,7 @@ TEST(PrintAllCommand, ReportsNoTabAndAsksForThePrinterOnce)
     ASSERT_EQ(w.LogFrom(start).size(), 1u);
     EXPECT_EQ(w.LogFrom(start)[0].Kind, "exec");
     EXPECT_EQ(w.Var("T_KWOTA"), "100") << "print all first brings the calculations up to date";
-    EXPECT_EQ(w.F().CurrentStep, 0);
+    EXPECT_EQ(w.F().CurrentStep(), 0);
 }
 
 TEST(PrintAllCommand, PrintsEveryPageOfEveryPreview)

@@ -92,7 +92,7 @@ TEST(WindowCommands, ResizeRebuildKeepsTheStepAndItsValues)
     ASSERT_NE(w.F().Page, nullptr);
     EXPECT_NE(w.F().Page, before) << "a new page is built";
     EXPECT_TRUE(w.F().Page->Rebuild);
-    EXPECT_EQ(w.F().CurrentStep, 1);
+    EXPECT_EQ(w.F().CurrentStep(), 1);
     EXPECT_EQ(w.Var("X"), "abc");
 }
 
@@ -109,7 +109,7 @@ TEST(WindowCommands, AutosaveOffersSaveAsOnlyForAModifiedDeclarationWithoutAFile
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Kind, QStringLiteral("save"));
     EXPECT_TRUE(FileExists(w.Dir.File("auto.dpit")));
-    w.F().Modified = true;
+    w.F().File().SetModified(true);
     const size_t shown = w.Dialogs.Log.size();
     PostPageAction(&w.F(), kActionAutosave);
     Pump();

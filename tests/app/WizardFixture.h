@@ -67,7 +67,7 @@ struct Wizard {
     std::vector<std::string> Steps() const
     {
         std::vector<std::string> steps;
-        for (const THotpoint& entry : Form->sListBox1->Entries)
+        for (const THotpoint& entry : Form->Position().Entries())
             steps.push_back(entry.Caption);
         return steps;
     }

@@ -103,11 +103,7 @@ bool Contains(const std::string& text, const std::string& part)
 // advances 6 000 -> overpaid 2 376; 1% = 36,24 -> 36,20.
 TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
-                                              {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-                                              {"OPP_TAK", "1"},
-                                              {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                                              {"PIT37_140", "1"}}));
+    const auto r = Replay(AnswerSetNamed("SingleEmployeeWithOnePercent"));
     ExpectRan(r);
     ExpectVars(r, {{"PIT37_39", "48665"}, {"PIT37_111", "41810"}, {"PIT37_112", "41810"}, {"PIT37_113", "6969,78"},
                    {"PIT37_116", "3345,5"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
@@ -124,12 +120,7 @@ TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 // tax due 9 021,03 -> 9 021; advances 14 000 + 3 000 -> overpaid 7 979.
 TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"},
-                                              {"PIT37_38", "1335"}, {"PIT37_41", "14000"}, {"PIT37_68", "30000"},
-                                              {"PIT37_69", "1335"}, {"PIT37_72", "3000"}, {"SKL_SPOL_P", "12339"},
-                                              {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"},
-                                              {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"}, {"PIT36_24", "Kowalska"},
-                                              {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}}));
+    const auto r = Replay(AnswerSetNamed("JointFilingWithTwoIncomes"));
     ExpectRan(r);
     ExpectVars(r, {{"PIT37_66", "88665"}, {"PIT37_97", "28665"}, {"PIT37_111", "100878"}, {"PIT37_112", "50439"},
                    {"PIT37_113", "17046"}, {"PIT37_117", "2006,24"}, {"PIT37_126", "9021"}, {"PIT37_127", "17000"},
@@ -145,13 +136,7 @@ TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 // 2 923,04 is within the contributions 4 113 + 2 006,24 and is refunded: total 4 923,04.
 TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "30000"},
-                                              {"PIT37_38", "1335"}, {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"},
-                                              {"SKL_ZDR_P", "2006,24"}, {"OPP_TAK", "1"},
-                                              {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
-                                              {"DZ2_PESEL", "12220112345"}, {"DZ2_MIES", "12"},
-                                              {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                                              {"DZ3_DATA", "01-06-2016"}, {"DZ3_MIES", "12"}}));
+    const auto r = Replay(AnswerSetNamed("SingleParentWithThreeChildren"));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_112"), "12276");
     EXPECT_EQ(r.vars.at("PIT37_113"), "3307,32");
@@ -175,9 +160,7 @@ TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
 // One child, relief fully covered by the tax: no unused relief, so part H stays empty.
 TEST(ScriptSetCases, OneChildReliefWithinTheTaxLeavesNoRefund)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
-                                              {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-                                              {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"}}));
+    const auto r = Replay(AnswerSetNamed("OneChildWithinTheTax"));
     ExpectRan(r);
     // 3 624,28 - 1 112,04 = 2 512,24 -> 2 512; overpaid 6 000 - 2 512 = 3 488
     ExpectVars(r, {{"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_129", "3488"}, {"PIT37_134", "0"},
@@ -188,8 +171,7 @@ TEST(ScriptSetCases, OneChildReliefWithinTheTaxLeavesNoRefund)
 // limit; income 60 000 - 1 335 - 0 = 58 665 exceeds it, so there is no relief.
 TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
-                                              {"DZ1_MIES", "12"}, {"ZONATY", "0"}}));
+    const auto r = Replay(AnswerSetNamed("OneChildAboveTheIncomeLimit"));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("ULGA_DZIECI"), "0");
     EXPECT_EQ(r.vars.at("PIT37_118"), "0");
@@ -199,14 +181,12 @@ TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
 // spouses' incomes. 58 665 + 50 000 = 108 665 keeps the relief; 58 665 + 60 000 = 118 665 loses it.
 TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
 {
-    const Answers parent = With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
-                                               {"PIT37_41", "9000"}, {"DZ1_MIES", "12"}, {"ZONATY", "1"}});
-    const auto within = Replay(With(parent, {{"DOCH_MALZ_INNY", "50000"}}));
+    const auto within = Replay(AnswerSetNamed("MarriedParentAloneWithinTheLimit"));
     ExpectRan(within);
     EXPECT_EQ(within.vars.at("ULGA_DZIECI"), "1112,04");
     // 58 665 x 18% - 556,02 = 10 003,68; less 1 112,04 = 8 891,64 -> 8 892
     EXPECT_EQ(within.vars.at("PIT37_126"), "8892");
-    const auto above = Replay(With(parent, {{"DOCH_MALZ_INNY", "60000"}}));
+    const auto above = Replay(AnswerSetNamed("MarriedParentAloneAboveTheLimit"));
     ExpectRan(above);
     EXPECT_EQ(above.vars.at("ULGA_DZIECI"), "0");
     EXPECT_EQ(above.vars.at("PIT37_126"), "10004");
@@ -218,10 +198,7 @@ TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
 // 6 924,12 unused; refund limited to 1 645,20 + 802,50 = 2 447,70; with advances 300: 2 747,70.
 TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "12000"},
-                                              {"PIT37_38", "1335"}, {"PIT37_41", "300"}, {"SKL_SPOL_P", "1645,2"},
-                                              {"SKL_ZDR_P", "802,5"}, {"DZ1_MIES", "12"}, {"DZ2_MIES", "12"},
-                                              {"DZ3_MIES", "12"}, {"DZ4_MIES", "12"}}));
+    const auto r = Replay(AnswerSetNamed("RefundCappedByContributions"));
     ExpectRan(r);
     ExpectVars(r, {{"PIT37_112", "4510"}, {"PIT37_113", "511,56"}, {"PIT37_116", "511,56"},
                    {"ULGA_DZIECI", "6924,12"}, {"PIT37_118", "0"}, {"PIT37_126", "0"}, {"PIT37_130", "2447,7"},
@@ -234,9 +211,7 @@ TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
 // due 204; 1% = 25,69 -> 25,60.
 TEST(ScriptSetCases, PensionerWithAContract)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_44", "24000"}, {"PIT37_46", "1700"},
-                                              {"PIT37_47", "10000"}, {"PIT37_48", "2000"}, {"PIT37_51", "665"},
-                                              {"SKL_ZDR_P", "2635"}, {"OPP_TAK", "1"}, {"PIT37_137", "0000030897"}}));
+    const auto r = Replay(AnswerSetNamed("PensionerWithAContract"));
     ExpectRan(r);
     ExpectVars(r, {{"PIT37_45", "24000"}, {"PIT37_49", "8000"}, {"PIT37_66", "32000"}, {"PIT37_113", "5203,98"},
                    {"PIT37_126", "2569"}, {"PIT37_127", "2365"}, {"PIT37_128", "204"}, {"PIT37_129", "0"},
@@ -247,9 +222,7 @@ TEST(ScriptSetCases, PensionerWithAContract)
 // A correction of the employee's return: purpose 2 and the ORD-ZU attachment; figures unchanged.
 TEST(ScriptSetCases, CorrectionCarriesOrdZu)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_10_1", "0"}, {"PIT37_10_2", "1"},
-                                              {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
-                                              {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}));
+    const auto r = Replay(AnswerSetNamed("CorrectionCarriesOrdZu"));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_10_1"), "0");
     EXPECT_EQ(r.vars.at("PIT37_126"), "3624");
@@ -262,9 +235,7 @@ TEST(ScriptSetCases, CorrectionCarriesOrdZu)
 // 1% = 121,53 -> 121,50.
 TEST(ScriptSetCases, IncomeCrossingTheThreshold)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "120000"}, {"PIT37_38", "1335"},
-                                              {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"},
-                                              {"OPP_TAK", "1"}, {"PIT37_137", "30897"}}));
+    const auto r = Replay(AnswerSetNamed("IncomeCrossingTheThreshold"));
     ExpectRan(r);
     // A KRS number typed without its leading zeros is written with all ten digits.
     EXPECT_EQ(r.vars.at("PIT37_137"), "0000030897");

@@ -1,7 +1,7 @@
 // The shipped script set, checked as data: every step's page and every calculation script the
-// root script names exists, and every page line uses a command word the page builder knows.
-#include "engine/Replay.h"
+// root script names exists, and every line uses a command word of the walker's one command table.
 #include "engine/RootScript.h"
+#include "engine/ScriptWalker.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 #include "support/TestSupport.h"
@@ -13,13 +13,13 @@
 namespace taxilo::test {
 namespace {
 
-std::string Command(const std::string& line)
+// The command word as the walker reads it.
+ScriptLine PageLine(const std::string& line)
 {
-    std::string word = Trim(line.substr(0, line.find('|')));
-    for (char& c : word)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return word;
+    ScriptLine read = TokenizeLine(line, Dialect::Page);
+    if (read.command == Command::None)
+        read.command = LookupCommand(read.word, Dialect::Test); // the test block's lines
+    return read;
 }
 
 TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
@@ -28,13 +28,6 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
     parser.BaseDir = TAXILO_PROGRAM_DIR "/";
     parser.LoadScripts();
     const auto root = PrepareRootScript(parser, parser.BaseDir);
-    const std::set<std::string> rootWords = {"ROOT", "SCRIPT", "FORM", "HOTPOINT", "IF", "ENDIF", "SETMINGOTO", "PRINT",
-                                             "DELPRINT", "CMD"};
-    const std::set<std::string> pageWords = {
-        "HEAD", "TEXT", "TEXTC", "TEXTVAR", "URL", "HINT", "HTML", "BG", "BEVEL", "SPACE", "CONSTSPACE", "SETCX",
-        "SETCXR", "SETCY", "GROUP_BEGIN", "GROUP_END", "INFO_BEGIN", "INFO_END", "PRINTALL", "CMD", "IF", "ELSE",
-        "ENDIF", "SET", "SETROUND", "SETV", "FLOAT", "FLOATOLD", "EDIT", "EDITCHOICE", "EDITDATE", "COMBO", "CHOICE",
-        "YESNO", "TEST_BEGIN", "TEST_END", "TEST", "QUESTION", "INFO", "NOTIF"};
     int pages = 0, scripts = 0;
     for (const auto& raw : root) {
         const std::string line = Trim(raw);
@@ -42,7 +35,7 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
             continue;
         const auto fields = SplitText(line, "|");
         SCOPED_TRACE(line);
-        EXPECT_TRUE(rootWords.count(fields[0])) << "unknown root command";
+        EXPECT_NE(TokenizeLine(line, Dialect::Root).command, Command::None) << "unknown root command";
         if (fields[0] == "SCRIPT") {
             EXPECT_NO_THROW(parser.FetchScript(parser.BaseDir + "Dane/" + fields.at(1) + ".pit"));
             ++scripts;
@@ -54,9 +47,10 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
         ASSERT_NO_THROW(page = parser.FetchScript(parser.BaseDir + "Dane/" + fields.at(1) + ".pit"));
         for (const auto& pageLine : page) {
             if (!Trim(pageLine).empty()) {
-                EXPECT_TRUE(pageWords.count(Command(pageLine))) << fields[1] << ": " << pageLine;
+                const ScriptLine read = PageLine(pageLine);
+                EXPECT_NE(read.command, Command::None) << fields[1] << ": " << pageLine;
                 // HEAD and TEXT show their text as it stands: a font code there would be printed.
-                if (Command(pageLine) == "HEAD" || Command(pageLine) == "TEXT") {
+                if (read.command == Command::Head || read.command == Command::Text) {
                     EXPECT_EQ(pageLine.find('{'), std::string::npos) << fields[1] << ": " << pageLine;
                 }
             }

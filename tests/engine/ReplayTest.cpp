@@ -1,5 +1,6 @@
 // The replay of a whole wizard without a display: root preparation, root IF blocks, SCRIPT
-// lines, and the assignments of page scripts and their test blocks.
+// lines, the assignments of page scripts and their test blocks, and the values that a page's
+// untouched fields store.
 #include "engine/Replay.h"
 #include "engine/RootScript.h"
 #include "foundation/Errors.h"
@@ -113,7 +114,7 @@ TEST(ReplayPage, NoIfParseBuildsBothBranchesAndPageStopsAtTheFirstTestBlock)
     EXPECT_LT(set.parser.FindVar("AFTER", false), 0);
 }
 
-TEST(ReplayPage, TestBlocksRunTheirAssignmentsWithExactCommandWordsAndNoMessages)
+TEST(ReplayPage, TestBlocksRunTheirAssignmentsWithFoldedCommandWordsAndNoMessages)
 {
     ScriptSet set;
     set.parser.SetVar("Q", Value::MakeInteger(5));
@@ -127,7 +128,7 @@ TEST(ReplayPage, TestBlocksRunTheirAssignmentsWithExactCommandWordsAndNoMessages
         "ELSE",
         "SETROUND|THIRD|Q / 3",
         "ENDIF",
-        "set|LOWER|1", // tests compare their command words as written
+        "set |LOWER|1", // command words are trimmed and folded, as on pages
         "TEST_END",
         "SET|OUTSIDE|1", // between blocks: not a test line, and after the page's end
         "TEST_BEGIN",
@@ -137,7 +138,7 @@ TEST(ReplayPage, TestBlocksRunTheirAssignmentsWithExactCommandWordsAndNoMessages
     EXPECT_EQ(set.Var("DOUBLE"), "10");
     EXPECT_LT(set.parser.FindVar("BIG", false), 0);
     EXPECT_EQ(set.Var("THIRD"), "1,67");
-    EXPECT_LT(set.parser.FindVar("LOWER", false), 0);
+    EXPECT_EQ(set.Var("LOWER"), "1");
     EXPECT_LT(set.parser.FindVar("OUTSIDE", false), 0);
     EXPECT_EQ(set.Var("SECOND"), "6");
 }
@@ -150,6 +151,73 @@ TEST(ReplayRoot, MissingPageIsEmptyButAFailingScriptStopsTheReplay)
     set.Write("after.pit", "SET Y = 1\r\n");
     EXPECT_THROW(set.Replay(), DivisionByZeroError);
     EXPECT_LT(set.parser.FindVar("Y", false), 0);
+}
+
+// Every kind of field left untouched stores what its control would: a CHOICE its DEFAULT (a radio
+// set only when nothing else in it is checked), a YESNO "no" unless YESNODEFAULT, a masked edit
+// its mask with blanks, a list its variable's text, an amount what it read; disabled radio
+// buttons, check boxes, dates and amounts store nothing, disabled edits and lists still do.
+TEST(ReplayPage, UntouchedFieldsStoreWhatTheirControlsWould)
+{
+    ScriptSet set;
+    set.parser.SetVar("R2", Value::MakeInteger(1));
+    set.parser.SetVar("KWOTA", Value::MakeText("12,5"));
+    set.parser.SetVar("KOD", Value::MakeText("00001"));
+    set.parser.SetVar("LISTA", Value::MakeFloat(3));
+    ReplayPageLines(set.parser, {
+        "CHOICE|RADIO|R1|DEFAULT|Pierwszy", // R2 is checked: the default gives way
+        "CHOICE|RADIO|R2||Drugi",
+        "GROUP_BEGIN|Grupa",
+        "CHOICE|RADIO|G1||Jeden",
+        "choice|radio|G2|default|Dwa", // its own set, empty: the default holds
+        "GROUP_END",
+        "CHOICE|CHECK|C1|DEFAULT|Zaznaczony",
+        "CHOICE|CHECK|C2||Pusty",
+        "CHOICE|CHECK|C3|DEFAULT|Wyłączony||1 = 2",
+        "YESNO|TAK1|Pytanie",
+        "YESNO|TAK2|Pytanie|1 = 2",
+        "EDIT|KOD||Kod|||||!99-999;1;_",
+        "EDIT|KOD0||Kod bez liter|||||!99-999;0;_",
+        "EDIT|IMIE||Imię||1 = 2",
+        "EDITDATE|DATA||Data",
+        "EDITDATE|DATA2||Data||1 = 2",
+        "COMBO|LISTA||Lista",
+        "FLOAT|KWOTA||Kwota",
+        "FLOAT|PUSTA||Pusta",
+        "FLOATOLD|WYL||Wyłączona||1 = 2",
+    });
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"R1", "0"}, {"R2", "1"}, {"G1", "0"}, {"G2", "1"}, {"C1", "1"}, {"C2", "0"}, {"TAK1", "0"},
+        {"TAK1no", "1"}, {"KOD", "00-001"}, {"KOD0", ""}, {"IMIE", ""}, {"DATA", "  -  -    "},
+        {"LISTA", "3"}, {"KWOTA", "12,5"}, {"PUSTA", "0"}};
+    for (const auto& [name, value] : expected) {
+        ASSERT_GE(set.parser.FindVar(name, false), 0) << name;
+        EXPECT_EQ(set.Var(name), value) << name;
+    }
+    for (const char* untouched : {"C3", "TAK2", "TAK2no", "DATA2", "WYL"})
+        EXPECT_LT(set.parser.FindVar(untouched, false), 0) << untouched;
+    EXPECT_EQ(Value::KindName(set.parser.GetVar("KWOTA").kind()), std::string("text")) << "stored back as read";
+}
+
+// A test block's assignment to a field's variable reaches the field before the page stores its
+// values, and a check box it switches enables what depends on it.
+TEST(ReplayPage, TestAssignmentsRefreshTheFieldsBeforeTheyStore)
+{
+    ScriptSet set;
+    ReplayPageLines(set.parser, {
+        "CHOICE|CHECK|ZGODA||Zgoda||||KWOTA",
+        "FLOAT|KWOTA||Kwota||ZGODA = 1",
+        "EDIT|NAZWA||Nazwa",
+        "TEST_BEGIN",
+        "SET|ZGODA|1",
+        "SET|KWOTA|100",
+        "SETV|NAZWA|ignored", // SETV is a page command only
+        "SET|NAZWA|\"Jan\"",
+        "TEST_END",
+    });
+    EXPECT_EQ(set.Var("ZGODA"), "1");
+    EXPECT_EQ(set.Var("KWOTA"), "100") << "the switch enabled the amount, which stores the refreshed value";
+    EXPECT_EQ(set.Var("NAZWA"), "Jan");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // TForm1: declaration files — open, save, save as, new, the close question and the import of
 // personal data from another declaration.
 #include "app/Dialogs.h"
+#include "engine/DeclarationFile.h"
 #include "engine/RootScript.h"
 #include "app/glowna_command.h"
 #include "app/koniec.h"
@@ -106,10 +107,7 @@ QString TForm1::WithSaveExtension(const QString& path)
 
 QString TForm1::DialogFolder()
 {
-    std::string folder = SpecialFolders::Documents();
-    if (folder.empty())
-        folder = qEnvironmentVariable("APPDATA").toStdString();
-    return QString::fromStdString(folder);
+    return QString::fromStdString(SpecialFolders::DialogFolder());
 }
 
 int TForm1::CountReachedForms() const
@@ -233,10 +231,9 @@ void TForm1::Otworz1Click()
 {
     if (Modified && Ask(QStringLiteral("Uwaga"), QStringLiteral("Czy chcesz zapisać wprowadzone zmiany?"),
                         MessageButtons::YesNo) == kAnswerYes) {
-        if (!FileName.isEmpty())
-            Zapisz1Click();
-        else
-            Zapiszjako1Click();
+        // A save that failed or was cancelled keeps the declaration: nothing is opened over it.
+        if (!SaveBeforeReplacing())
+            return;
     }
     QString chosen;
     {
@@ -252,15 +249,14 @@ void TForm1::Otworz1Click()
 
 void TForm1::WriteDeclaration(const QString& path)
 {
-    const std::string file = Encoded(path);
-    Engine->SaveVariables(file, CountReachedForms(), "");
-    // Always: without worksheets a companion file left by another declaration of the same name
-    // is removed, so reopening cannot attach its worksheets to this one.
-    Worksheets.SaveTo(file);
+    // Both files or neither: a declaration never meets another save's worksheets.
+    SaveDeclarationFiles(Encoded(path), Engine->Store(), CountReachedForms(), Worksheets);
 }
 
 bool TForm1::Zapisz1Click()
 {
+    if (!Engine || StartupFailed)
+        return false;
     if (Page)
         Page->StoreValues();
     if (FileName.isEmpty())
@@ -287,6 +283,8 @@ QString TForm1::ProposedFileName() const
 
 bool TForm1::Zapiszjako1Click()
 {
+    if (!Engine || StartupFailed)
+        return false;
     if (Page)
         Page->StoreValues();
     QString proposed = lastSaveDialogName_;
@@ -295,7 +293,7 @@ bool TForm1::Zapiszjako1Click()
     QString chosen;
     {
         ArrowCursor arrow;
-        chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako"), proposed, kFilter);
+        chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako"), proposed, kFilter, QStringLiteral("dpit"));
     }
     lastSaveDialogName_ = chosen;
     if (chosen.isEmpty())
@@ -312,6 +310,11 @@ bool TForm1::Zapiszjako1Click()
     setWindowTitle(Title + QStringLiteral(" (") + QFileInfo(path).fileName() + QStringLiteral(")"));
     Modified = false;
     return true;
+}
+
+bool TForm1::SaveBeforeReplacing()
+{
+    return FileName.isEmpty() ? Zapiszjako1Click() : Zapisz1Click();
 }
 
 void TForm1::ActionAutosave()
@@ -333,11 +336,7 @@ void TForm1::Nowy1Click()
             answer = CurrentDialogs().Exec(question);
         }
         if (answer == TForm9::kSave) {
-            if (!FileName.isEmpty())
-                Zapisz1Click();
-            else
-                Zapiszjako1Click();
-            if (FileName.isEmpty() && lastSaveDialogName_.isEmpty())
+            if (!SaveBeforeReplacing())
                 return;
         } else if (answer != TForm9::kDontSave) {
             return;
@@ -378,7 +377,7 @@ bool TForm1::AskCloseQuestion()
         answer = CurrentDialogs().Exec(question);
     }
     if (answer == TForm9::kSave) {
-        if (!Engine)
+        if (!Engine || StartupFailed)
             return true; // nothing was loaded, so nothing can be saved
         bool saved = false;
         Command([this, &saved] { saved = Zapiszjako1Click(); });

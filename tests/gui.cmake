@@ -12,7 +12,8 @@ function(taxilo_gui_tests folder)
     add_executable(test_${folder} ${sources})
     target_link_libraries(test_${folder} PRIVATE taxilo_gui_test_support)
     gtest_discover_tests(test_${folder} DISCOVERY_TIMEOUT 120
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen\\;${TAXILO_TEST_ENVIRONMENT_ARG}")
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    taxilo_test_environment(test_${folder} QT_QPA_PLATFORM=offscreen)
   endif()
 endfunction()
 

@@ -12,6 +12,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The screen is the offscreen one at 96 dpi, whatever scaling the desktop asks for.
+    for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING"})
+        qunsetenv(scaling);
     // Settings, documents and data folders land in a folder that goes with the program.
     QTemporaryDir home;
     if (home.isValid()) {

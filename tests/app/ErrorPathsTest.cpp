@@ -4,6 +4,7 @@
 
 #include "app/koniec.h"
 #include "platform/SpecialFolders.h"
+#include "print/PrintManager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -261,4 +263,52 @@ TEST(ErrorPaths, DialogsOpenInTheApplicationDataWhenThereIsNoDocumentsFolder)
 
     std::filesystem::create_directories(home.File("Documents"));
     EXPECT_EQ(SpecialFolders::DialogFolder(), home.File("Documents/"));
+}
+
+TEST(ErrorPaths, DamagedPatternPackageAtStartUpLeavesTheWizardAndRefusesToPrint)
+{
+    const std::string good = ReadBytes(TAXILO_PROGRAM_DIR "/patterns.pak");
+    ASSERT_GT(good.size(), 1000u);
+    for (const std::string& damaged : {good.substr(0, good.size() / 2), std::string("to nie jest pakiet\r\n", 20)}) {
+        TempDir program;
+        WriteDaneFiles(program, Pages({{"root.pit", "SCRIPT|init\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\n"
+                                                    "PRINT|T||PIT37|PIT-37\r\nHOTPOINT|b||x|B\r\nFORM|p2\r\n"},
+                                       {"init.pit", "SET ROK = 2016\r\n"}}));
+        WriteBytes(program.File("patterns.pak"), damaged);
+        Settings::Instance().UseFile(QString::fromStdString(program.File("registry.ini")));
+        struct Window {
+            ScriptedDialogs Dialogs;
+            std::unique_ptr<TForm1> Form;
+            TForm1& F() { return *Form; }
+            void Next()
+            {
+                Form->sBitBtn1->click();
+                Pump();
+            }
+        } w;
+        w.Form = std::make_unique<TForm1>(program.Path(), QStringList());
+        w.Form->FormShow();
+        Pump();
+        EXPECT_FALSE(w.F().StartupFailed) << "the scripts are whole: the wizard runs";
+        w.Next();
+        ASSERT_EQ(w.F().sPageControl1->count(), 2);
+        w.F().sPageControl1->setCurrentIndex(1); // the preview of a pattern that cannot be read
+        Pump();
+        TempDir out;
+        const std::string file = out.File("druk.pdf");
+        w.Dialogs.WindowHandlers.push_back([&file](QDialog&) {
+            CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+            CurrentPrinter().setOutputFileName(QString::fromStdString(file));
+            return static_cast<int>(QDialog::Accepted);
+        });
+        const size_t start = w.Dialogs.Log.size();
+        PostPageAction(&w.F(), kActionPrintAll);
+        Pump();
+        CurrentPrinter().setOutputFileName(QString());
+        CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+        ASSERT_GT(w.Dialogs.Log.size(), start);
+        EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("Uwaga")) << "told, not printed blank";
+        w.Form.reset();
+        Settings::Instance().UseFile({});
+    }
 }

@@ -1,6 +1,7 @@
 // A save killed at any moment (SIGKILL: no handler, no clean-up) leaves the previous
 // declaration whole and readable; the next save clears what the killed one left behind.
 #include "engine/DeclarationFile.h"
+#include "foundation/FileSet.h"
 
 #include "support/TestSupport.h"
 
@@ -40,9 +41,18 @@ TEST(SaveKill, AKilledSaveLeavesThePreviousDeclarationWholeEveryTime)
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            // Saves the two versions in turn until it is killed.
-            for (int i = 0;; ++i)
-                SaveDeclarationFiles(path, i % 2 ? first : second, i % 2 ? 1 : 2, worksheets);
+            // Saves the two versions in turn until it is killed: every other round as the window
+            // saves, and in between only the replacement of the files, with the declaration's
+            // bytes prepared beforehand, so that most kills land inside the writing.
+            for (int i = 0;; ++i) {
+                if (round % 2 == 0) {
+                    SaveDeclarationFiles(path, i % 2 ? first : second, i % 2 ? 1 : 2, worksheets);
+                } else {
+                    FileSet files;
+                    files.Write(path, i % 2 ? firstBytes : secondBytes);
+                    files.Commit();
+                }
+            }
         }
         ::usleep(static_cast<useconds_t>(std::uniform_int_distribution<int>(0, 40000)(random)));
         ::kill(child, SIGKILL);

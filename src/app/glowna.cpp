@@ -767,8 +767,8 @@ void TForm1::ShowLicence()
         CurrentDialogs().ShowHint(QStringLiteral("Umowa licencyjna"), path);
     else
         CurrentDialogs().ShowHint(QStringLiteral("Umowa licencyjna"),
-                                  QStringLiteral("Brak tekstu umowy licencyjnej: w folderze programu nie ma pliku "
-                                                 "licencja.rtf."));
+                                  QStringLiteral("Brak tekstu umowy licencyjnej: nie dołączono go do tej wersji "
+                                                 "programu."));
 }
 
 void TForm1::ShowAbout()

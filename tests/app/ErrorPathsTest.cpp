@@ -241,6 +241,8 @@ TEST(ErrorPaths, LicenceWindowSaysWhenTheTextIsMissing)
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("Umowa licencyjna"));
     EXPECT_TRUE(w.Dialogs.Log.back().Text.startsWith(QStringLiteral("Brak tekstu umowy licencyjnej")))
         << w.Dialogs.Log.back().Text.toStdString();
+    // The hint window would take a text naming an RTF file for the file to show.
+    EXPECT_FALSE(w.Dialogs.Log.back().Text.contains(QStringLiteral(".rtf")));
 
     WriteBytes(w.Dir.File("licencja.rtf"), "{\\rtf1 Umowa}");
     w.F().Umowalicencyjna1->trigger();

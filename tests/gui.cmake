@@ -13,6 +13,7 @@ function(taxilo_gui_tests folder)
     target_link_libraries(test_${folder} PRIVATE taxilo_gui_test_support)
     gtest_discover_tests(test_${folder} DISCOVERY_TIMEOUT 120
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    taxilo_test_environment(test_${folder} QT_QPA_PLATFORM=offscreen)
   endif()
 endfunction()
 

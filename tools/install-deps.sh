@@ -11,7 +11,7 @@ packages=(
   libxml2-utils
   clang libclang-rt-14-dev
   xvfb xauth imagemagick poppler-utils
-  fonts-liberation fonts-crosextra-carlito
+  fonts-liberation fonts-crosextra-carlito fonts-dejavu-core
   qt6-translations-l10n
 )
 

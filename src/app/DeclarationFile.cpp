@@ -1,5 +1,6 @@
 // The declaration's file: names, reading and writing.
 #include "app/DeclarationFile.h"
+#include "engine/DeclarationFile.h"
 
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
@@ -77,10 +78,7 @@ QString TDeclarationFile::WithSaveExtension(const QString& path)
 
 QString TDeclarationFile::DialogFolder()
 {
-    std::string folder = SpecialFolders::Documents();
-    if (folder.empty())
-        folder = qEnvironmentVariable("APPDATA").toStdString();
-    return QString::fromStdString(folder);
+    return QString::fromStdString(SpecialFolders::DialogFolder());
 }
 
 QString TDeclarationFile::ProposedFileName(const TParser& engine)
@@ -134,9 +132,8 @@ std::string TDeclarationFile::ReadWorksheets(const QString& path, TEstimate& wor
 
 void TDeclarationFile::Write(const QString& path, const TParser& engine, TEstimate& worksheets, int forms)
 {
-    const std::string file = Encoded(path);
-    engine.SaveVariables(file, forms, "");
-    worksheets.SaveTo(file);
+    // Both files or neither: a declaration never meets another save's worksheets.
+    SaveDeclarationFiles(Encoded(path), engine.Store(), forms, worksheets);
 }
 
 const std::vector<std::string>& TDeclarationFile::PersonalDataNames(bool spouse)

@@ -32,9 +32,16 @@ QString RealDialogs::OpenFileName(const QString& caption, const QString& folder,
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
-QString RealDialogs::SaveFileName(const QString& caption, const QString& folder, const QString& filter)
+QString RealDialogs::SaveFileName(const QString& caption, const QString& folder, const QString& filter,
+                                  const QString& defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, filter);
+    QFileDialog dialog(QApplication::activeWindow(), caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QString RealDialogs::ChooseFolder(const QString& caption, const QString& folder)

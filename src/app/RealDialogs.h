@@ -13,7 +13,8 @@ public:
 
     int Message(const QString& caption, const QString& text, MessageButtons buttons) override;
     QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         const QString& defaultSuffix) override;
     int Exec(QDialog& dialog) override;
     std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
                                                   const std::string& startText) override;

@@ -41,9 +41,11 @@ QString ScriptedDialogs::OpenFileName(const QString& caption, const QString& fol
     return PopOr(FileAnswers, QString());
 }
 
-QString ScriptedDialogs::SaveFileName(const QString& caption, const QString& folder, const QString&)
+QString ScriptedDialogs::SaveFileName(const QString& caption, const QString& folder, const QString&,
+                                      const QString& defaultSuffix)
 {
     Log.push_back({"save", caption, folder});
+    LastSaveSuffix = defaultSuffix;
     return PopOr(FileAnswers, QString());
 }
 

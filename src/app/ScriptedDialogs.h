@@ -31,10 +31,13 @@ public:
     std::deque<std::optional<WorksheetResult>> WorksheetAnswers;
 
     std::vector<Shown> Log;
+    // The default suffix the last save dialog was given.
+    QString LastSaveSuffix;
 
     int Message(const QString& caption, const QString& text, MessageButtons buttons) override;
     QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString SaveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         const QString& defaultSuffix) override;
     int Exec(QDialog& dialog) override;
     std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
                                                   const std::string& startText) override;

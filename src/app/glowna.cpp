@@ -12,6 +12,7 @@
 #include "foundation/Cp1250.h"
 #include "foundation/TextFile.h"
 #include "pages/FrameDef.h"
+#include "platform/ProgramFonts.h"
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UsageReport.h"
@@ -19,8 +20,7 @@
 #include "ui/waitsplash.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFontDatabase>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -121,17 +121,7 @@ TForm1::~TForm1()
 
 void TForm1::RegisterFonts()
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    const QStringList files = QDir(QStringLiteral(":/fonts")).entryList({QStringLiteral("*.ttf")});
-    for (const QString& file : files)
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
-    // Metric-compatible stand-ins where the system lacks the fonts the pages are laid out for.
-    QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    PrepareProgramFonts();
 }
 
 void TForm1::LoadPictures()
@@ -618,8 +608,11 @@ void TForm1::ShowError(const QString& text)
 
 void TForm1::UpdateFileActions()
 {
-    Zapisz1->setEnabled(!file_.FileName().isEmpty());
+    // Without a script set nothing can be saved or written: a start-up that failed leaves no
+    // usable engine.
     const bool running = !StartupFailed;
+    Zapisz1->setEnabled(running && !file_.FileName().isEmpty());
+    Zapiszjako1->setEnabled(running);
     Nowy1->setEnabled(running);
     Otworz1->setEnabled(running);
     Drukujzeznanie1->setEnabled(running && HasPreviewTabs());
@@ -695,7 +688,8 @@ void TForm1::RunAction(const PageAction& action)
             Command([this] { ActionRestart(); });
         break;
     case kActionAutosave:
-        Command([this] { ActionAutosave(); });
+        if (canEdit)
+            Command([this] { ActionAutosave(); });
         break;
     case kActionRefreshPreview:
         Command([this] { RefreshPreview(); });
@@ -705,7 +699,8 @@ void TForm1::RunAction(const PageAction& action)
             Command([this] { PrintAll(); });
         break;
     case kActionSaveAs:
-        Command([this] { Zapiszjako1Click(); });
+        if (canEdit)
+            Command([this] { Zapiszjako1Click(); });
         break;
     case kActionPdf:
         if (canEdit)
@@ -753,8 +748,15 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::ShowLicence()
 {
     ArrowCursor arrow;
-    CurrentDialogs().ShowHint(QStringLiteral("Umowa licencyjna"),
-                              QString::fromStdString(ProgramDir) + QStringLiteral("licencja.rtf"));
+    const QString path = QString::fromStdString(ProgramDir) + QStringLiteral("licencja.rtf");
+    // An empty window would look like a licence with nothing in it.
+    const QFileInfo file(path);
+    if (file.isFile() && file.isReadable() && file.size() > 0)
+        CurrentDialogs().ShowHint(QStringLiteral("Umowa licencyjna"), path);
+    else
+        CurrentDialogs().ShowHint(QStringLiteral("Umowa licencyjna"),
+                                  QStringLiteral("Brak tekstu umowy licencyjnej: nie dołączono go do tej wersji "
+                                                 "programu."));
 }
 
 void TForm1::ShowAbout()

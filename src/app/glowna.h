@@ -235,6 +235,8 @@ private:
     // glowna_files.cpp
     void ActionAutosave();
     void WriteDeclaration(const QString& path);
+    // "Zapisz" with a file, else "Zapisz jako"; false when nothing was written.
+    bool SaveBeforeReplacing();
     void ResetWizardForOpen();
     bool AskCloseQuestion();
 

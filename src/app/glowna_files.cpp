@@ -120,10 +120,9 @@ void TForm1::Otworz1Click()
 {
     if (file_.Modified() && Ask(QStringLiteral("Uwaga"), QStringLiteral("Czy chcesz zapisać wprowadzone zmiany?"),
                                 MessageButtons::YesNo) == kAnswerYes) {
-        if (!file_.FileName().isEmpty())
-            Zapisz1Click();
-        else
-            Zapiszjako1Click();
+        // A save that failed or was cancelled keeps the declaration: nothing is opened over it.
+        if (!SaveBeforeReplacing())
+            return;
     }
     QString chosen;
     {
@@ -145,6 +144,8 @@ void TForm1::WriteDeclaration(const QString& path)
 
 bool TForm1::Zapisz1Click()
 {
+    if (!Engine || StartupFailed)
+        return false;
     if (Page)
         Page->StoreValues();
     if (file_.FileName().isEmpty())
@@ -161,6 +162,8 @@ bool TForm1::Zapisz1Click()
 
 bool TForm1::Zapiszjako1Click()
 {
+    if (!Engine || StartupFailed)
+        return false;
     if (Page)
         Page->StoreValues();
     const QString& current = file_.FileName();
@@ -172,7 +175,8 @@ bool TForm1::Zapiszjako1Click()
     QString chosen;
     {
         ArrowCursor arrow;
-        chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako"), proposed, TDeclarationFile::Filter());
+        chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako"), proposed, TDeclarationFile::Filter(),
+                                               QStringLiteral("dpit"));
     }
     file_.SetLastSaveDialogName(chosen);
     if (chosen.isEmpty())
@@ -189,6 +193,11 @@ bool TForm1::Zapiszjako1Click()
     setWindowTitle(Title + QStringLiteral(" (") + QFileInfo(path).fileName() + QStringLiteral(")"));
     file_.SetModified(false);
     return true;
+}
+
+bool TForm1::SaveBeforeReplacing()
+{
+    return file_.FileName().isEmpty() ? Zapiszjako1Click() : Zapisz1Click();
 }
 
 void TForm1::ActionAutosave()
@@ -210,11 +219,7 @@ void TForm1::Nowy1Click()
             answer = CurrentDialogs().Exec(question);
         }
         if (answer == TForm9::kSave) {
-            if (!file_.FileName().isEmpty())
-                Zapisz1Click();
-            else
-                Zapiszjako1Click();
-            if (file_.FileName().isEmpty() && file_.LastSaveDialogName().isEmpty())
+            if (!SaveBeforeReplacing())
                 return;
         } else if (answer != TForm9::kDontSave) {
             return;
@@ -251,7 +256,7 @@ bool TForm1::AskCloseQuestion()
         answer = CurrentDialogs().Exec(question);
     }
     if (answer == TForm9::kSave) {
-        if (!Engine)
+        if (!Engine || StartupFailed)
             return true; // nothing was loaded, so nothing can be saved
         bool saved = false;
         Command([this, &saved] { saved = Zapiszjako1Click(); });

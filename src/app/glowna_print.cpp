@@ -32,10 +32,7 @@ constexpr const char* kPreviewIdProperty = "taxiloPreviewId";
 // Where the PDF dialog opens: the documents folder, else the roaming application data.
 QString PdfDialogFolder()
 {
-    std::string folder = SpecialFolders::Documents();
-    if (folder.empty() || !QFileInfo(QString::fromStdString(folder)).isDir())
-        folder = SpecialFolders::RoamingAppData();
-    return QString::fromStdString(folder);
+    return QString::fromStdString(SpecialFolders::DialogFolder());
 }
 } // namespace
 
@@ -242,7 +239,7 @@ void TForm1::SaveAsPdf()
         ArrowCursor arrow;
         chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako PDF"),
                                                QDir(PdfDialogFolder()).filePath(QStringLiteral("wskaż katalog docelowy")),
-                                               QStringLiteral("Pliki PDF (*.pdf)"));
+                                               QStringLiteral("Pliki PDF (*.pdf)"), QStringLiteral("pdf"));
     }
     if (chosen.isEmpty())
         return;

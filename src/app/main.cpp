@@ -1,6 +1,7 @@
 // The wizard program: one main window on the program's own folder.
 #include "app/RealDialogs.h"
 #include "app/glowna.h"
+#include "platform/ProgramFonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taxilo 2016"));
+    taxilo::PrepareProgramFonts();
     // Qt's own dialogs (print, page range, files) speak Polish like the rest of the program;
     // without the translations they stay in English.
     QTranslator qtTranslator;

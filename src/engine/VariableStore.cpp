@@ -80,6 +80,11 @@ void VariableStore::Append(std::string name, Value value)
 
 void VariableStore::SaveVariables(const std::string& path, int number, const std::string& header) const
 {
+    WriteTextLinesAtomic(path, DeclarationLines(number, header));
+}
+
+std::vector<std::string> VariableStore::DeclarationLines(int number, const std::string& header) const
+{
     std::vector<std::string> lines;
     lines.reserve(2 + vars_.size() * 2);
     lines.push_back(header);
@@ -88,7 +93,7 @@ void VariableStore::SaveVariables(const std::string& path, int number, const std
         lines.push_back(ScrambleText(kScrambleKey, v.Name));
         lines.push_back(ScrambleText(kScrambleKey, v.Value_.ToText()));
     }
-    WriteTextLinesAtomic(path, lines);
+    return lines;
 }
 
 int VariableStore::LoadVariables(const std::string& path, const std::string& header)

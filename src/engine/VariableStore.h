@@ -34,6 +34,8 @@ public:
 
     // Writes the declaration file atomically.
     void SaveVariables(const std::string& path, int number, const std::string& header) const;
+    // The lines SaveVariables writes.
+    std::vector<std::string> DeclarationLines(int number, const std::string& header) const;
     // The number, or -2 (a header in the file, none expected) or -1 (another header).
     int LoadVariables(const std::string& path, const std::string& header);
     // The same from the lines of a declaration already read.

@@ -55,10 +55,14 @@ void TEstimate::LoadFrom(const std::string& declarationPath)
 void TEstimate::SaveTo(const std::string& declarationPath) const
 {
     const std::string path = FilePath(declarationPath);
-    if (Items.empty()) {
+    if (Items.empty())
         std::remove(path.c_str());
-        return;
-    }
+    else
+        WriteTextLinesAtomic(path, FileLines());
+}
+
+std::vector<std::string> TEstimate::FileLines() const
+{
     std::vector<std::string> lines;
     lines.reserve(Items.size() * 21);
     for (const auto& item : Items) {
@@ -68,7 +72,7 @@ void TEstimate::SaveTo(const std::string& declarationPath) const
             lines.push_back(ScrambleText(kScrambleKey, line.Amount.ToText()));
         }
     }
-    WriteTextLinesAtomic(path, lines);
+    return lines;
 }
 
 } // namespace taxilo

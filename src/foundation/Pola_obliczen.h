@@ -34,6 +34,8 @@ public:
     // Writes declarationPath + "e" atomically; with no worksheets an old file is removed,
     // so it cannot attach another declaration's worksheets.
     void SaveTo(const std::string& declarationPath) const;
+    // The lines of the companion file SaveTo writes (none without worksheets).
+    std::vector<std::string> FileLines() const;
 
     static std::string FilePath(const std::string& declarationPath) { return declarationPath + "e"; }
 };

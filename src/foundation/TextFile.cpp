@@ -95,7 +95,7 @@ std::vector<std::string> ReadTextLines(const std::string& path)
     return SplitLines(ReadFileBytes(path));
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes)
+std::string WriteTemporaryBeside(const std::string& path, std::string_view bytes)
 {
     const std::string temp = path + ".tmp" + std::to_string(::getpid());
     std::FILE* f = std::fopen(temp.c_str(), "wb");
@@ -105,7 +105,17 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
     ok = (std::fflush(f) == 0) && ok;
     ok = (::fsync(fileno(f)) == 0) && ok;
     ok = (std::fclose(f) == 0) && ok;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!ok) {
+        std::remove(temp.c_str());
+        throw EngineError(FileWriteMessage(path));
+    }
+    return temp;
+}
+
+void WriteFileAtomic(const std::string& path, std::string_view bytes)
+{
+    const std::string temp = WriteTemporaryBeside(path, bytes);
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());
         throw EngineError(FileWriteMessage(path));
     }

@@ -23,5 +23,8 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 // Raises EngineError with a message naming the file when anything fails; the old file stays.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
 void WriteTextLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+// The first half of WriteFileAtomic: the bytes written and synced to a temporary file beside
+// path, whose name is returned. EngineError naming path when that fails (no file is left).
+std::string WriteTemporaryBeside(const std::string& path, std::string_view bytes);
 
 } // namespace taxilo

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace taxilo::SpecialFolders {
@@ -10,6 +11,8 @@ namespace {
 std::string AsFolder(const QString& path)
 {
     // Windows-style values (APPDATA) may come with backslashes; paths inside are "/" only.
+    if (path.isEmpty())
+        return {}; // undetermined stays undetermined, never the file-system root
     QString p = QDir::fromNativeSeparators(path);
     p.replace(u'\\', u'/');
     if (!p.endsWith(u'/'))
@@ -40,6 +43,14 @@ std::string RoamingAppData()
 std::string UserDataDir()
 {
     return RoamingAppData() + "Taxilo2016/";
+}
+
+std::string DialogFolder()
+{
+    const std::string documents = Documents();
+    if (!documents.empty() && QFileInfo(QString::fromStdString(documents)).isDir())
+        return documents;
+    return RoamingAppData();
 }
 
 std::string ProgramFiles()

@@ -12,6 +12,9 @@ std::string RoamingAppData();
 // The program's own folder inside the roaming application data; corrected registers are kept
 // in its "Dane/" (TParser::UserDataDir).
 std::string UserDataDir();
+// Where the file dialogs open: the documents folder; when that cannot be determined (or does
+// not exist), the roaming application data.
+std::string DialogFolder();
 // The programs folder: TAXILO_PROGRAM_FILES when it is set, otherwise the system's one.
 std::string ProgramFiles();
 // The folder of the running program (its scripts.pak, Dane/ and Wzorce/).

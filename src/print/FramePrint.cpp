@@ -377,9 +377,27 @@ bool PrintAllPreviews(const std::vector<TPrintFrame*>& frames, TParser& engine)
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (CurrentDialogs().Exec(dialog) != QDialog::Accepted)
         return false;
-    bool all = true;
-    for (auto it = printable.rbegin(); it != printable.rend(); ++it)
-        all = (*it)->Manager()->PrintPages(engine, true, {}) && all;
+    // One job for every form: a printer that writes to a file would otherwise get a job per
+    // form, each replacing the file of the one before; and a missing printer is told once.
+    QPrinter& printer = CurrentPrinter();
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid()) {
+        CurrentDialogs().Message(QStringLiteral("Uwaga"),
+                                 QStringLiteral("Nie znaleziono drukarki. Zainstaluj drukarkę albo zapisz zeznanie jako PDF."),
+                                 MessageButtons::Ok);
+        return false;
+    }
+    const bool alternative = ReadAlternativePrint();
+    printer.setFullPage(alternative);
+    QPainter painter;
+    bool all = painter.begin(&printer);
+    bool jobHasPage = false;
+    for (auto it = printable.rbegin(); all && it != printable.rend(); ++it)
+        all = (*it)->Manager()->PaintAllPages(engine, painter, alternative, jobHasPage);
+    if (painter.isActive())
+        all = painter.end() && all;
+    if (!all)
+        CurrentDialogs().Message(QStringLiteral("Uwaga"), QStringLiteral("Nie udało się wydrukować zeznania."),
+                                 MessageButtons::Ok);
     return all;
 }
 

@@ -106,13 +106,21 @@ bool TPageDocument::PrintAll(QPrinter& printer) const
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        if (i > 0)
-            printer.newPage();
-        for (const auto& d : pages_[i])
+    bool jobHasPage = false;
+    const bool painted = PaintInto(painter, printer, jobHasPage);
+    return painter.end() && painted;
+}
+
+bool TPageDocument::PaintInto(QPainter& painter, QPrinter& printer, bool& jobHasPage) const
+{
+    for (const auto& page : pages_) {
+        if (jobHasPage && !printer.newPage())
+            return false;
+        jobHasPage = true;
+        for (const auto& d : page)
             PaintPageDrawing(painter, d);
     }
-    return painter.end();
+    return true;
 }
 
 QPrinter& CurrentPrinter()
@@ -312,6 +320,21 @@ PageDrawing TPrintManage::RenderPrintedPage(TParser& engine, QPaintDevice& devic
 bool TPrintManage::PrintRange(TParser& engine, int first, int last, bool alternative)
 {
     QPrinter& printer = CurrentPrinter();
+    // The alternative document's measure is the whole sheet; the standard route's offsets are
+    // measured from the printable area.
+    printer.setFullPage(alternative);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    bool jobHasPage = false;
+    const bool painted = PaintRange(engine, painter, first, last, alternative, jobHasPage);
+    return painter.end() && painted;
+}
+
+bool TPrintManage::PaintRange(TParser& engine, QPainter& painter, int first, int last, bool alternative,
+                              bool& jobHasPage)
+{
+    QPrinter& printer = CurrentPrinter();
     if (alternative) {
         if (!document_)
             document_ = std::make_unique<TPageDocument>();
@@ -330,20 +353,33 @@ bool TPrintManage::PrintRange(TParser& engine, int first, int last, bool alterna
             if (page < last)
                 document_->AddPage();
         }
-        return document_->PrintAll(printer);
+        return document_->PaintInto(painter, printer, jobHasPage);
     }
-    printer.setFullPage(false); // offsets are measured from the printable area
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
     for (int page = first; page <= last; ++page) {
+        if (jobHasPage && !printer.newPage())
+            return false;
+        jobHasPage = true;
         PageName = Pages[static_cast<size_t>(page - 1)];
         LoadPageFields();
         PaintPageDrawing(painter, RenderPrintedPage(engine, printer));
-        if (page < last)
-            printer.newPage();
     }
-    return painter.end();
+    return true;
+}
+
+bool TPrintManage::PaintAllPages(TParser& engine, QPainter& painter, bool alternative, bool& jobHasPage)
+{
+    if (PageCount <= 0)
+        return false;
+    const std::string before = PageName;
+    bool painted = false;
+    try {
+        painted = PaintRange(engine, painter, 1, PageCount, alternative, jobHasPage);
+    } catch (...) {
+        painted = false;
+    }
+    PageName = before; // the preview keeps showing the page it showed
+    LoadPageFields();
+    return painted;
 }
 
 bool TPrintManage::PrintPages(TParser& engine, bool printAll, const std::string& /*targetFile*/)

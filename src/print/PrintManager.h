@@ -84,6 +84,9 @@ public:
     void AddPage() { pages_.emplace_back(); }
     int Count() const { return static_cast<int>(pages_.size()); }
     bool PrintAll(QPrinter& printer) const;
+    // Paints the pages through a painter already open on printer, starting a new sheet before
+    // each one when the job already has a page.
+    bool PaintInto(QPainter& painter, QPrinter& printer, bool& jobHasPage) const;
 
 private:
     int width_ = 0, height_ = 0;
@@ -120,6 +123,10 @@ public:
     // dialog. targetFile is the PDF name the PDF command derives; printing does not use it.
     // True when a job was printed.
     bool PrintPages(TParser& engine, bool printAll, const std::string& targetFile);
+    // Every page onto CurrentPrinter() through painter, already open on it as one job that
+    // several forms share (jobHasPage as in TPageDocument::PaintInto). The printer's full-page
+    // mode must match alternative (the whole sheet for it, the printable area otherwise).
+    bool PaintAllPages(TParser& engine, QPainter& painter, bool alternative, bool& jobHasPage);
     // Every page into one PDF file, written atomically. Empty on success, else the message.
     QString WritePdf(TParser& engine, const QString& path);
 
@@ -148,6 +155,7 @@ public:
 private:
     void ShowPreview();
     bool PrintRange(TParser& engine, int first, int last, bool alternative);
+    bool PaintRange(TParser& engine, QPainter& painter, int first, int last, bool alternative, bool& jobHasPage);
 
     QLabel* image_ = nullptr;
     QScreen* screen_ = nullptr;

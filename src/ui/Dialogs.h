@@ -36,7 +36,10 @@ public:
     virtual int Message(const QString& caption, const QString& text, MessageButtons buttons) = 0;
     // Empty when the user cancelled.
     virtual QString OpenFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
-    virtual QString SaveFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
+    // defaultSuffix (without the dot) is added to a typed name without one before the dialog asks
+    // whether to replace an existing file, so the question is about the file really written.
+    virtual QString SaveFileName(const QString& caption, const QString& folder, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
     // Runs a window the product built (for example the tax-office edit) modally; returns its
     // result code (QDialog::Accepted or QDialog::Rejected).
     virtual int Exec(QDialog& dialog) = 0;

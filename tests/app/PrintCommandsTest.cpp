@@ -369,6 +369,53 @@ TEST(PrintAllCommand, PrintsEveryPageOfEveryPreview)
     EXPECT_EQ(PdfPages(file), 3);
 }
 
+TEST(PrintAllCommand, PrintToFileKeepsEveryFormInOneJob)
+{
+    PrintWizard w(PrintSet());
+    w.Next(); // both previews: PIT/O (one page) and PIT-37 (three pages)
+    ASSERT_EQ(w.Tabs().count(), 3);
+    w.F().Engine->SetVar("T_NAZWA", Value::MakeText("Kowalski"));
+    TempDir out;
+    const std::string file = out.File("druk.pdf");
+    w.Dialogs.WindowHandlers.push_back([&file](QDialog&) {
+        CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+        CurrentPrinter().setOutputFileName(QString::fromStdString(file));
+        return static_cast<int>(QDialog::Accepted);
+    });
+    const size_t start = w.Dialogs.Log.size();
+    w.Post(kActionPrintAll);
+    CurrentPrinter().setOutputFileName(QString());
+    CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_EQ(w.LogFrom(start).size(), 1u) << "only the printer dialog";
+    EXPECT_EQ(PdfPages(file), 4) << "no form replaced the other in the file";
+    const std::string text = PdfText(file);
+    EXPECT_NE(text.find("Kowalski"), std::string::npos) << "PIT/O's page";
+    EXPECT_NE(text.find("333"), std::string::npos) << "PIT-37's last page";
+}
+
+TEST(PrintAllCommand, AMissingPrinterIsToldOnceForAllForms)
+{
+    PrintWizard w(PrintSet());
+    w.Next();
+    ASSERT_EQ(w.Tabs().count(), 3);
+    w.Dialogs.WindowHandlers.push_back([](QDialog&) {
+        CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+        CurrentPrinter().setPrinterName(QStringLiteral("Drukarka, której nie ma"));
+        return static_cast<int>(QDialog::Accepted);
+    });
+    const size_t start = w.Dialogs.Log.size();
+    w.Post(kActionPrintAll);
+    CurrentPrinter().setPrinterName(QString());
+    const auto log = w.LogFrom(start);
+    // Without a print system Qt has no native printer at all and the job cannot start; either
+    // way the user is told once, not once per form.
+    ASSERT_EQ(log.size(), 2u) << "the printer dialog and one message";
+    EXPECT_EQ(log[1].Caption, QStringLiteral("Uwaga"));
+    EXPECT_TRUE(log[1].Text.startsWith(QStringLiteral("Nie znaleziono drukarki")) ||
+                log[1].Text == QStringLiteral("Nie udało się wydrukować zeznania."))
+        << log[1].Text.toStdString();
+}
+
 TEST(HandOffCommand, WithoutTheStoreShowsTheErrorAndNoInstructions)
 {
     EDeklaracjeFixture store; // APPDATA without any e-Deklaracje folder

@@ -1,9 +1,12 @@
 // pakbuild: turns the UTF-8 sources of data/ into the program's Windows-1250 files.
-//   pakbuild build SRC_DIR OUT.pak --version N   pack a folder (text files converted)
+//   pakbuild build SRC_DIR OUT.pak --version N   pack a folder (text files converted); a folder
+//                                                with a root.pit is packed only when its root
+//                                                script keeps the rules (engine/RootRules.h)
 //   pakbuild list FILE.pak                       name and size of every entry
 //   pakbuild extract FILE.pak DIR                unpack
 //   pakbuild copy SRC_DIR DST_DIR                copy a folder's files (text files converted)
 #include "engine/Package.h"
+#include "engine/RootRules.h"
 #include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
 #include "foundation/TextFile.h"
@@ -31,6 +34,13 @@ int Build(const std::vector<std::string>& args)
     const auto version = ParseWholeNumber(args[3]);
     if (!version || *version < 0 || *version > UINT32_MAX)
         return Usage();
+    if (FileExists(args[0] + "/root.pit")) {
+        const auto breaches = CheckRootScript(args[0]);
+        for (const auto& breach : breaches)
+            std::cerr << "pakbuild: " << args[0] << "/" << DescribeBreach(breach) << "\n";
+        if (!breaches.empty())
+            return 1;
+    }
     WriteFileAtomic(args[1], BuildPackageFromFolder(args[0], static_cast<std::uint32_t>(*version), true));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 
 #include "foundation/Cp1250.h"
+#include "platform/ProgramFonts.h"
 #include "platform/QtText.h"
 #include "print/PrintManager.h"
 
@@ -25,6 +26,8 @@ int Pdf(CliContext& context, const std::vector<std::string>& args)
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
+    // The same fonts as the program's print, whatever the machine has installed.
+    PrepareProgramFonts();
     context.EnsureScripts();
     TPrintManage manager;
     manager.PackageStream = context.parser.Patterns();

@@ -1,0 +1,112 @@
+#include "engine/RootRules.h"
+
+#include "engine/RootScript.h"
+#include "foundation/Biblioteka.h"
+#include "foundation/SplitLib.h"
+#include "foundation/TextFile.h"
+
+#include <algorithm>
+
+namespace taxilo {
+namespace {
+
+struct SourceLine {
+    std::string Text;
+    std::string File;
+    int Line;
+};
+
+std::vector<SourceLine> ReadSource(const std::string& folder, const std::string& name)
+{
+    std::vector<std::string> lines = ReadTextLines(folder + "/" + name);
+    const bool scrambled = ApplyMarkerRule(lines);
+    std::vector<SourceLine> out;
+    for (size_t i = 0; i < lines.size(); ++i)
+        out.push_back({lines[i], name, static_cast<int>(i + 1 + (scrambled ? 1 : 0))});
+    return out;
+}
+
+// The program's INCLUDE expansion (the first line of an included file is not expanded again),
+// keeping where every line came from.
+std::vector<SourceLine> Expand(const std::string& folder, std::vector<RootRuleBreach>& breaches)
+{
+    std::vector<SourceLine> lines = ReadSource(folder, "root.pit");
+    std::vector<std::vector<std::string>> chains(lines.size());
+    size_t index = 0;
+    while (index < lines.size()) {
+        const std::vector<std::string> fields = SplitText(lines[index].Text, "|");
+        if (Trim(lines[index].Text).empty() || fields.empty() || fields[0] != "INCLUDE") {
+            ++index;
+            continue;
+        }
+        const std::string name = RootField(RootFields(lines[index].Text), 1) + ".pit";
+        std::vector<std::string> chain = chains[index];
+        if (std::find(chain.begin(), chain.end(), name) != chain.end()) {
+            breaches.push_back({lines[index].File, lines[index].Line, "INCLUDE of " + name + " inside itself"});
+            return {};
+        }
+        const std::vector<SourceLine> inserted = ReadSource(folder, name);
+        chain.push_back(name);
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+        chains.erase(chains.begin() + static_cast<std::ptrdiff_t>(index));
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), inserted.begin(), inserted.end());
+        chains.insert(chains.begin() + static_cast<std::ptrdiff_t>(index), inserted.size(), chain);
+        if (!inserted.empty())
+            ++index;
+    }
+    return lines;
+}
+
+std::string Where(const SourceLine& line)
+{
+    return line.File + ":" + std::to_string(line.Line);
+}
+
+} // namespace
+
+std::vector<RootRuleBreach> CheckRootScript(const std::string& folder)
+{
+    std::vector<RootRuleBreach> breaches;
+    const std::vector<SourceLine> lines = Expand(folder, breaches);
+    auto breach = [&breaches](const SourceLine& line, std::string text) {
+        breaches.push_back({line.File, line.Line, std::move(text)});
+    };
+    size_t lastForm = lines.size();
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (RootCommand(lines[i].Text) == "FORM")
+            lastForm = i;
+    const SourceLine* openIf = nullptr;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const SourceLine& line = lines[i];
+        const std::string trimmed = Trim(line.Text);
+        if (trimmed.empty() || trimmed[0] == '#')
+            continue; // comments and blank lines do nothing wherever they stand
+        const std::string command = RootCommand(line.Text);
+        if (command == "IF") {
+            if (openIf)
+                breach(line, "IF inside the IF block opened at " + Where(*openIf) + " (IF blocks do not nest)");
+            else
+                openIf = &line;
+        } else if (command == "ENDIF") {
+            if (!openIf)
+                breach(line, "ENDIF without an IF");
+            openIf = nullptr;
+        } else if (command == "HOTPOINT" && openIf) {
+            breach(line, "HOTPOINT inside the IF block opened at " + Where(*openIf) +
+                             ": put the step before the IF, with the condition in its own third field");
+        }
+        if (lastForm < lines.size() && i > lastForm && command != "PRINT" && command != "DELPRINT" &&
+            command != "CMD" && command != "ENDIF")
+            breach(line, command + " after the last FORM (only PRINT, DELPRINT and CMD may follow it)");
+    }
+    if (openIf)
+        breach(*openIf, "IF without an ENDIF");
+    return breaches;
+}
+
+std::string DescribeBreach(const RootRuleBreach& breach)
+{
+    return breach.File + ":" + std::to_string(breach.Line) + ": " + breach.Text;
+}
+
+} // namespace taxilo

@@ -358,7 +358,7 @@ void TForm1::sBitBtn1Click()
     Image1->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QString::fromLatin1(pictures[bannerCycle_]))));
     Image1->setToolTip(QString::fromLatin1(links[bannerCycle_]));
     Modified = true;
-    if (Page->RunTests())
+    if (Page->RunTests() && Page->CheckFieldsForward())
         PostPageAction(this, kActionNext, CurrentStep + 1 <= LockedUpTo ? 1 : 0);
 }
 
@@ -404,7 +404,7 @@ void TForm1::sListBox1Click(int index, bool skipTests)
         sListBox1->SetSelection(CurrentStep);
         Modified = true;
     }};
-    const bool passed = skipTests || !Page || Page->RunTests();
+    const bool passed = skipTests || !Page || (Page->RunTests() && (index < CurrentStep || Page->CheckFieldsForward()));
     if (!passed)
         return;
     entries[static_cast<size_t>(index)].Pending = false;

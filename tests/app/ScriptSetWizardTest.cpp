@@ -25,7 +25,7 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
 {
     BundledWizard w;
     w.Open(With(With(OneEmployee("6000"), kOnePercent),
-                {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
                  {"DZ1_MIES", "12"}}),
            kFormsSingle);
     ExpectOnResultPage(w);
@@ -62,10 +62,10 @@ Answers SingleParentOfThree()
 {
     return With(Base(), {{"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"PIT37_38", "1335"}, {"PIT37_41", "2000"},
                          {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"DZ1_IMIE", "Zofia"},
-                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
-                         {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112345"},
+                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_MIES", "12"},
+                         {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112348"},
                          {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                         {"DZ3_PESEL", "16260112345"}, {"DZ3_MIES", "12"}});
+                         {"DZ3_PESEL", "16260112340"}, {"DZ3_MIES", "12"}});
 }
 } // namespace
 
@@ -175,7 +175,7 @@ void WalkEveryPage(const Answers& answers, int forms)
 TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(With(With(OneEmployee("6000"), kOnePercent),
-                       {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                       {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
                         {"DZ1_MIES", "12"}}),
                   kFormsSingle);
 }
@@ -321,7 +321,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     ASSERT_NE(w.F().Page, nullptr);
     ASSERT_EQ(w.StepCaption(), "Rodzaj zeznania|Formularz, sposób rozliczenia i cel złożenia|");
     ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Dane identyfikacyjne podatnika|"));
-    Type(w, "PIT36_1P", "02070803628");
+    Type(w, "PIT36_1P", "80030512340");
     Type(w, "PIT36_11", "Kowalski");
     Type(w, "PIT36_12", "Jan");
     Type(w, "PIT36_13", "05031980"); // the date mask puts the dashes in
@@ -356,7 +356,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     w.Field<QCheckBox>("PIT37_140")->setChecked(true);
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
-    ExpectVars(w, {{"PIT36_1", "02070803628"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},
+    ExpectVars(w, {{"PIT36_1", "80030512340"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},
                    {"USCODE", "1226"},
                    {"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT37_137", "0000136833"},
                    {"PIT37_138", "36,2"}, {"PIT37_140", "1"}});

@@ -124,7 +124,10 @@ bool TFrame1::CheckFieldsForward()
             continue; // an empty field is for the page's own tests
         const QString problem = FieldProblem(field, kind);
         if (!problem.isEmpty()) {
+            // An exit check the same click queued (focus left the field for Next) stays silent;
+            // later ones speak again.
             reportedForward_ = field;
+            QMetaObject::invokeMethod(this, [this] { reportedForward_ = nullptr; }, Qt::QueuedConnection);
             CurrentDialogs().Message(QStringLiteral("Uwaga"), problem, MessageButtons::Ok);
             field->setFocus(Qt::OtherFocusReason);
             return false;

@@ -484,6 +484,7 @@ void TFrame1::FieldChoice(const Fields& f)
                                     : static_cast<QAbstractButton*>(new QCheckBox(captionText, container));
     button->setFont(captionFont);
     SetEnabledTextColour(button, CodesColour(caption));
+    button->setProperty("textColour", CodesColour(caption)); // what a group turns it back to
     button->setCursor(Qt::PointingHandCursor);
     const int width = f.size() > 5 ? captionWidth + ScaleToScreen(26) : ScaleToScreen(16);
     Place(button, CX, CY, width, ScaleToScreen(22));
@@ -627,8 +628,10 @@ void TFrame1::RecolourGroup(QGroupBox* group, bool enabled)
             continue;
         if (auto* block = qobject_cast<TextBlock*>(widget))
             block->SetColour(!enabled ? silver : block->Clickable ? QColor(0x00, 0x80, 0x00) : QColor(Qt::black));
-        else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget))
-            SetTextColour(widget, enabled ? QColor(Qt::black) : silver);
+        else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget)) {
+            const QColor own = widget->property("textColour").value<QColor>();
+            SetTextColour(widget, !enabled ? silver : own.isValid() ? own : QColor(Qt::black));
+        }
     }
 }
 

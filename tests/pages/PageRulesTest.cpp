@@ -71,6 +71,15 @@ TEST_F(PageRules, CaptionAndQuestionColoursAreKeptAndADisabledYesNoIsGreyed)
             blueQuestion = block->Colour() == QColor(0, 0, 0xFF);
     EXPECT_TRUE(blueQuestion);
 
+    // A group switched off and on again gives the caption its own colour back.
+    Build("CHOICE|CHECK|S|DEFAULT|Włącz|||G1\nGROUP_BEGIN|Grupa||G1\nCHOICE|CHECK|C2||{C $0000FF}Czerwony|opis\nGROUP_END");
+    auto* inGroup = Find<QCheckBox>("C2");
+    Find<QCheckBox>("S")->click();
+    EXPECT_EQ(inGroup->palette().color(QPalette::Active, inGroup->foregroundRole()), QColor(0xC0, 0xC0, 0xC0));
+    Find<QCheckBox>("S")->click();
+    EXPECT_EQ(inGroup->palette().color(QPalette::Active, inGroup->foregroundRole()), QColor(0xFF, 0, 0));
+
+    Build("YESNO|U|Pytanie wyłączone|1 = 2");
     auto* yes = Find<QRadioButton>("U");
     ASSERT_FALSE(yes->isEnabled());
     EXPECT_EQ(yes->palette().color(QPalette::Active, yes->foregroundRole()), QColor(Qt::black));

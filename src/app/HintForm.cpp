@@ -3,6 +3,7 @@
 
 #include "app/RtfReader.h"
 #include "engine/PageText.h"
+#include "foundation/Biblioteka.h"
 #include "foundation/TextFile.h"
 #include "platform/QtText.h"
 
@@ -43,7 +44,7 @@ TForm3::TForm3(QWidget* parent)
 
 void TForm3::ShowText(const std::string& text)
 {
-    const FontCodes codes = ParseFontCodes(ReplaceStepAndBreaks(text, "$krok", true));
+    const FontCodes codes = ParseFontCodes(StrReplaceAll(text, "\\n", "\n"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(static_cast<int>(std::lround(codes.Points * logicalDpiY() / 72.0)));
     font.setBold(codes.Bold);
@@ -54,13 +55,13 @@ void TForm3::ShowText(const std::string& text)
     RichEdit1->setPlainText(ToQString(codes.Text));
 }
 
-void TForm3::ShowRtfFile(const std::string& path)
+void TForm3::ShowRtfFile(const QString& path)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     RichEdit1->document()->setDefaultFont(font);
     try {
-        ReadRtf(ReadFileBytes(path), *RichEdit1->document());
+        ReadRtf(ReadFileBytes(PathFromQString(path)), *RichEdit1->document());
     } catch (const std::exception&) {
         RichEdit1->clear(); // a missing file opens the window empty
     }

@@ -14,10 +14,11 @@ class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
-    // The text (Windows-1250) as 8 pt Arial with the {B} {I} {U} {S} codes.
+    // The text (Windows-1250) as 8 pt Arial with the {B} {I} {U} {S} codes; "$krok" is already
+    // replaced by the page that knows its step.
     void ShowText(const std::string& text);
     // The file's contents; a file that cannot be read leaves the window empty.
-    void ShowRtfFile(const std::string& path);
+    void ShowRtfFile(const QString& path);
 
     QTextBrowser* RichEdit1 = nullptr;
     QPushButton* Button1 = nullptr;

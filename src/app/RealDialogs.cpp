@@ -83,7 +83,7 @@ void RealDialogs::ShowHint(const QString& title, const QString& text)
     TForm3 form(QApplication::activeWindow());
     form.setWindowTitle(title);
     if (text.contains(QLatin1String(".rtf")))
-        form.ShowRtfFile(FromQString(text));
+        form.ShowRtfFile(text);
     else
         form.ShowText(FromQString(text));
     form.exec();

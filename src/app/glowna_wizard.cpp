@@ -265,7 +265,7 @@ void TForm1::sBitBtn1Click()
     Image1->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QString::fromLatin1(pictures[bannerCycle_]))));
     Image1->setToolTip(QString::fromLatin1(links[bannerCycle_]));
     file_.SetModified(true);
-    if (Page->RunTests())
+    if (Page->RunTests() && Page->CheckFieldsForward())
         PostPageAction(this, kActionNext, position_.Locked(position_.CurrentStep() + 1) ? 1 : 0);
 }
 
@@ -312,7 +312,7 @@ void TForm1::sListBox1Click(int index, bool skipTests)
         sListBox1->SetSelection(position_.CurrentStep());
         file_.SetModified(true);
     }};
-    const bool passed = skipTests || !Page || Page->RunTests();
+    const bool passed = skipTests || !Page || (Page->RunTests() && (index < position_.CurrentStep() || Page->CheckFieldsForward()));
     if (!passed)
         return;
     position_.SetPending(index, false);

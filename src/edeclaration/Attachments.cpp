@@ -45,10 +45,12 @@ constexpr std::string_view kPitORows =
 constexpr std::string_view kPitBRows =
     "fix P_3 1; 7-9 T; 10-12 A; 13-15 T; 16-18 A; 19 T; 20 A; nb 21; 22-23 T; 24-29 A; 30 T; 31 A; nb 32; "
     "33-34 T; 35-40 A; 41 T; 42 A; nb 43; 44-45 T; 46-55 A";
+// The rows with the default 0.00 are the ones typed as amounts (N); which of the other text rows
+// hold amounts is not confirmed without the ministry's PIT/M schema.
 constexpr std::string_view kPitMRows =
     "6-9 T e; 10 T; 11 T e; 12 T; 13-14 T e; 15 T; 16 T e; 17 T; 18-19 T e; 20 T; 21 T e; 22 T; 23 T e; "
-    "24-26 T 0.00; 27 I 0 e; 28-31 T e; 32 T; 33 T e; 34 T; 35-36 T e; 37 T; 38 T e; 39 T; 40-41 T e; 42 T; "
-    "43 T e; 44 T; 45 T e; 46-48 T 0.00; 50 T 0.00; 49 I 0 e; 51 T 0; 52-53 T 0.00 e";
+    "24-26 N 0.00; 27 I 0 e; 28-31 T e; 32 T; 33 T e; 34 T; 35-36 T e; 37 T; 38 T e; 39 T; 40-41 T e; 42 T; "
+    "43 T e; 44 T; 45 T e; 46-48 N 0.00; 50 N 0.00; 49 I 0 e; 51 T 0; 52-53 N 0.00 e";
 
 constexpr OwnPersonRows kNoRows{"", "", ""};
 constexpr OwnPersonRows kPitMRowsPerson{"_4", "_3", "_5"};

@@ -100,6 +100,8 @@ void ParseRows(std::string_view item, RowTable& out)
         op = Op::Integer;
     else if (words[1] == "T")
         op = Op::Text;
+    else if (words[1] == "N")
+        op = Op::TextAmount;
     else
         Malformed(item);
     std::string defaultText;
@@ -243,6 +245,15 @@ void WriteRows(const RowTable& table, ElementWriter& writer, std::string_view pr
             break;
         case Op::Text:
             lines.push_back(writer.WriteTextElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
+            break;
+        case Op::TextAmount:
+            // An amount kept as text ("1234,5") is written as the number the ministry expects.
+            if (ParseNumber(writer.Text(VarName(prefix, entry.var))))
+                lines.push_back(
+                    writer.WriteAmountElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
+            else
+                lines.push_back(
+                    writer.WriteTextElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::Flag:
             lines.push_back(writer.WriteFlagElement(VarName(prefix, entry.var), tag));

@@ -3,6 +3,8 @@
 // separated by ";":
 //
 //   37-40 A          rows 37 to 40, amounts (A), integers (I) or texts (T)
+//   24-26 N 0.00     amounts the store may hold as texts: a text that reads as a number is
+//                    written as an amount, anything else as text
 //   64-66 A 0.00     ... with a fixed default text ("0.00", "0", ...)
 //   99-100 A e       ... written as an empty element when zero or empty
 //   ZR:23A T e       variable row ZR written under the tag of row 23A
@@ -25,7 +27,7 @@
 namespace taxilo::edecl {
 
 struct RowItem {
-    enum class Op { Amount, Integer, Text, Flag, Choice, Positive, NonBlank, NoDash, Fixed, Run, Hook };
+    enum class Op { Amount, Integer, Text, TextAmount, Flag, Choice, Positive, NonBlank, NoDash, Fixed, Run, Hook };
     Op op = Op::Amount;
     std::string var;          // row part of the variable name (or the hook's name)
     std::string tag;          // row part of the tag; for Fixed the whole tag

@@ -64,7 +64,14 @@ void WriteAddress(const ElementWriter& writer, Lines& lines, std::string_view wr
     for (size_t i = 0; i < std::size(kAddressTags); ++i) {
         const std::string name =
             i == 0 ? address.country : VarName(address.prefix, std::to_string(address.first + static_cast<int>(i) - 1));
-        lines.push_back(Element(kAddressTags[i], UpperText(writer, name)));
+        const std::string text = UpperText(writer, name);
+        // The street and the flat number are optional in the ministry's address type but, when
+        // present, at least one character: a blank one is left out (villages without streets,
+        // houses without flats). Every required element is written even when blank.
+        const bool optional = kAddressTags[i] == "etd:Ulica" || kAddressTags[i] == "etd:NrLokalu";
+        if (optional && Trim(text).empty())
+            continue;
+        lines.push_back(Element(kAddressTags[i], text));
     }
     lines.push_back("</etd:AdresPol>");
     lines.push_back(EndTag(wrapper));

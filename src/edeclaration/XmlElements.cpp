@@ -80,9 +80,16 @@ std::string FormatFixed(double value)
 
 std::string FormatAmount(const Number& n)
 {
-    if (!n.isMoney)
-        return FormatFixed(n.value);
-    return FormatMoney(n.count, '.');
+    // The ministry's amounts (TKwota2) hold two decimals: rounded half away from zero, on the
+    // exact count of ten-thousandths where there is one.
+    if (!n.isMoney) {
+        if (std::fabs(n.value) >= 1e14)
+            return FormatFixed(std::round(n.value));
+        return FormatAmount(Number{true, static_cast<std::int64_t>(std::llround(n.value * kMoneyScale)), 0.0});
+    }
+    // Rounding never leaves the range: the largest magnitude, ...5808, ends below 50.
+    const auto rounded = static_cast<std::int64_t>((Magnitude(n.count) + 50) / 100 * 100);
+    return FormatMoney(n.count < 0 ? -rounded : rounded, '.');
 }
 
 std::string FormatInteger(const Number& n)

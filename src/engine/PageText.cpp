@@ -191,6 +191,31 @@ std::optional<double> ParseAmount(std::string_view text)
     return ParseNumber(t);
 }
 
+AmountTextProblem CheckAmountText(std::string_view text, bool negativeAllowed)
+{
+    std::string t;
+    for (char c : text)
+        if (c != ' ' && static_cast<unsigned char>(c) != 0xA0)
+            t += c;
+    if (t.empty() || t == "-")
+        return AmountTextProblem::None; // an empty field is 0
+    size_t separators = 0, separatorAt = 0;
+    for (size_t i = 0; i < t.size(); ++i)
+        if (t[i] == ',' || t[i] == '.') {
+            ++separators;
+            separatorAt = i;
+        }
+    if (separators > 1 || (separators == 1 && t.size() - separatorAt - 1 == 3 &&
+                           t.find_first_not_of("0123456789", separatorAt + 1) == std::string::npos))
+        return AmountTextProblem::Ambiguous;
+    const auto number = ParseAmount(t);
+    if (!number || (separators == 1 && t.size() - separatorAt - 1 > 2))
+        return AmountTextProblem::NotAnAmount;
+    if (*number < 0 && !negativeAllowed)
+        return AmountTextProblem::Negative;
+    return AmountTextProblem::None;
+}
+
 std::optional<EditMask> TranslateMask(std::string_view mask)
 {
     // The mask part runs to the first ";" that no "\" escapes.
@@ -311,6 +336,15 @@ std::optional<std::string> NumberDigits(std::string_view text, size_t count, boo
     return t.substr(0, count);
 }
 
+bool RealDate(const CalendarDate& date)
+{
+    if (date.Year < 1 || date.Month < 1 || date.Month > 12 || date.Day < 1)
+        return false;
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (date.Year % 4 == 0 && date.Year % 100 != 0) || date.Year % 400 == 0;
+    return date.Day <= kDays[date.Month - 1] + (date.Month == 2 && leap ? 1 : 0);
+}
+
 } // namespace
 
 bool NipIsValid(std::string_view text)
@@ -347,28 +381,48 @@ bool HasCheckableText(std::string_view text)
 
 bool DateIsValid(std::string_view text)
 {
+    return ParseDate(text).has_value();
+}
+
+std::optional<CalendarDate> ParseDate(std::string_view text)
+{
     const std::vector<std::string> parts = SplitText(Trim(text), "-");
     if (parts.size() != 3)
-        return false;
+        return std::nullopt;
     int numbers[3] = {};
     static constexpr size_t kMin[3] = {1, 1, 4};
     static constexpr size_t kMax[3] = {2, 2, 4};
     for (size_t i = 0; i < 3; ++i) {
         const std::string p = Trim(parts[i]);
         if (p.size() < kMin[i] || p.size() > kMax[i])
-            return false;
+            return std::nullopt;
         for (char c : p) {
             if (!IsDigitChar(c))
-                return false;
+                return std::nullopt;
             numbers[i] = numbers[i] * 10 + (c - '0');
         }
     }
-    const int day = numbers[0], month = numbers[1], year = numbers[2];
-    if (year < 1 || month < 1 || month > 12 || day < 1)
-        return false;
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    const CalendarDate date{numbers[0], numbers[1], numbers[2]};
+    if (!RealDate(date))
+        return std::nullopt;
+    return date;
+}
+
+std::optional<CalendarDate> PeselBirthDate(std::string_view pesel)
+{
+    if (!PeselIsValid(pesel))
+        return std::nullopt;
+    bool valid = true;
+    const auto d = NumberDigits(pesel, 11, valid);
+    if (!d)
+        return std::nullopt;
+    auto two = [&](size_t at) { return ((*d)[at] - '0') * 10 + ((*d)[at + 1] - '0'); };
+    const int coded = two(2);
+    static constexpr int kCentury[5] = {1900, 2000, 2100, 2200, 1800}; // month + 0, 20, 40, 60, 80
+    const CalendarDate date{two(4), coded % 20, kCentury[coded / 20] + two(0)};
+    if (!RealDate(date))
+        return std::nullopt;
+    return date;
 }
 
 } // namespace taxilo

@@ -57,6 +57,12 @@ std::string PlainAmount(double value);
 // Blanks ignored, "." read as ","; nothing when the text is not a number.
 std::optional<double> ParseAmount(std::string_view text);
 
+// What is wrong with an amount as typed. Ambiguous: a "." or "," followed by exactly three
+// digits, or more than one of them ("62.000" may be 62 zł or 62 000 zł); such a text is never
+// read as either.
+enum class AmountTextProblem { None, Ambiguous, Negative, NotAnAmount };
+AmountTextProblem CheckAmountText(std::string_view text, bool negativeAllowed);
+
 // Edit masks in the form "mask;save;blank".
 struct EditMask {
     std::string QtMask;        // the same mask in the notation of a Qt line edit, blanks as spaces
@@ -82,5 +88,15 @@ bool PeselIsValid(std::string_view text);
 bool DateIsValid(std::string_view text);
 // Whether a check should run at all: text without "-" and blanks is not empty.
 bool HasCheckableText(std::string_view text);
+
+struct CalendarDate {
+    int Day = 0, Month = 0, Year = 0;
+    bool operator==(const CalendarDate&) const = default;
+};
+// The date of a text DateIsValid accepts; nothing otherwise.
+std::optional<CalendarDate> ParseDate(std::string_view text);
+// The birth date a valid PESEL carries: YYMMDD, the month raised by 80, 20, 40 or 60 for the
+// 1800s, 2000s, 2100s and 2200s. Nothing for an invalid number or an impossible date.
+std::optional<CalendarDate> PeselBirthDate(std::string_view pesel);
 
 } // namespace taxilo

@@ -2,9 +2,11 @@
 #include "foundation/Pola_obliczen.h"
 
 #include "foundation/Biblioteka.h"
+#include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
 #include "foundation/TextFile.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace taxilo {
@@ -45,7 +47,13 @@ void TEstimate::LoadFrom(const std::string& declarationPath)
             if (i + 1 >= lines.size())
                 throw ListIndexError(ListIndexMessage(static_cast<long long>(lines.size())));
             line.Text = UnscrambleText(kScrambleKey, lines[i]);
-            line.Amount = Value::MakeText(UnscrambleText(kScrambleKey, lines[i + 1]));
+            const std::string amount = UnscrambleText(kScrambleKey, lines[i + 1]);
+            // An amount field holds at most 10 000 000 000 zł; larger items (a damaged file)
+            // would overflow the calculator's total, so the worksheet is not taken.
+            if (const auto number = ParseNumber(amount); number && !(std::fabs(*number) <= kMaxWorksheetAmount))
+                throw ConversionError(Cp1250::FromUtf8("kwota ") + Trim(amount) + Cp1250::FromUtf8(" w arkuszu ") +
+                                      item.Name + Cp1250::FromUtf8(" przekracza 10 000 000 000 zł"));
+            line.Amount = Value::MakeText(amount);
             i += 2;
         }
         Items.push_back(std::move(item));

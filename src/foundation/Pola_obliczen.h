@@ -21,6 +21,9 @@ struct TEstPoz {
 
 class TEstimate {
 public:
+    // The bound of the amount fields the worksheets add up to.
+    static constexpr double kMaxWorksheetAmount = 10'000'000'000.0;
+
     std::vector<TEstPoz> Items;
 
     void Clear() { Items.clear(); }
@@ -29,7 +32,9 @@ public:
     // Replaces the lines of the worksheet with the same name, or appends a copy.
     void Store(const TEstPoz& worksheet);
     // Reads declarationPath + "e"; nothing changes when that file does not exist.
-    // A file cut short inside a worksheet raises ListIndexError, keeping the worksheets before it.
+    // A file cut short inside a worksheet raises ListIndexError, an amount above
+    // kMaxWorksheetAmount (in either direction) ConversionError; both keep the worksheets
+    // before the failing one.
     void LoadFrom(const std::string& declarationPath);
     // Writes declarationPath + "e" atomically; with no worksheets an old file is removed,
     // so it cannot attach another declaration's worksheets.

@@ -116,16 +116,22 @@ void TFrame1::resizeEvent(QResizeEvent* event)
     sScrollBox1->setGeometry(rect()); // anchored to all four sides
 }
 
+int TFrame1::ScreenDpiX() const
+{
+    return ScreenDpi > 0 ? ScreenDpi : logicalDpiX();
+}
+
 int TFrame1::ScaleToScreen(double n) const
 {
-    return static_cast<int>(std::lround(n * logicalDpiX() / 96.0));
+    return static_cast<int>(std::lround(n * ScreenDpiX() / 96.0));
 }
 
 QFont TFrame1::MakeFont(const QString& family, int points, bool bold, bool italic, bool underline,
                         bool strikeOut) const
 {
     QFont font(family);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * logicalDpiY() / 72.0))));
+    const int dpi = ScreenDpi > 0 ? ScreenDpi : logicalDpiY();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))));
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
@@ -448,9 +454,11 @@ void TFrame1::ShowHint(int index)
     if (index < 0 || static_cast<size_t>(index) >= HintTexts.size())
         return;
     const std::string& text = HintTexts[static_cast<size_t>(index)];
-    QString shown = ToQString(text);
+    // A text gets its step number here (the hint window does not know it); a file keeps the
+    // program folder's own letters.
+    QString shown = ToQString(Step(text, false));
     if (text.find(".rtf") != std::string::npos)
-        shown = ToQString(engine_.BaseDir + "Dane/" + Trim(text));
+        shown = PathToQString(engine_.BaseDir + "Dane/") + ToQString(Trim(text));
     CurrentDialogs().ShowHint(QStringLiteral("Więcej informacji"), shown);
 }
 
@@ -593,7 +601,7 @@ void TFrame1::PaintDisabledGroups()
 
 void TFrame1::CommandHtml(const Fields& f)
 {
-    const std::string dataDir = engine_.BaseDir + "Dane/";
+    const QString dataDir = PathToQString(engine_.BaseDir + "Dane/");
     int start = 10;
     if (const auto s = ParsePageNumber(FieldAt(f, 3)); s && *s >= 0 && *s < 100000)
         start = static_cast<int>(*s);
@@ -608,8 +616,8 @@ void TFrame1::CommandHtml(const Fields& f)
     QPalette p = view->palette();
     p.setColor(QPalette::Base, ColourField(f, 2, "kolor").value_or(QColor(Qt::white)));
     view->setPalette(p);
-    view->setSearchPaths({ToQString(dataDir)});
-    const std::string path = dataDir + Trim(FieldAt(f, 1));
+    view->setSearchPaths({dataDir});
+    const std::string path = PathFromQString(dataDir + ToQString(Trim(FieldAt(f, 1))));
     bool loaded = false;
     if (!Trim(FieldAt(f, 1)).empty() && FileExists(path)) {
         try {
@@ -630,7 +638,7 @@ void TFrame1::CommandHtml(const Fields& f)
                 html = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
             else
                 html = ToQString(bytes);
-            view->document()->setBaseUrl(QUrl::fromLocalFile(ToQString(dataDir)));
+            view->document()->setBaseUrl(QUrl::fromLocalFile(dataDir));
             view->setHtml(html);
             loaded = true;
         } catch (const std::exception& e) {
@@ -669,8 +677,8 @@ void TFrame1::OpenLink(const QString& written)
     QString relative = target;
     if (relative.startsWith(QLatin1String("file:")))
         relative = QUrl(relative).toLocalFile();
-    const QString programDir = QFileInfo(ToQString(engine_.BaseDir)).canonicalFilePath();
-    const QFileInfo file(QDir(ToQString(engine_.BaseDir + "Dane/")).absoluteFilePath(relative));
+    const QString programDir = QFileInfo(PathToQString(engine_.BaseDir)).canonicalFilePath();
+    const QFileInfo file(QDir(PathToQString(engine_.BaseDir + "Dane/")).absoluteFilePath(relative));
     const QString canonical = file.canonicalFilePath();
     if (programDir.isEmpty() || canonical.isEmpty() || !file.isFile() || file.isExecutable()
         || !canonical.startsWith(programDir + QLatin1Char('/')))

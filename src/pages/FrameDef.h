@@ -57,6 +57,10 @@ public:
     // Leaving a page of a replayed declaration: the test blocks run as if every test had
     // passed (their SET and SETROUND lines take effect), without a message.
     void RunTestAssignments();
+    // Before the page is left forward: false, with a message naming the field, while an enabled,
+    // non-empty NIP, PESEL or date field fails its check or an amount field holds a text that is
+    // not a clear amount; a birth date that contradicts the PESEL before it asks first.
+    bool CheckFieldsForward();
 
     QScrollArea* sScrollBox1 = nullptr;
 
@@ -66,6 +70,9 @@ public:
     bool Rebuild = false;
     // n × logical DPI / 96, halves away from zero.
     int ScaleToScreen(double n) const;
+    // The pixels per inch the page lays out for; 0 takes the screen's (tests of large screens
+    // set another).
+    int ScreenDpi = 0;
     // The exit checks of EDIT fields (field 9); each warns about the edit's current text.
     void NIPExit(QWidget* edit);
     void PESELExit(QWidget* edit);
@@ -91,6 +98,7 @@ private:
 
     // Page building (FrameDef.cpp)
     void ResetState();
+    int ScreenDpiX() const;
     void RunLine(const ScriptLine& line);
     bool Condition(const std::string& text);
     void Trace(const std::string& what);
@@ -162,8 +170,18 @@ private:
     static constexpr int kExitNip = 1;
     static constexpr int kExitPesel = 2;
     static constexpr int kExitDate = 3;
+    static constexpr int kExitAmount = 4;
     bool TestCondition(const std::string& text);
     void QueueExitCheck(QWidget* edit, int kind);
+
+    // Field checks before leaving forward (FrameDef_checks.cpp)
+    void NameField(QWidget* field, const FieldTexts& placed, const Fields& fields);
+    QString FieldCaption(const QWidget* field) const;
+    // The message about the field's text; empty when the text passes its check.
+    QString FieldProblem(QWidget* field, int kind) const;
+    void AmountExit(QWidget* field);
+    // The field whose problem CheckFieldsForward has just shown: its exit check stays silent.
+    QPointer<QWidget> reportedForward_;
 
     TParser& engine_;
     TEstimate& worksheets_;

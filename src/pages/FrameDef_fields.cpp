@@ -42,15 +42,37 @@ bool OwnEnabled(const QWidget* widget)
     return !widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
-// Checks or unchecks a radio button even when it is the checked one of its set.
+// Checks or unchecks a radio button even when it is the checked one of its set. Checking keeps
+// the set exclusive: the button checked before is unchecked, so a set never shows two answers.
 void SetButtonChecked(QAbstractButton* button, bool checked)
 {
     if (button->isChecked() == checked)
         return;
+    if (checked) {
+        button->setChecked(true);
+        return;
+    }
     const bool exclusive = button->autoExclusive();
     button->setAutoExclusive(false);
-    button->setChecked(checked);
+    button->setChecked(false);
     button->setAutoExclusive(exclusive);
+}
+
+QColor CodesColour(const FontCodes& codes)
+{
+    return QColor(static_cast<int>(codes.Colour & 0xFF), static_cast<int>((codes.Colour >> 8) & 0xFF),
+                  static_cast<int>((codes.Colour >> 16) & 0xFF));
+}
+
+// The colour of an enabled control's text; switched off it shows the standard greyed text.
+void SetEnabledTextColour(QWidget* widget, QColor colour)
+{
+    QPalette p = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, colour);
+        p.setColor(group, QPalette::ButtonText, colour);
+    }
+    widget->setPalette(p);
 }
 
 void SetTextColour(QWidget* widget, QColor colour)
@@ -105,8 +127,7 @@ TFrame1::FieldTexts TFrame1::PlaceFieldTexts(const Fields& f, bool textHints, bo
         const FontCodes codes = ParseFontCodes(Step(f[4], true));
         TextBlock* description = AddTextBlock(container, ToQString(codes.Text), CodesFont(codes),
                                               QColor(Qt::black), Qt::AlignLeft | Qt::AlignTop, CX, CY + 2, FullWidth());
-        description->SetColour(QColor(static_cast<int>(codes.Colour & 0xFF), static_cast<int>((codes.Colour >> 8) & 0xFF),
-                                      static_cast<int>((codes.Colour >> 16) & 0xFF)));
+        description->SetColour(CodesColour(codes));
         if (textHints)
             description->setProperty("hint", QByteArray::fromStdString(variable));
         CY += description->height() + ConstSpacing;
@@ -174,6 +195,8 @@ void TFrame1::FieldFloat(const Fields& f, bool withCalculator)
     Place(field, placed.Left, CY, width, height);
     field->setEnabled(placed.Enabled);
     AddControl(field, variable);
+    NameField(field, placed, f);
+    connect(field, &AmountEdit::leftWithinWindow, this, [this, field] { QueueExitCheck(field, kExitAmount); });
     if (withCalculator) {
         auto* plus = new QPushButton(QStringLiteral("+"), Container());
         plus->setObjectName(QStringLiteral("calculatorButton"));
@@ -232,9 +255,11 @@ void TFrame1::FieldEdit(const Fields& f, bool chooser)
     Place(edit, placed.Left, CY, width, height);
     edit->setEnabled(placed.Enabled);
     AddControl(edit, variable);
+    NameField(edit, placed, f);
     if (!chooser) {
         const std::string check = Cp1250::Upper(Trim(FieldAt(f, 9)));
         const int kind = check == "NIP" ? kExitNip : check == "PESEL" ? kExitPesel : check == "DATE" ? kExitDate : 0;
+        edit->setProperty("exitCheck", kind);
         if (kind)
             connect(edit, &MaskEdit::leftWithinWindow, this, [this, edit, kind] { QueueExitCheck(edit, kind); });
     } else {
@@ -294,6 +319,8 @@ void TFrame1::FieldDate(const Fields& f)
     Place(edit, placed.Left, CY, width, height);
     edit->setEnabled(placed.Enabled);
     AddControl(edit, variable);
+    NameField(edit, placed, f);
+    edit->setProperty("exitCheck", kExitDate); // checked before the page is left, not on exit
     CY += height + ConstSpacing;
 }
 
@@ -383,19 +410,16 @@ void TFrame1::RunCascade(PageCombo* source)
         if (std::none_of(entries.begin(), entries.end(), [&](const DependencyEntry& e) { return e.Written == name; }))
             continue;
         ClearDependentLists(list, visited);
-        if (selected.empty()) {
-            list->setEnabled(false);
-            continue;
-        }
+        // Only lines whose preceding column holds the selection give items (column 0 has none);
+        // the list is enabled exactly when it has items.
         const std::string itemSource = list->property("itemSource").toByteArray().toStdString();
         const size_t bar = itemSource.find('|');
-        if (bar == std::string::npos)
-            continue;
-        const std::string file = itemSource.substr(0, bar);
-        const auto column = ParsePageNumber(itemSource.substr(bar + 1));
-        if (!column || *column < 1 || !FileExists(engine_.BaseDir + "Dane/" + file))
-            continue;
-        FillListFromFile(list, file, static_cast<int>(*column), &selected);
+        if (!selected.empty() && bar != std::string::npos) {
+            const std::string file = itemSource.substr(0, bar);
+            const auto column = ParsePageNumber(itemSource.substr(bar + 1));
+            if (column && *column >= 1 && FileExists(engine_.BaseDir + "Dane/" + file))
+                FillListFromFile(list, file, static_cast<int>(*column), &selected);
+        }
         list->setCurrentIndex(-1);
         list->setEnabled(list->count() > 0);
     }
@@ -444,8 +468,7 @@ void TFrame1::FieldChoice(const Fields& f)
         const int width = ContainerWidth(container) - CX - left - 15;
         TextBlock* description = AddTextBlock(container, ToQString(codes.Text), CodesFont(codes), Qt::black,
                                               Qt::AlignLeft | Qt::AlignTop, left, CY + 3, width);
-        description->SetColour(QColor(static_cast<int>(codes.Colour & 0xFF), static_cast<int>((codes.Colour >> 8) & 0xFF),
-                                      static_cast<int>((codes.Colour >> 16) & 0xFF)));
+        description->SetColour(CodesColour(codes));
         description->setProperty("hint", QByteArray::fromStdString(variable));
         description->setEnabled(enabled);
         descriptionHeight = description->height();
@@ -453,6 +476,8 @@ void TFrame1::FieldChoice(const Fields& f)
     QAbstractButton* button = radio ? static_cast<QAbstractButton*>(new QRadioButton(captionText, container))
                                     : static_cast<QAbstractButton*>(new QCheckBox(captionText, container));
     button->setFont(captionFont);
+    SetEnabledTextColour(button, CodesColour(caption));
+    button->setProperty("textColour", CodesColour(caption)); // what a group turns it back to
     button->setCursor(Qt::PointingHandCursor);
     const int width = f.size() > 5 ? captionWidth + ScaleToScreen(26) : ScaleToScreen(16);
     Place(button, CX, CY, width, ScaleToScreen(22));
@@ -468,7 +493,8 @@ void TFrame1::FieldChoice(const Fields& f)
         button->setProperty("tag", static_cast<int>(DependencyLists.size()) - 1);
         connect(button, &QAbstractButton::clicked, this, [this, button] { RunSwitch(button); });
     }
-    CY += (descriptionHeight > 17 ? descriptionHeight : 18) + ConstSpacing;
+    // The row grows with the screen like the button, so rows never overlap above 96 dpi.
+    CY += (descriptionHeight > ScaleToScreen(17) ? descriptionHeight : ScaleToScreen(18)) + ConstSpacing;
 }
 
 void TFrame1::ApplyDefaultRadios()
@@ -493,7 +519,7 @@ void TFrame1::FieldYesNo(const Fields& f)
     const std::string variable = FieldAt(f, 1);
     if (f.size() > 4) {
         const FontCodes codes = ParseFontCodes(Step(FieldAt(f, 2), true));
-        TextBlock* question = AddTextBlock(Container(), ToQString(codes.Text), CodesFont(codes), Qt::black,
+        TextBlock* question = AddTextBlock(Container(), ToQString(codes.Text), CodesFont(codes), CodesColour(codes),
                                            Qt::AlignLeft | Qt::AlignTop, CX, CY + 2, FullWidth());
         CY += question->height() + ConstSpacing;
     }
@@ -518,7 +544,7 @@ void TFrame1::FieldYesNo(const Fields& f)
     for (QRadioButton* radio : {yes, no}) {
         radio->setFont(pageFont);
         radio->setCursor(Qt::PointingHandCursor);
-        SetTextColour(radio, Qt::black);
+        SetEnabledTextColour(radio, Qt::black);
     }
     Place(yes, 3, 3, w + 28, 22);
     Place(no, w + 61, 3, w + 28, 22);
@@ -589,8 +615,10 @@ void TFrame1::RecolourGroup(QGroupBox* group, bool enabled)
             continue;
         if (auto* block = qobject_cast<TextBlock*>(widget))
             block->SetColour(!enabled ? silver : block->Clickable ? QColor(0x00, 0x80, 0x00) : QColor(Qt::black));
-        else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget))
-            SetTextColour(widget, enabled ? QColor(Qt::black) : silver);
+        else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget)) {
+            const QColor own = widget->property("textColour").value<QColor>();
+            SetTextColour(widget, !enabled ? silver : own.isValid() ? own : QColor(Qt::black));
+        }
     }
 }
 
@@ -632,7 +660,12 @@ void TFrame1::StoreValues()
 
 void TFrame1::RefreshValues()
 {
-    std::vector<QAbstractButton*> changed;
+    // Checking a radio button unchecks the other of its set: every button whose state changed,
+    // either way, runs its switch afterwards.
+    std::vector<std::pair<QAbstractButton*, bool>> before;
+    for (const auto& control : controls_)
+        if (auto* button = qobject_cast<QAbstractButton*>(control.data()); button && IsInput(button))
+            before.emplace_back(button, button->isChecked());
     for (const auto& control : controls_) {
         QWidget* widget = control.data();
         if (!widget || !IsInput(widget))
@@ -648,11 +681,7 @@ void TFrame1::RefreshValues()
             continue;
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            const bool checked = FieldTextIsOne(value);
-            if (button->isChecked() != checked) {
-                SetButtonChecked(button, checked);
-                changed.push_back(button);
-            }
+            SetButtonChecked(button, FieldTextIsOne(value));
         } else if (auto* edit = qobject_cast<MaskEdit*>(widget)) {
             edit->SetStoredText(value.ToText());
         } else if (auto* list = qobject_cast<PageCombo*>(widget)) {
@@ -666,8 +695,8 @@ void TFrame1::RefreshValues()
             }
         }
     }
-    for (QAbstractButton* button : changed)
-        if (TagOf(button) >= 0)
+    for (const auto& [button, was] : before)
+        if (button->isChecked() != was && TagOf(button) >= 0)
             RunSwitch(button);
 }
 

@@ -133,7 +133,13 @@ void TFrame1::QueueExitCheck(QWidget* edit, int kind)
         [this, target, kind] {
             if (!target)
                 return;
-            if (kind == kExitNip)
+            if (target == reportedForward_) {
+                reportedForward_ = nullptr; // Next has already named this field
+                return;
+            }
+            if (kind == kExitAmount)
+                AmountExit(target);
+            else if (kind == kExitNip)
                 NIPExit(target);
             else if (kind == kExitPesel)
                 PESELExit(target);

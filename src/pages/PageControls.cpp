@@ -179,8 +179,9 @@ AmountEdit::AmountEdit(QWidget* parent, bool forceNegative)
     , forceNegative_(forceNegative)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^-?[0-9]{0,11}([.,][0-9]{0,2})?$")),
-                                                 this));
+    // Separators are let through as typed (also "62.000" or "1.234,5"): such a text is reported
+    // as ambiguous instead of being silently cut to something else.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^-?[0-9 .,]{0,20}$")), this));
     connect(this, &QLineEdit::textEdited, this, [this](const QString& typed) {
         edited_ = true;
         if (typed.contains(QLatin1Char('.'))) {
@@ -210,9 +211,14 @@ double AmountEdit::TypedNumber() const
     return n;
 }
 
+AmountTextProblem AmountEdit::Problem() const
+{
+    return edited_ ? CheckAmountText(FromQString(text()), forceNegative_) : AmountTextProblem::None;
+}
+
 double AmountEdit::Number() const
 {
-    if (edited_)
+    if (edited_ && Problem() == AmountTextProblem::None)
         return TypedNumber();
     try {
         return value_.ToDouble();
@@ -223,7 +229,7 @@ double AmountEdit::Number() const
 
 Value AmountEdit::StoredValue() const
 {
-    return edited_ ? Value::MakeFloat(TypedNumber()) : value_;
+    return edited_ && Problem() == AmountTextProblem::None ? Value::MakeFloat(TypedNumber()) : value_;
 }
 
 void AmountEdit::ShowFormatted()
@@ -235,7 +241,8 @@ void AmountEdit::ShowFormatted()
 void AmountEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    setText(ToQString(PlainAmount(Number())));
+    if (Problem() == AmountTextProblem::None)
+        setText(ToQString(PlainAmount(Number())));
     QTimer::singleShot(0, this, [this] {
         if (hasFocus())
             selectAll();
@@ -245,7 +252,13 @@ void AmountEdit::focusInEvent(QFocusEvent* event)
 void AmountEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    ShowFormatted();
+    // A text that is not a clear amount stays as typed, for the user to correct.
+    if (Problem() == AmountTextProblem::None)
+        ShowFormatted();
+    const QWidget* next = QApplication::focusWidget();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason && next &&
+        next != this && next->window() == window())
+        emit leftWithinWindow();
 }
 
 // ---------------------------------------------------------------- list

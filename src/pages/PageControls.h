@@ -111,12 +111,20 @@ public:
     AmountEdit(QWidget* parent, bool forceNegative);
     // From the variable: shown as it is, stored back exactly while nobody types.
     void SetValue(const Value& value);
-    // The value to store: the variable's own while unedited, else the typed amount (clamped).
+    // The value to store: the variable's own while unedited or while the typed text is not a
+    // clear amount (it is never read as some other amount), else the typed amount (clamped).
     Value StoredValue() const;
     double Number() const;
     bool Edited() const { return edited_; }
+    // What is wrong with the typed text; None while unedited.
+    AmountTextProblem Problem() const;
+    bool NegativeAllowed() const { return forceNegative_; }
 
     static constexpr double kUpperBound = 10'000'000'000.0;
+
+signals:
+    // Focus moved to another widget of the same window.
+    void leftWithinWindow();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

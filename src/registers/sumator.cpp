@@ -14,6 +14,8 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
+#include <cstdint>
+
 namespace taxilo {
 namespace {
 
@@ -21,6 +23,16 @@ constexpr int kTextColumn = 0;
 constexpr int kValueColumn = 1;
 // More integer digits than this cannot be held in ten-thousandths.
 constexpr size_t kMaxIntegerDigits = 14;
+
+// Ten typed items of fourteen digits exceed 64 bits; the total then stops at the bound (the
+// amount field clamps it far below anyway).
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? INT64_MAX : INT64_MIN;
+    return sum;
+}
 
 std::int64_t RoundCountToHundredths(std::int64_t count)
 {
@@ -270,9 +282,9 @@ std::int64_t TForm7::SumRows()
         if (shown) {
             const std::int64_t hundredths = ParseAmountExact(text, 2).value_or(0);
             StringGrid1->SetCell(row, kValueColumn, ToQString(FormatHundredths(hundredths)));
-            total += hundredths * 100;
+            total = SaturatingAdd(total, hundredths * 100);
         } else {
-            total += ParseAmountExact(text, 4).value_or(0);
+            total = SaturatingAdd(total, ParseAmountExact(text, 4).value_or(0));
         }
     }
     rewriting_ = false;

@@ -46,7 +46,7 @@ Answers Child(int k, const std::string& months, bool named = true)
     const std::string p = "DZ" + std::to_string(k) + "_";
     Answers child{{p + "MIES", months}};
     if (named)
-        child.insert(child.end(), {{p + "IMIE", "Zofia"}, {p + "NAZWISKO", "Kowalska"}, {p + "PESEL", "10210112345"}});
+        child.insert(child.end(), {{p + "IMIE", "Zofia"}, {p + "NAZWISKO", "Kowalska"}, {p + "PESEL", "10210112343"}});
     return child;
 }
 

@@ -25,7 +25,7 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
 {
     BundledWizard w;
     w.Open(With(With(OneEmployee("6000"), kOnePercent),
-                {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
                  {"DZ1_MIES", "12"}}),
            kFormsSingle);
     ExpectOnResultPage(w);
@@ -164,7 +164,7 @@ void WalkEveryPage(const Answers& answers, int forms)
 TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(With(With(OneEmployee("6000"), kOnePercent),
-                       {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                       {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
                         {"DZ1_MIES", "12"}}),
                   kFormsSingle);
 }
@@ -310,7 +310,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     ASSERT_NE(w.F().Page, nullptr);
     ASSERT_EQ(w.StepCaption(), "Rodzaj zeznania|Formularz, sposób rozliczenia i cel złożenia|");
     ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Dane identyfikacyjne podatnika|"));
-    Type(w, "PIT36_1P", "02070803628");
+    Type(w, "PIT36_1P", "80030512340");
     Type(w, "PIT36_11", "Kowalski");
     Type(w, "PIT36_12", "Jan");
     Type(w, "PIT36_13", "05031980"); // the date mask puts the dashes in
@@ -345,7 +345,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     w.Field<QCheckBox>("PIT37_140")->setChecked(true);
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
-    ExpectVars(w, {{"PIT36_1", "02070803628"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},
+    ExpectVars(w, {{"PIT36_1", "80030512340"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},
                    {"USCODE", "1226"},
                    {"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT37_137", "0000136833"},
                    {"PIT37_138", "36,2"}, {"PIT37_140", "1"}});

@@ -47,7 +47,7 @@ TEST(PrintPatterns, ReplayedDeclarationFillsAllPagesOfPit37AndPitO)
     const Pdf pit37 = ReplayPdf(dir, dpit, "PIT37");
     ASSERT_EQ(pit37.status, 0);
     EXPECT_NE(pit37.info.find("Pages:           4"), std::string::npos) << pit37.info;
-    ExpectAll(pit37.text, {"PIT-37", "(23)", "0 2 0 7 0 8 0 3 6 2 8", "2 0 1 6", "Kowalski",
+    ExpectAll(pit37.text, {"PIT-37", "(23)", "8 0 0 3 0 5 1 2 3 4 0", "2 0 1 6", "Kowalski",
                            "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE", "50 000,00", "48 665,00", "6 000,00",
                            "6 855,00", "41 810,00", "6 969,78", "3 345,50", "1 112,04", "2 512,24", "2 512,00",
                            "3 488,00", "0 0 0 0 0 3 0 8 9 7", "25,10"});

@@ -152,7 +152,7 @@ TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
     EXPECT_EQ(r.vars.at("O40_VAL"), "3");
     EXPECT_TRUE(Contains(r.xml, "<P_6>4</P_6>"));
     EXPECT_TRUE(Contains(r.xml, "<zo3x:Zalacznik_PIT_O"));
-    EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E1>10210112345</zo3x:P_E1>"));
+    EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E1>10210112343</zo3x:P_E1>"));
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E2>OLA</zo3x:P_E2>")) << r.xml;
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>2000.04</zo3x:P_E7>"));
 }

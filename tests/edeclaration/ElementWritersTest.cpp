@@ -31,21 +31,32 @@ protected:
     }
 };
 
-TEST_F(ElementWriters, AmountsAreFixedWithPointAndNoTrailingZeros)
+TEST_F(ElementWriters, AmountsAreFixedWithPointTwoDecimalsAtMostAndNoTrailingZeros)
 {
     EXPECT_EQ(Amount(Value::MakeFloat(0.1)), "<P_1>0.1</P_1>");
     EXPECT_EQ(Amount(Value::MakeFloat(1500)), "<P_1>1500</P_1>");
     EXPECT_EQ(Amount(Value::MakeMoney(12345000)), "<P_1>1234.5</P_1>");
-    EXPECT_EQ(Amount(Value::MakeMoney(-1)), "<P_1>-0.0001</P_1>");
+    // The ministry's amounts hold two decimals: halves away from zero, on the exact count.
+    EXPECT_EQ(Amount(Value::MakeMoney(12345678)), "<P_1>1234.57</P_1>");
+    EXPECT_EQ(Amount(Value::MakeMoney(12345650)), "<P_1>1234.57</P_1>");
+    EXPECT_EQ(Amount(Value::MakeMoney(12345649)), "<P_1>1234.56</P_1>");
+    EXPECT_EQ(Amount(Value::MakeMoney(-23450)), "<P_1>-2.35</P_1>");
+    EXPECT_EQ(Amount(Value::MakeMoney(-1)), "<P_1>0</P_1>");
     EXPECT_EQ(Amount(Value::MakeMoney(std::numeric_limits<std::int64_t>::min())),
-              "<P_1>-922337203685477.5808</P_1>");
-    // Doubles: 15 significant digits, never an exponent.
+              "<P_1>-922337203685477.58</P_1>");
+    EXPECT_EQ(Amount(Value::MakeMoney(std::numeric_limits<std::int64_t>::max())), "<P_1>922337203685477.58</P_1>");
+    // Doubles: to ten-thousandths first (1.005 is 1.00499999... in binary), never an exponent.
+    EXPECT_EQ(Amount(Value::MakeFloat(1.005)), "<P_1>1.01</P_1>");
+    EXPECT_EQ(Amount(Value::MakeFloat(0.125)), "<P_1>0.13</P_1>");
     EXPECT_EQ(Amount(Value::MakeFloat(1e20)), "<P_1>100000000000000000000</P_1>");
-    EXPECT_EQ(Amount(Value::MakeFloat(-1.5e-7)), "<P_1>-0.00000015</P_1>");
-    EXPECT_EQ(Amount(Value::MakeFloat(1234567.891234567891)), "<P_1>1234567.89123457</P_1>");
+    EXPECT_EQ(Amount(Value::MakeFloat(-1.5e-7)), "<P_1>0</P_1>");
+    EXPECT_EQ(Amount(Value::MakeFloat(1234567.891234567891)), "<P_1>1234567.89</P_1>");
     EXPECT_EQ(Amount(Value::MakeFloat(0.1 + 0.2)), "<P_1>0.3</P_1>");
     EXPECT_EQ(Amount(Value::MakeInteger(-42)), "<P_1>-42</P_1>");
+    EXPECT_EQ(Amount(Value::MakeText("62,005")), "<P_1>62.01</P_1>");
     EXPECT_EQ(FormatFixed(-0.0), "0");
+    // Integer rows stay integers.
+    EXPECT_EQ(Integer(Value::MakeMoney(12345678)), "<P_1>1235</P_1>");
 }
 
 TEST_F(ElementWriters, ValuesAreReadWithTheEngineNumberGrammar)

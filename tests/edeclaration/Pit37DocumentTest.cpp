@@ -123,7 +123,6 @@ constexpr const char* kExpected = R"~(<data>
 <etd:Gmina>ŁÓDŹ</etd:Gmina>
 <etd:Ulica>PIOTRKOWSKA</etd:Ulica>
 <etd:NrDomu>1</etd:NrDomu>
-<etd:NrLokalu></etd:NrLokalu>
 <etd:Miejscowosc>ŁÓDŹ</etd:Miejscowosc>
 <etd:KodPocztowy>90-001</etd:KodPocztowy>
 <etd:Poczta>ŁÓDŹ</etd:Poczta>

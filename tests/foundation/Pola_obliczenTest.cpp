@@ -122,5 +122,36 @@ TEST(Worksheets, FileEndingInsideAWorksheetFailsKeepingEarlierOnes)
     EXPECT_EQ(store.Items[0].Name, "A");
 }
 
+TEST(Worksheets, AmountsBeyondAnAmountFieldAreRejectedOnReading)
+{
+    // Ten 14-digit amounts (a damaged file) would overflow the calculator's 64-bit total.
+    test::TempDir dir;
+    std::vector<std::string> lines;
+    for (const char* name : {"A", "B"}) {
+        lines.push_back(ScrambleText(kScrambleKey, name));
+        for (int i = 0; i < 10; ++i) {
+            lines.push_back(ScrambleText(kScrambleKey, "pozycja"));
+            lines.push_back(ScrambleText(kScrambleKey, std::string(name) == "A" ? "10000000000" : "99999999999999"));
+        }
+    }
+    WriteTextLinesAtomic(dir.File("d.dpite"), lines);
+    TEstimate store;
+    try {
+        store.LoadFrom(dir.File("d.dpit"));
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), test::W("kwota 99999999999999 w arkuszu B przekracza 10 000 000 000 zł"));
+    }
+    // The bound itself is an amount a field can hold.
+    ASSERT_EQ(store.Items.size(), 1u);
+    EXPECT_EQ(store.Items[0].Name, "A");
+    EXPECT_EQ(store.Items[0].Lines[9].Amount.ToText(), "10000000000");
+
+    lines[2] = ScrambleText(kScrambleKey, "-10000000000,01");
+    WriteTextLinesAtomic(dir.File("d.dpite"), lines);
+    EXPECT_THROW(store.LoadFrom(dir.File("d.dpit")), ConversionError);
+    EXPECT_TRUE(store.Items.empty());
+}
+
 } // namespace
 } // namespace taxilo

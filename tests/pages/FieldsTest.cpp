@@ -70,12 +70,14 @@ TEST_F(Fields, AmountShowsGroupedAndStoresTheVariableExactlyWhileUnedited)
     EXPECT_EQ(engine.GetVarOrZero("K4").ToDouble(), 1e10);
 }
 
-TEST_F(Fields, AmountTypingRefusesMoreThanTwoDecimals)
+TEST_F(Fields, AmountTypingRefusesLettersButKeepsEveryDigitForTheCheck)
 {
     Build("FLOAT|K1");
     auto* amount = Find<AmountEdit>("K1");
     TypeOver(amount, QStringLiteral("12,345x"));
-    EXPECT_EQ(amount->text(), QStringLiteral("12,34"));
+    // Cutting the third decimal would turn 12 345 into 12,34: the text stays and is reported.
+    EXPECT_EQ(amount->text(), QStringLiteral("12,345"));
+    EXPECT_EQ(amount->Problem(), AmountTextProblem::Ambiguous);
 }
 
 TEST_F(Fields, DisabledFieldsFollowTheStoreRules)

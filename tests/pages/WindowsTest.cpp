@@ -59,7 +59,7 @@ TEST(HintWindow, TextWithCodesAndRtfFiles)
 
     test::TempDir dir;
     test::WriteBytes(dir.File("pomoc.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Ulga\\b0  na dzieci\\par}");
-    form.ShowRtfFile(dir.File("pomoc.rtf"));
+    form.ShowRtfFile(QString::fromStdString(dir.File("pomoc.rtf")));
     EXPECT_EQ(form.RichEdit1->toPlainText(), QStringLiteral("Ulga na dzieci"));
     const QByteArray shots = qgetenv("TAXILO_SHOT_DIR");
     if (!shots.isEmpty()) {
@@ -70,10 +70,10 @@ TEST(HintWindow, TextWithCodesAndRtfFiles)
                          "{\\b 92,67 z\\'b3} miesi\\'eacznie na pierwsze i drugie dziecko,\\par\\pard\\li360\\fi-240 "
                          "\\'95\\tab {\\b 166,67 z\\'b3} na trzecie,\\par\\pard\\li360\\fi-240 \\'95\\tab {\\b 225,00 z\\'b3} "
                          "na czwarte i ka\\'bfde kolejne.\\par\\pard {\\i Kwot\\'ea odlicza si\\'ea od podatku.}\\par}");
-        form.ShowRtfFile(dir.File("ulga.rtf"));
+        form.ShowRtfFile(QString::fromStdString(dir.File("ulga.rtf")));
         form.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/hint_rtf.png"));
     }
-    form.ShowRtfFile(dir.File("brak.rtf"));
+    form.ShowRtfFile(QString::fromStdString(dir.File("brak.rtf")));
     EXPECT_EQ(form.RichEdit1->toPlainText(), QString());
 }
 

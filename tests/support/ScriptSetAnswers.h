@@ -21,7 +21,7 @@ using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name,
 // Taxpayer, address, tax office and purpose, before the user's figures.
 inline Answers BaseAnswers()
 {
-    return {{"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "02070803628"},
+    return {{"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "80030512340"},
             {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"}, {"PIT36_13", "05-03-1980"},
             {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"}, {"PIT36_16", "Warszawa"},
             {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"}, {"PIT36_19", "10"},
@@ -69,10 +69,10 @@ inline Answers SingleParentOfThree()
 {
     return With(Base(), {{"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"PIT37_38", "1335"}, {"PIT37_41", "2000"},
                          {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"DZ1_IMIE", "Zofia"},
-                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
-                         {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112345"},
+                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_MIES", "12"},
+                         {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112348"},
                          {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                         {"DZ3_PESEL", "16260112345"}, {"DZ3_MIES", "12"}});
+                         {"DZ3_PESEL", "16260112340"}, {"DZ3_MIES", "12"}});
 }
 
 struct AnswerSet {
@@ -106,10 +106,10 @@ inline const std::vector<AnswerSet>& AnswerSets()
             {"SingleParentWithThreeChildren",
              With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"PIT37_38", "1335"},
                                   {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"},
-                                  {"OPP_TAK", "1"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
-                                  {"DZ2_PESEL", "12220112345"}, {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"},
+                                  {"OPP_TAK", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_MIES", "12"},
+                                  {"DZ2_PESEL", "12220112348"}, {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"},
                                   {"DZ3_NAZWISKO", "Kowalska"}, {"DZ3_DATA", "01-06-2016"}, {"DZ3_MIES", "12"}})},
-            {"OneChildWithinTheTax", With(employee, {{"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"}})},
+            {"OneChildWithinTheTax", With(employee, {{"DZ1_PESEL", "10210112343"}, {"DZ1_MIES", "12"}})},
             {"OneChildAboveTheIncomeLimit",
              With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"}, {"DZ1_MIES", "12"},
                                   {"ZONATY", "0"}})},
@@ -131,7 +131,7 @@ inline const std::vector<AnswerSet>& AnswerSets()
             // main-window cases
             {"OneChildAndOnePercent",
              With(With(OneEmployee("6000"), kOnePercent),
-                  {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                  {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
                    {"DZ1_MIES", "12"}})},
             {"OneEmployeeWithOnePercent", With(OneEmployee("6000"), kOnePercent)},
             {"SingleParentOfThree", SingleParentOfThree()},

@@ -28,7 +28,7 @@ inline Answers Base()
 // Employee, 50 000 zł from one employer, 6 000 zł advances, contributions 6 855 + 3 345,50.
 inline Answers OneEmployee(const std::string& advances)
 {
-    return With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+    return With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
                          {"PIT37_41", advances}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}});
 }
 
@@ -39,8 +39,8 @@ inline const Answers kOnePercent{{"OPP_TAK", "1"},
 // Spouses filing jointly, both employed.
 inline Answers Joint()
 {
-    return With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"PIT37_38", "1335"},
-                         {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"PIT37_69", "1335"}, {"PIT37_72", "3000"},
+    return With(Base(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"KOSZTY_PRACA_P", "1335"},
+                         {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"KOSZTY_PRACA_M", "1335"}, {"PIT37_72", "3000"},
                          {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"},
                          {"SKL_ZDR_M", "2006,24"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
                          {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
@@ -51,6 +51,8 @@ inline Answers Joint()
 // for a joint return.
 constexpr int kFormsSingle = 10;
 constexpr int kFormsJoint = 13;
+// With children the list of children and their months is one more page.
+constexpr int kFormsWithChildren = kFormsSingle + 1;
 
 inline std::string Utf8(const std::string& cp1250)
 {

@@ -41,24 +41,20 @@ std::set<PageMessage> MessagesOfTheScriptSet()
     return messages;
 }
 
-Answers Child(int k, const std::string& months, bool named = true)
+// Child k named, with the whole-year box as given ("1" or "0").
+Answers Child(int k, const std::string& wholeYear)
 {
     const std::string p = "DZ" + std::to_string(k) + "_";
-    Answers child{{p + "MIES", months}};
-    if (named)
-        child.insert(child.end(), {{p + "IMIE", "Zofia"}, {p + "NAZWISKO", "Kowalska"}, {p + "PESEL", "10210112345"}});
-    return child;
+    return {{p + "CALY", wholeYear}, {p + "IMIE", "Zofia"}, {p + "NAZWISKO", "Kowalska"}, {p + "PESEL", "10210112345"}};
 }
 
-Answers Children(int withData, int months, const Answers& more)
+// Children 1..count complete, for the whole year, then the further answers.
+Answers Children(int count, const Answers& more)
 {
     Answers all;
-    for (int k = 1; k <= withData; ++k) {
-        const Answers child = Child(k, std::to_string(months));
-        all.insert(all.end(), child.begin(), child.end());
-    }
-    all.insert(all.end(), more.begin(), more.end());
-    return all;
+    for (int k = 1; k <= count; ++k)
+        all = With(all, Child(k, "1"));
+    return With(all, more);
 }
 
 struct Trigger {
@@ -67,8 +63,6 @@ struct Trigger {
     Answers answers;
     std::string message;
 };
-
-const char* const kGenitive[] = {"pierwszego", "drugiego", "trzeciego", "czwartego"};
 
 std::vector<Trigger> Triggers()
 {
@@ -84,13 +78,13 @@ std::vector<Trigger> Triggers()
         {"p_adres", 3, With(single, {{"PIT36_21", ""}}), "Wpisz miejscowość."},
         {"p_urzad", 4, With(single, {{"PIT37_9", ""}}),
          "Wybierz z listy urząd skarbowy, do którego składasz zeznanie."},
-        {"p_dochody", 5, With(single, {{"PIT37_38", "3000"}}),
-         "Koszty uzyskania przychodów ze stosunku pracy przekraczają 2 502,56 zł – najwyższą roczną kwotę "
-         "kosztów pracowniczych w 2016 r.\nCzy chcesz poprawić kwotę?"},
+        {"p_dochody", 5, With(single, {{"KOSZTY_PRACA_P", "1500"}}),
+         "Koszty uzyskania przychodów ze stosunku pracy przekraczają roczny limit dla wybranej sytuacji. W "
+         "zeznaniu program przyjmie kwotę limitu – zobaczysz ją na stronie wyniku."},
         {"p_dochody", 5,
-         With(single, {{"PIT37_42", "60000"}, {"PIT37_43", "30000"}, {"PIT37_57", "40000"}, {"PIT37_58", "20000"}}),
-         "Łączne koszty 50% (przy prawach autorskich) nie mogą w 2016 r. przekroczyć 42 764 zł. Sprawdź kwoty "
-         "z PIT-11.\nCzy chcesz poprawić kwotę?"},
+         With(single, {{"PIT37_42", "60000"}, {"K50_PRACA_P", "30000"}, {"PIT37_57", "40000"}, {"K50_AUTOR_P", "20000"}}),
+         "Łączne koszty 50% (prawa autorskie) przekraczają 42 764 zł – roczny limit w 2016 r. Nadwyżka nie jest "
+         "kosztem: program przyjmie w zeznaniu 42 764 zł."},
         {"p_ulgi", 7, With(single, {{"ULGA_INTERNET_P", "900"}}),
          "Ulga internetowa wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
         {"p_opp", 9, With(single, {{"OPP_TAK", "1"}}),
@@ -100,25 +94,28 @@ std::vector<Trigger> Triggers()
         {"p_malzonek", 4, With(joint, {{"PIT36_2_P", "0"}, {"PIT36_2_N", "1"}, {"PIT36_2N", ""}}),
          "Wpisz 10 cyfr numeru NIP małżonka (bez kresek i spacji)."},
         {"p_adres_m", 5, With(joint, {{"PIT36_34", ""}}), "Wpisz miejscowość małżonka."},
-        {"p_dochody_m", 8, With(joint, {{"PIT37_69", "2600"}}),
-         "Koszty uzyskania przychodów małżonka ze stosunku pracy przekraczają 2 502,56 zł – najwyższą roczną "
-         "kwotę kosztów pracowniczych w 2016 r.\nCzy chcesz poprawić kwotę?"},
+        {"p_dochody_m", 8, With(joint, {{"KOSZTY_PRACA_M", "2600"}, {"KUP_1_M", "0"}, {"KUP_4_M", "1"}}),
+         "Koszty uzyskania przychodów ze stosunku pracy małżonka przekraczają roczny limit dla wybranej sytuacji. "
+         "W zeznaniu program przyjmie kwotę limitu – zobaczysz ją na stronie wyniku."},
         {"p_dochody_m", 8,
-         With(joint, {{"PIT37_73", "60000"}, {"PIT37_74", "30000"}, {"PIT37_88", "40000"}, {"PIT37_89", "20000"}}),
-         "Łączne koszty 50% małżonka (przy prawach autorskich) nie mogą w 2016 r. przekroczyć 42 764 zł. Sprawdź "
-         "kwoty z PIT-11.\nCzy chcesz poprawić kwotę?"},
+         With(joint, {{"PIT37_73", "60000"}, {"K50_PRACA_M", "30000"}, {"PIT37_88", "40000"}, {"K50_AUTOR_M", "20000"}}),
+         "Łączne koszty 50% małżonka (prawa autorskie) przekraczają 42 764 zł – roczny limit w 2016 r. Nadwyżka "
+         "nie jest kosztem: program przyjmie w zeznaniu 42 764 zł."},
         {"p_ulgi", 10, With(joint, {{"ULGA_INTERNET_M", "800"}}),
          "Ulga internetowa małżonka wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
     };
-    for (int k = 1; k <= 4; ++k) {
-        // Months without the child's name and PESEL; the children before it are complete.
-        t.push_back({"p_dzieci", 8, With(single, Children(k - 1, 12, Child(k, "12", false))),
-                     std::string("Wpisz imię, nazwisko i numer PESEL ") + kGenitive[k - 1] +
-                         " dziecka – są potrzebne w załączniku PIT/O."});
+    for (int k = 1; k <= 10; ++k) {
+        // Child k of k: the children before it complete, child k missing one thing each time.
+        const std::string n = std::to_string(k);
+        const std::string p = "DZ" + n + "_";
+        const Answers before = With(single, Children(k - 1, {{"DZ_LICZBA", n}}));
+        t.push_back({"p_dzieci_lista", 9, With(before, {{p + "CALY", "1"}}),
+                     "Wpisz imię, nazwisko i numer PESEL dziecka nr " + n + " – są potrzebne w załączniku PIT/O."});
+        t.push_back({"p_dzieci_lista", 9, With(before, Child(k, "0")),
+                     "Zaznacz miesiące, w których dziecko nr " + n + " dawało prawo do ulgi (albo „przez cały rok”)."});
+        t.push_back({"p_dzieci_lista", 9, With(before, With(Child(k, "1"), {{p + "UDZIAL", "150"}})),
+                     "Twoja część ulgi na dziecko nr " + n + " to liczba od 1 do 100 (100 – całą ulgę odliczasz Ty)."});
     }
-    for (int k = 2; k <= 4; ++k) // a child entered after an empty one
-        t.push_back({"p_dzieci", 8, With(single, Children(k - 2, 12, Child(k, "12"))),
-                     std::string("Wpisz najpierw dane ") + kGenitive[k - 2] + " dziecka."});
     return t;
 }
 

@@ -25,9 +25,9 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
 {
     BundledWizard w;
     w.Open(With(With(OneEmployee("6000"), kOnePercent),
-                {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
-                 {"DZ1_MIES", "12"}}),
-           kFormsSingle);
+                {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                 {"DZ1_CALY", "1"}}),
+           kFormsWithChildren);
     ExpectOnResultPage(w);
     ExpectVars(w, {{"PIT37_113", "6969,78"}, {"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_128", "0"},
                    {"PIT37_129", "3488"}, {"ZWROT_RAZEM", "3488"}, {"PIT37_138", "25,1"}, {"PIT_O", "1"}});
@@ -60,12 +60,12 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
 namespace {
 Answers SingleParentOfThree()
 {
-    return With(Base(), {{"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"PIT37_38", "1335"}, {"PIT37_41", "2000"},
-                         {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"DZ1_IMIE", "Zofia"},
-                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
+    return With(Base(), {{"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "2000"},
+                         {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"DZ_LICZBA", "3"}, {"DZ1_IMIE", "Zofia"},
+                         {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_CALY", "1"},
                          {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112345"},
-                         {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                         {"DZ3_PESEL", "16260112345"}, {"DZ3_MIES", "12"}});
+                         {"DZ2_CALY", "1"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
+                         {"DZ3_PESEL", "16260112345"}, {"DZ3_CALY", "1"}});
 }
 } // namespace
 
@@ -77,7 +77,7 @@ Answers SingleParentOfThree()
 TEST(ScriptSetWizard, SingleParentOfThreeChildrenGetsTheUnusedReliefBack)
 {
     BundledWizard w;
-    w.Open(SingleParentOfThree(), kFormsSingle);
+    w.Open(SingleParentOfThree(), kFormsWithChildren);
     ExpectOnResultPage(w);
     ExpectVars(w, {{"DZIEL", "2"}, {"LICZBA_DZIECI", "3"}, {"PIT37_112", "12276"}, {"PIT37_113", "3307,32"},
                    {"ULGA_DZIECI", "4224,12"}, {"PIT37_118", "1301,08"}, {"PIT37_126", "0"}, {"PIT37_134", "2923,04"},
@@ -175,9 +175,9 @@ void WalkEveryPage(const Answers& answers, int forms)
 TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(With(With(OneEmployee("6000"), kOnePercent),
-                       {{"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
-                        {"DZ1_MIES", "12"}}),
-                  kFormsSingle);
+                       {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                        {"DZ1_CALY", "1"}}),
+                  kFormsWithChildren);
 }
 
 TEST(ScriptSetWizard, AnOrganisationChosenFromTheListNeedsNoTypedKrs)
@@ -212,7 +212,7 @@ TEST(ScriptSetWizard, EveryPageOfAJointReturnBuildsWithoutAWarning)
 
 TEST(ScriptSetWizard, EveryPageOfTheSingleParentReturnBuildsWithoutAWarning)
 {
-    WalkEveryPage(SingleParentOfThree(), kFormsSingle);
+    WalkEveryPage(SingleParentOfThree(), kFormsWithChildren);
 }
 
 // The address lists come from the TERYT register: the counties of the chosen voivodeship, the

@@ -103,7 +103,7 @@ bool Contains(const std::string& text, const std::string& part)
 // advances 6 000 -> overpaid 2 376; 1% = 36,24 -> 36,20.
 TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
                                               {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
                                               {"OPP_TAK", "1"},
                                               {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
@@ -125,8 +125,8 @@ TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 {
     const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"},
-                                              {"PIT37_38", "1335"}, {"PIT37_41", "14000"}, {"PIT37_68", "30000"},
-                                              {"PIT37_69", "1335"}, {"PIT37_72", "3000"}, {"SKL_SPOL_P", "12339"},
+                                              {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "14000"}, {"PIT37_68", "30000"},
+                                              {"KOSZTY_PRACA_M", "1335"}, {"PIT37_72", "3000"}, {"SKL_SPOL_P", "12339"},
                                               {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"},
                                               {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"}, {"PIT36_24", "Kowalska"},
                                               {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}}));
@@ -146,12 +146,12 @@ TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
 {
     const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "30000"},
-                                              {"PIT37_38", "1335"}, {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"},
+                                              {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"},
                                               {"SKL_ZDR_P", "2006,24"}, {"OPP_TAK", "1"},
-                                              {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"},
-                                              {"DZ2_PESEL", "12220112345"}, {"DZ2_MIES", "12"},
+                                              {"DZ_LICZBA", "3"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_CALY", "1"},
+                                              {"DZ2_PESEL", "12220112345"}, {"DZ2_CALY", "1"},
                                               {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                                              {"DZ3_DATA", "01-06-2016"}, {"DZ3_MIES", "12"}}));
+                                              {"DZ3_DATA", "01-06-2016"}, {"DZ3_CALY", "1"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_112"), "12276");
     EXPECT_EQ(r.vars.at("PIT37_113"), "3307,32");
@@ -175,9 +175,9 @@ TEST(ScriptSetCases, SingleParentWithThreeChildrenAndRefundableRelief)
 // One child, relief fully covered by the tax: no unused relief, so part H stays empty.
 TEST(ScriptSetCases, OneChildReliefWithinTheTaxLeavesNoRefund)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
                                               {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-                                              {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"}}));
+                                              {"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_CALY", "1"}}));
     ExpectRan(r);
     // 3 624,28 - 1 112,04 = 2 512,24 -> 2 512; overpaid 6 000 - 2 512 = 3 488
     ExpectVars(r, {{"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_129", "3488"}, {"PIT37_134", "0"},
@@ -188,8 +188,8 @@ TEST(ScriptSetCases, OneChildReliefWithinTheTaxLeavesNoRefund)
 // limit; income 60 000 - 1 335 - 0 = 58 665 exceeds it, so there is no relief.
 TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
-                                              {"DZ1_MIES", "12"}, {"ZONATY", "0"}}));
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"KOSZTY_PRACA_P", "1335"},
+                                              {"DZ_LICZBA", "1"}, {"DZ1_CALY", "1"}, {"ZONATY", "0"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("ULGA_DZIECI"), "0");
     EXPECT_EQ(r.vars.at("PIT37_118"), "0");
@@ -199,8 +199,8 @@ TEST(ScriptSetCases, OneChildAboveTheIncomeLimitGetsNoRelief)
 // spouses' incomes. 58 665 + 50 000 = 108 665 keeps the relief; 58 665 + 60 000 = 118 665 loses it.
 TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
 {
-    const Answers parent = With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"PIT37_38", "1335"},
-                                               {"PIT37_41", "9000"}, {"DZ1_MIES", "12"}, {"ZONATY", "1"}});
+    const Answers parent = With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "60000"}, {"KOSZTY_PRACA_P", "1335"},
+                                               {"PIT37_41", "9000"}, {"DZ_LICZBA", "1"}, {"DZ1_CALY", "1"}, {"ZONATY", "1"}});
     const auto within = Replay(With(parent, {{"DOCH_MALZ_INNY", "50000"}}));
     ExpectRan(within);
     EXPECT_EQ(within.vars.at("ULGA_DZIECI"), "1112,04");
@@ -219,9 +219,9 @@ TEST(ScriptSetCases, OneChildLimitCountsTheSpouseOfAMarriedParentFilingAlone)
 TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
 {
     const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"PIT37_37", "12000"},
-                                              {"PIT37_38", "1335"}, {"PIT37_41", "300"}, {"SKL_SPOL_P", "1645,2"},
-                                              {"SKL_ZDR_P", "802,5"}, {"DZ1_MIES", "12"}, {"DZ2_MIES", "12"},
-                                              {"DZ3_MIES", "12"}, {"DZ4_MIES", "12"}}));
+                                              {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "300"}, {"SKL_SPOL_P", "1645,2"},
+                                              {"SKL_ZDR_P", "802,5"}, {"DZ_LICZBA", "4"}, {"DZ1_CALY", "1"}, {"DZ2_CALY", "1"},
+                                              {"DZ3_CALY", "1"}, {"DZ4_CALY", "1"}}));
     ExpectRan(r);
     ExpectVars(r, {{"PIT37_112", "4510"}, {"PIT37_113", "511,56"}, {"PIT37_116", "511,56"},
                    {"ULGA_DZIECI", "6924,12"}, {"PIT37_118", "0"}, {"PIT37_126", "0"}, {"PIT37_130", "2447,7"},
@@ -248,7 +248,7 @@ TEST(ScriptSetCases, PensionerWithAContract)
 TEST(ScriptSetCases, CorrectionCarriesOrdZu)
 {
     const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_10_1", "0"}, {"PIT37_10_2", "1"},
-                                              {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
+                                              {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "6000"},
                                               {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}));
     ExpectRan(r);
     EXPECT_EQ(r.vars.at("PIT37_10_1"), "0");
@@ -262,7 +262,7 @@ TEST(ScriptSetCases, CorrectionCarriesOrdZu)
 // 1% = 121,53 -> 121,50.
 TEST(ScriptSetCases, IncomeCrossingTheThreshold)
 {
-    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "120000"}, {"PIT37_38", "1335"},
+    const auto r = Replay(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "120000"}, {"KOSZTY_PRACA_P", "1335"},
                                               {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"},
                                               {"OPP_TAK", "1"}, {"PIT37_137", "30897"}}));
     ExpectRan(r);
@@ -271,6 +271,132 @@ TEST(ScriptSetCases, IncomeCrossingTheThreshold)
     EXPECT_TRUE(Contains(r.xml, "<P_137>0000030897</P_137>")) << r.xml;
     ExpectVars(r, {{"PIT37_112", "102213"}, {"PIT37_113", "20178,22"}, {"PIT37_126", "12153"}, {"PIT37_129", "9847"},
                    {"PIT37_138", "121,5"}});
+}
+
+// Employee costs (art. 22 ust. 2 pkt 2 and 4): two employers at the same time, 1 335 + 1 335 =
+// 2 670 zł on the PIT-11s. Without commuting the yearly cap is 2 002,05: income 70 000 - 2 002,05
+// = 67 997,95, less contributions 9 597 = 58 400,95 -> base 58 401; tax 58 401 x 18% - 556,02 =
+// 9 956,16 -> 9 956; advances 9 000, 956 to pay. Commuting from another town, the cap is
+// 2 502,56: 67 497,44 - 9 597 = 57 900,44 -> 57 900; 10 422 - 556,02 = 9 865,98 -> 9 866; 866 to pay.
+// One employer (art. 22 ust. 2 pkt 1) with 1 500 zł typed keeps 1 335.
+TEST(ScriptSetRules, EmployeeCostsAreCappedByTheEmploymentSituation)
+{
+    const auto two = Replay(TwoConcurrentEmployers(false));
+    ExpectRan(two);
+    ExpectVars(two, {{"PIT37_38", "2002,05"}, {"PIT37_39", "67997,95"}, {"PIT37_111", "58400,95"},
+                     {"PIT37_112", "58401"}, {"PIT37_113", "9956,16"}, {"PIT37_126", "9956"}, {"PIT37_128", "956"},
+                     {"KUP_OBCIETE_P", "1"}});
+    EXPECT_TRUE(Contains(two.xml, "<P_38>2002.05</P_38>")) << two.xml;
+    EXPECT_TRUE(Contains(two.pit37.text, "2 002,05")) << two.pit37.text;
+
+    const auto commuting = Replay(TwoConcurrentEmployers(true));
+    ExpectRan(commuting);
+    ExpectVars(commuting, {{"PIT37_38", "2502,56"}, {"PIT37_39", "67497,44"}, {"PIT37_112", "57900"},
+                           {"PIT37_113", "9865,98"}, {"PIT37_126", "9866"}, {"PIT37_128", "866"}});
+
+    const auto one = Replay(Employee("50000", "1500", "6000"));
+    ExpectVars(one, {{"PIT37_38", "1335"}, {"PIT37_39", "48665"}, {"KUP_OBCIETE_P", "1"}});
+    const auto within = Replay(Employee("50000", "1200", "6000"));
+    ExpectVars(within, {{"PIT37_38", "1200"}, {"KUP_OBCIETE_P", "0"}}); // part of a year: less than the cap
+}
+
+// 50% costs (art. 22 ust. 9 pkt 3, ust. 9a): together at most 42 764 zł a year for each person.
+// Taxpayer: 30 000 (employer) + 20 000 (publisher) = 50 000 -> 42 764; the excess 7 236 is not a
+// cost, so row 4 keeps 12 764: incomes 60 000 - 30 000 = 30 000 and 40 000 - 12 764 = 27 236,
+// together 57 236. Spouse: 30 000 stays, income 30 000. Jointly 87 236, half 43 618; tax
+// 2 x (43 618 x 18% - 556,02) = 2 x 7 295,22 = 14 590,44 -> 14 590.
+TEST(ScriptSetRules, AuthorsCostsAreCappedPerPerson)
+{
+    const auto r = Replay(AuthorsCostsOverTheCap());
+    ExpectRan(r);
+    ExpectVars(r, {{"PIT37_43", "30000"}, {"PIT37_58", "12764"}, {"PIT37_39", "30000"}, {"PIT37_54", "27236"},
+                   {"PIT37_66", "57236"}, {"PIT37_89", "30000"}, {"PIT37_97", "30000"}, {"PIT37_111", "87236"},
+                   {"PIT37_112", "43618"}, {"PIT37_113", "14590,44"}, {"PIT37_126", "14590"},
+                   {"K50_OBCIETE_P", "1"}, {"K50_OBCIETE_M", "0"}});
+}
+
+// Child relief month by month (art. 27f ust. 1): January-June three children qualify, 92,67 +
+// 92,67 + 166,67 = 352,01 a month; July-December two, 185,34 a month: 6 x 352,01 + 6 x 185,34 =
+// 2 112,06 + 1 112,04 = 3 224,10. By child (eldest first): 6 x 92,67 = 556,02; 12 x 92,67 =
+// 1 112,04; 6 x 166,67 + 6 x 92,67 = 1 556,04. Tax after health 3 624,28 - 3 224,10 = 400,18 ->
+// 400; advances 6 000 -> 5 600 back. Entered in another order the total is the same.
+TEST(ScriptSetRules, ChildReliefCountsTheChildrenOfEachMonth)
+{
+    const auto r = Replay(ThreeChildrenEldestHalfYear());
+    ExpectRan(r);
+    ExpectVars(r, {{"ULGA_DZ1", "556,02"}, {"ULGA_DZ2", "1112,04"}, {"ULGA_DZ3", "1556,04"},
+                   {"ULGA_DZIECI", "3224,1"}, {"PIT37_118", "3224,1"}, {"PIT37_126", "400"}, {"PIT37_129", "5600"},
+                   {"LICZBA_DZIECI", "3"}, {"O40_VAL", "3"}, {"PITO_43", "3224,1"},
+                   // PIT/O: the eldest's months January-June, the others the whole year
+                   {"PITO_305_01", "0"}, {"PITO_305_02", "1"}, {"PITO_305_07", "1"}, {"PITO_305_08", "0"},
+                   {"PITO_305_13", "0"}, {"PITO_405_01", "1"}, {"PITO_405_02", "0"}, {"PITO_307", "556,02"},
+                   {"PITO_507", "1556,04"}});
+    EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>556.02</zo3x:P_E7>")) << r.xml;
+
+    const auto reordered = Replay(EmployeeWithChildren({ChildAnswers(1), ChildAnswers(2), ChildAnswers(3, kFirstHalf)}));
+    // 1 112,04 + 1 112,04 + 6 x 166,67 = 3 224,10
+    ExpectVars(reordered, {{"ULGA_DZ3", "1000,02"}, {"ULGA_DZIECI", "3224,1"}, {"PIT37_126", "400"}});
+}
+
+// Five children all year: 2 x 1 112,04 + 2 000,04 + 2 x 2 700 = 9 624,12. The tax after health,
+// 3 624,28, is all taken; the unused 5 999,84 is within the contributions 6 855 + 3 345,50 and
+// is refunded with the 6 000 advances: 11 999,84. Ten children: 2 x 1 112,04 + 2 000,04 +
+// 7 x 2 700 = 23 124,12.
+TEST(ScriptSetRules, FiveAndTenChildren)
+{
+    std::vector<Answers> children;
+    for (int k = 1; k <= 10; ++k)
+        children.push_back(ChildAnswers(k));
+    const auto five = Replay(EmployeeWithChildren({children.begin(), children.begin() + 5}));
+    ExpectRan(five);
+    ExpectVars(five, {{"ULGA_DZIECI", "9624,12"}, {"ULGA_DZ5", "2700"}, {"PIT37_118", "3624,28"}, {"PIT37_126", "0"},
+                      {"PIT37_132", "5999,84"}, {"PIT37_134", "5999,84"}, {"PIT37_135", "11999,84"},
+                      {"O40_VAL", "5"}});
+    const auto ten = Replay(EmployeeWithChildren(children));
+    ExpectRan(ten);
+    ExpectVars(ten, {{"ULGA_DZIECI", "23124,12"}, {"ULGA_DZ10", "2700"}, {"LICZBA_DZIECI", "10"},
+                     {"PIT37_134", "10200,5"}}); // refund capped by the contributions 6 855 + 3 345,50
+}
+
+// The one-child income limit applies only to months with one qualifying child (art. 27f ust. 1
+// pkt 1): an unmarried parent with 58 665 zł (over 56 000) gets nothing for January-June, when
+// only the first child qualified, and 2 x 92,67 a month for July-December: 1 112,04. Tax
+// 58 665 x 18% - 556,02 = 10 003,68 - 1 112,04 = 8 891,64 -> 8 892.
+TEST(ScriptSetRules, OneChildLimitOnlyInMonthsWithOneChild)
+{
+    const auto r = Replay(OneChildOverTheLimitUntilASecondIsBorn());
+    ExpectRan(r);
+    ExpectVars(r, {{"PONAD_LIMIT_DZ", "1"}, {"ULGA_DZ1", "556,02"}, {"ULGA_DZ2", "556,02"},
+                   {"ULGA_DZIECI", "1112,04"}, {"PIT37_126", "8892"}});
+    // Under the limit (married all year: 58 665 + 40 000 < 112 000) the first half counts too:
+    // 6 x 92,67 + 1 112,04 = 1 668,06.
+    const auto married = Replay(With(OneChildOverTheLimitUntilASecondIsBorn(),
+                                     {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "40000"}}));
+    ExpectVars(married, {{"PONAD_LIMIT_DZ", "0"}, {"ULGA_DZIECI", "1668,06"}});
+}
+
+// Spouses share the relief for a child in any proportion (art. 27f ust. 2a): half of 1 112,04 is
+// 556,02, which PIT/O shows for the child. Tax 3 624,28 - 556,02 = 3 068,26 -> 3 068; 2 932 back.
+TEST(ScriptSetRules, ReliefSharedHalfAndHalf)
+{
+    const auto r = Replay(OneChildSharedHalf());
+    ExpectRan(r);
+    ExpectVars(r, {{"ULGA_DZIECI", "556,02"}, {"PITO_307", "556,02"}, {"PITO_43", "556,02"}, {"PIT37_126", "3068"},
+                   {"PIT37_129", "2932"}});
+}
+
+// Joint tax to the grosz (art. 6 ust. 2; PIT-37 (23) explanations: poz. 112 is "połowa kwoty z
+// poz. 111 (po zaokrągleniu do pełnych złotych)", poz. 113 the tax on it multiplied by two).
+// 58 665 + 42 000 = 100 665; half 50 332,50 rounds up to 50 333 (art. 63 § 1 Ordynacji);
+// 2 x (50 333 x 18% - 556,02) = 2 x 8 503,92 = 17 007,84 -> 17 008. Halving the tax of the
+// whole income, or rounding the half down, would give 17 007,48 - this case pins the rule.
+TEST(ScriptSetRules, JointTaxHalfEndingInFiftyGroszy)
+{
+    const auto r = Replay(JointHalfEndingInFiftyGroszy());
+    ExpectRan(r);
+    ExpectVars(r, {{"PIT37_111", "100665"}, {"PIT37_112", "50333"}, {"PIT37_113", "17007,84"},
+                   {"PIT37_126", "17008"}});
+    EXPECT_TRUE(Contains(r.xml, "<P_112>50333</P_112>")) << r.xml;
 }
 
 // Replay without a declaration file starts from the answers given with --set.

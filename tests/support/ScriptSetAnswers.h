@@ -33,6 +33,93 @@ inline Answers With(Answers answers, const Answers& more)
     return answers;
 }
 
+// ---- Answer sets of the 2016 rules, one per hand-worked case (figures in the tests that use them).
+
+// A full-time employee's PIT-11 figures; the costs as typed (the sum of the PIT-11s).
+inline Answers Employee(const std::string& revenue, const std::string& costs, const std::string& advances)
+{
+    return With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", revenue}, {"KOSZTY_PRACA_P", costs},
+                                {"PIT37_41", advances}});
+}
+
+// The spouse's identification for a joint return.
+inline Answers SpouseData()
+{
+    return {{"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"}, {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"},
+            {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}};
+}
+
+// Two employers at the same time: 40 000 + 30 000 zł revenue, 1 335 + 1 335 zł costs on the
+// PIT-11s, contributions 9 597 zł, advances 9 000 zł. `commuting` adds the travel from another town.
+inline Answers TwoConcurrentEmployers(bool commuting)
+{
+    return With(Employee("70000", "2670", "9000"),
+                {{"KUP_1_P", "0"}, {"KUP_2_P", commuting ? "0" : "1"}, {"KUP_4_P", commuting ? "1" : "0"},
+                 {"SKL_SPOL_P", "9597"}});
+}
+
+// Spouses jointly; the taxpayer's 50% costs from an employer (30 000 zł) and a publisher (20 000 zł)
+// cross 42 764 zł, the spouse's 30 000 zł stay within it.
+inline Answers AuthorsCostsOverTheCap()
+{
+    return With(With(BaseAnswers(), SpouseData()),
+                {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_42", "60000"}, {"K50_PRACA_P", "30000"},
+                 {"PIT37_57", "40000"}, {"K50_AUTOR_P", "20000"}, {"PIT37_88", "60000"}, {"K50_AUTOR_M", "30000"}});
+}
+
+// A named child qualifying the whole year, or in the months given ("01" ... "12").
+inline Answers ChildAnswers(int k, const std::vector<std::string>& months = {})
+{
+    const std::string p = "DZ" + std::to_string(k) + "_";
+    Answers child{{p + "IMIE", "Dziecko" + std::to_string(k)}, {p + "NAZWISKO", "Kowalskie"},
+                  {p + "PESEL", "10210112345"}, {p + "CALY", months.empty() ? "1" : "0"}};
+    for (const auto& month : months)
+        child.push_back({p + "M" + month, "1"});
+    return child;
+}
+
+// The 50 000 zł employee with the children given, in order of entry.
+inline Answers EmployeeWithChildren(const std::vector<Answers>& children)
+{
+    Answers answers = With(Employee("50000", "1335", "6000"),
+                           {{"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
+                            {"DZ_LICZBA", std::to_string(children.size())}});
+    for (const auto& child : children)
+        answers = With(answers, child);
+    return answers;
+}
+
+inline const std::vector<std::string> kFirstHalf{"01", "02", "03", "04", "05", "06"};
+inline const std::vector<std::string> kSecondHalf{"07", "08", "09", "10", "11", "12"};
+
+// Three children, the eldest qualifying January-June only (entered first).
+inline Answers ThreeChildrenEldestHalfYear()
+{
+    return EmployeeWithChildren({ChildAnswers(1, kFirstHalf), ChildAnswers(2), ChildAnswers(3)});
+}
+
+// An unmarried parent with 58 665 zł income: one child all year, a second born in July.
+inline Answers OneChildOverTheLimitUntilASecondIsBorn()
+{
+    return With(Employee("60000", "1335", "9000"),
+                With(With({{"ZONATY", "0"}, {"DZ_LICZBA", "2"}}, ChildAnswers(1)), ChildAnswers(2, kSecondHalf)));
+}
+
+// A married parent filing alone who shares the relief for one child with the spouse 50/50.
+inline Answers OneChildSharedHalf()
+{
+    return With(EmployeeWithChildren({With(ChildAnswers(1), {{"DZ1_UDZIAL", "50"}})}),
+                {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "40000"}});
+}
+
+// Spouses jointly with 58 665 + 42 000 = 100 665 zł: the half, 50 332,50, ends in 50 groszy.
+inline Answers JointHalfEndingInFiftyGroszy()
+{
+    return With(With(BaseAnswers(), SpouseData()),
+                {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "60000"}, {"KOSZTY_PRACA_P", "1335"},
+                 {"PIT37_68", "43335"}, {"KOSZTY_PRACA_M", "1335"}});
+}
+
 // Saves the answers with the number of pages reached as dir's "zeznanie.dpit"; gives its path.
 inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int forms = 14)
 {

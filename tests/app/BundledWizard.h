@@ -44,7 +44,8 @@ inline Answers Joint()
                          {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"},
                          {"SKL_ZDR_M", "2006,24"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
                          {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
-                         {"PIT36_27", "POLSKA"}, {"PIT36_34", "Warszawa"}});
+                         {"PIT36_27", "POLSKA"}, {"PIT36_34", "Warszawa"}, {"WSP_CALY_ROK", "1"},
+                         {"WSP_WSPOLNOSC", "1"}});
 }
 
 // Pages of the root script: ten for one taxpayer, three more (spouse's data, address, income)

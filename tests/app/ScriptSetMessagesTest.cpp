@@ -104,6 +104,87 @@ std::vector<Trigger> Triggers()
         {"p_ulgi", 10, With(joint, {{"ULGA_INTERNET_M", "800"}}),
          "Ulga internetowa małżonka wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
     };
+    // Joint filing and the single parent refused when a condition is not met (art. 6 ust. 2, 4a, 8).
+    const Answers parent = With(single, {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}});
+    const std::string individually = " Wybierz rozliczenie indywidualne.";
+    const std::string another = " Wybierz inny sposób.";
+    const std::string notYet = " Tego zeznania program jeszcze nie przygotowuje.";
+    const std::vector<Trigger> eligibility = {
+        {"p_wybor", 1, With(joint, {{"WSP_CALY_ROK", "0"}}),
+         "Wspólnie mogą się rozliczyć tylko małżonkowie, którzy przez cały rok podatkowy pozostawali w związku "
+         "małżeńskim (art. 6 ust. 2 ustawy)." + individually},
+        {"p_wybor", 1, With(joint, {{"WSP_WSPOLNOSC", "0"}}),
+         "Wspólne rozliczenie wymaga wspólności majątkowej przez cały rok (art. 6 ust. 2 ustawy)." + individually},
+        {"p_wybor", 1, With(joint, {{"WSP_INNE", "1"}}),
+         "Małżonkowie, z których jedno płaciło podatek liniowy, ryczałt, kartę podatkową albo podatek tonażowy, "
+         "nie mogą rozliczyć się wspólnie (art. 6 ust. 8 ustawy)." + individually},
+        {"p_wybor", 1, With(parent, {{"SAM_STAN", "0"}}),
+         "Jako osoba samotnie wychowująca dzieci może rozliczyć się tylko rodzic albo opiekun prawny, który nie był "
+         "w związku małżeńskim (albo którego małżonek był pozbawiony władzy rodzicielskiej lub odbywał karę "
+         "pozbawienia wolności) – art. 6 ust. 4a ustawy." + another},
+        {"p_wybor", 1, With(parent, {{"SAM_DZIECKO", "0"}}),
+         "Rozliczenie osoby samotnie wychowującej dzieci wymaga wychowywania dziecka, które spełnia warunki art. 6 "
+         "ust. 4 ustawy." + another},
+        {"p_wybor", 1, With(parent, {{"SAM_INNE", "1"}}),
+         "Osoba, która płaciła podatek liniowy, ryczałt, kartę podatkową albo podatek tonażowy, nie może rozliczyć "
+         "się jako osoba samotnie wychowująca dzieci (art. 6 ust. 8 ustawy)." + another},
+        // Incomes PIT-37 cannot take, each sent to its form.
+        {"p_wybor", 1, With(single, {{"INNY_DZIAL", "1"}}),
+         "Przychody z działalności gospodarczej wykazuje się w zeznaniu PIT-36 (albo PIT-36L, PIT-28 – według "
+         "formy opodatkowania)." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_NAJEM", "1"}}),
+         "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_ZAGR", "1"}}),
+         "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_DZIECI", "1"}}),
+         "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_ZALICZKI", "1"}}),
+         "Kto sam wpłacał zaliczki na podatek, składa zeznanie PIT-36." + notYet},
+        // The 9% health contribution typed instead of the 7,75% part: 43 145 x 9% = 3 883,05.
+        {"p_skladki", 6, With(single, {{"SKL_ZDR_P", "3883,05"}}),
+         "Wpisana składka zdrowotna jest wyższa niż 7,75% podstawy – wygląda na pełną składkę 9%, a od podatku "
+         "odlicza się tylko 7,75% (przybliżoną kwotę podaje ta strona). Przepisz z PIT-11 kwotę składki zdrowotnej "
+         "do odliczenia.\nCzy chcesz poprawić kwotę?"},
+        {"p_skladki", 9, With(joint, {{"SKL_ZDR_M", "2329,83"}}),
+         "Wpisana składka zdrowotna małżonka jest wyższa niż 7,75% podstawy – wygląda na pełną składkę 9%, a od "
+         "podatku odlicza się tylko 7,75%. Przepisz z PIT-11 małżonka kwotę składki zdrowotnej do odliczenia.\n"
+         "Czy chcesz poprawić kwotę?"},
+        // PIT/O reliefs over their limits, and the church donation without its receipt.
+        {"p_ulgi", 7, With(single, {{"IKZE_P", "5000"}}),
+         "Wpłaty na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę kwotę."},
+        {"p_ulgi", 7, With(single, {{"ALIMENTY_P", "3000"}}),
+         "Alimenty na rzecz osób innych niż własne dzieci można odliczyć najwyżej do 2 280 zł rocznie – program "
+         "odliczy tylko tę kwotę."},
+        {"p_ulgi", 7, With(single, {{"DAR_KOSC_P", "500"}}),
+         "Darowiznę na działalność charytatywno-opiekuńczą kościelnej osoby prawnej można odliczyć tylko z "
+         "pokwitowaniem jej odbioru. Jeżeli go nie masz, usuń tę kwotę."},
+        {"p_ulgi", 10, With(joint, {{"IKZE_M", "5000"}}),
+         "Wpłaty małżonka na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę "
+         "kwotę."},
+        {"p_ulgi", 10, With(joint, {{"ALIMENTY_M", "2500"}}),
+         "Alimenty płacone przez małżonka można odliczyć najwyżej do 2 280 zł rocznie – program odliczy tylko tę "
+         "kwotę."},
+        {"p_ulgi", 10, With(joint, {{"DAR_KOSC_M", "500"}}),
+         "Darowiznę małżonka na działalność charytatywno-opiekuńczą kościelnej osoby prawnej można odliczyć tylko "
+         "z pokwitowaniem jej odbioru. Jeżeli go nie ma, usuń tę kwotę."},
+        {"p_rehab", 8, With(single, {{"REHAB_TAK_P", "1"}, {"REH_UTRZ_P", "1"}, {"REH_DOCH_UTRZ_P", "10000"}}),
+         "Dochód osoby na utrzymaniu przekracza 9 120 zł – wydatków na jej rehabilitację nie można odliczyć. Usuń "
+         "te wydatki albo wróć i zaznacz „nie” przy rehabilitacji."},
+        {"p_rehab", 8, With(single, {{"REHAB_TAK_P", "1"}, {"REH_AUTO_P", "3000"}}),
+         "Wydatki na używanie samochodu odlicza się najwyżej do 2 280 zł – program odliczy tylko tę kwotę."},
+        {"p_rehab", 8, With(single, {{"REHAB_TAK_P", "1"}, {"REH_PIES_P", "2500"}}),
+         "Wydatki na utrzymanie psa asystującego odlicza się najwyżej do 2 280 zł – program odliczy tylko tę kwotę."},
+        {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_UTRZ_M", "1"}, {"REH_DOCH_UTRZ_M", "9500"}}),
+         "Dochód osoby na utrzymaniu małżonka przekracza 9 120 zł – wydatków na jej rehabilitację nie można "
+         "odliczyć. Usuń te wydatki albo wróć i zaznacz „nie” przy rehabilitacji."},
+        {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_AUTO_M", "2300"}}),
+         "Wydatki małżonka na używanie samochodu odlicza się najwyżej do 2 280 zł – program odliczy tylko tę kwotę."},
+        {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_PIES_M", "2300"}}),
+         "Wydatki małżonka na utrzymanie psa asystującego odlicza się najwyżej do 2 280 zł – program odliczy tylko "
+         "tę kwotę."},
+    };
+    t.insert(t.end(), eligibility.begin(), eligibility.end());
     for (int k = 1; k <= 10; ++k) {
         // Child k of k: the children before it complete, child k missing one thing each time.
         const std::string n = std::to_string(k);

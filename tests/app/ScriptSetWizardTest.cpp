@@ -60,7 +60,7 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
 namespace {
 Answers SingleParentOfThree()
 {
-    return With(Base(), {{"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "2000"},
+    return With(Base(), {{"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}, {"PIT37_37", "30000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "2000"},
                          {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"DZ_LICZBA", "3"}, {"DZ1_IMIE", "Zofia"},
                          {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}, {"DZ1_CALY", "1"},
                          {"DZ2_IMIE", "Jan"}, {"DZ2_NAZWISKO", "Kowalski"}, {"DZ2_PESEL", "12220112345"},

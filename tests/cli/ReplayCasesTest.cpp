@@ -399,6 +399,59 @@ TEST(ScriptSetRules, JointTaxHalfEndingInFiftyGroszy)
     EXPECT_TRUE(Contains(r.xml, "<P_112>50333</P_112>")) << r.xml;
 }
 
+// PIT/O reliefs with their limits applied (art. 26 ust. 1): rehabilitation (pkt 6, ust. 7a) 1 000
+// + car 2 280 (pkt 14) + guide dog 2 280 (pkt 15) + medicines over 100 zł a month (pkt 12: 50 + 0
+// + 200) = 5 810; internet (pkt 6a) 760; donations (pkt 9 lit. a-c) 3 000 + 1 000 + 2,5 x 130 =
+// 4 325, over 6% of 41 810 = 2 508,60, so 2 508,60; church charitable-care 500 (no limit); IKZE
+// (pkt 2b) 4 866; alimony (pkt 4) 2 280. Together 16 724,60; 41 810 - 16 724,60 = 25 085,40 ->
+// 25 085; tax 4 515,30 - 556,02 = 3 959,28, less health 3 345,50 = 613,78 -> 614; 5 386 back.
+// The same reliefs typed exactly at their limits give the same figures.
+TEST(ScriptSetRules, PitOReliefsAtAndOverTheirLimits)
+{
+    for (const Answers& answers : {ReliefsOverTheirLimits(), ReliefsAtTheirLimits()}) {
+        const auto r = Replay(answers);
+        ExpectRan(r);
+        ExpectVars(r, {{"REH_LEKI_ODL_P", "250"}, {"PITO_11", "5810"}, {"PITO_13", "760"}, {"KREW_ZL_P", "325"},
+                       {"PITO_15", "2508,6"}, {"PITO_17", "500"}, {"PITO_19", "4866"}, {"PITO_21", "2280"},
+                       {"PITO_38", "16724,6"}, {"PIT37_101", "16724,6"}, {"PIT37_112", "25085"},
+                       {"PIT37_113", "3959,28"}, {"PIT37_126", "614"}, {"PIT37_129", "5386"}, {"PIT_O", "1"}});
+    }
+    // Without the receipt the church donation is not deducted (25 585 -> 4 049,28 - 3 345,50 =
+    // 703,78 -> 704); rehabilitation of a dependant whose income exceeds 9 120 zł is not either.
+    const auto noReceipt = Replay(With(ReliefsOverTheirLimits(), {{"DAR_KOSC_POKW_P", "0"}}));
+    ExpectVars(noReceipt, {{"PITO_17", "0"}, {"PIT37_126", "704"}});
+    const auto dependant = Replay(With(ReliefsOverTheirLimits(), {{"REH_UTRZ_P", "1"}, {"REH_DOCH_UTRZ_P", "9120,01"}}));
+    ExpectVars(dependant, {{"PITO_11", "0"}});
+    const auto withinLimit = Replay(With(ReliefsOverTheirLimits(), {{"REH_UTRZ_P", "1"}, {"REH_DOCH_UTRZ_P", "9120"}}));
+    ExpectVars(withinLimit, {{"PITO_11", "5810"}});
+}
+
+// The filing-method comparison (art. 6 ust. 2). A taxpayer over the threshold and a spouse
+// without income: jointly 102 213 / 2 = 51 106,50 -> 51 107, 2 x (9 199,26 - 556,02) = 17 286,48,
+// less health 8 024,97 = 9 261,51 -> 9 262; alone 20 178,22 - 8 024,97 = 12 153,25 -> 12 153, so
+// joint filing saves 2 891. Both in the first bracket (76 326 and 24 552): alone 13 182,66 -
+// 6 018,73 = 7 163,93 -> 7 164 and 3 863,34 - 2 006,24 = 1 857,10 -> 1 857, together 9 021, the
+// same as jointly: no saving.
+TEST(ScriptSetRules, FilingMethodComparison)
+{
+    const auto saves = Replay(JointHighEarnerAndSpouseWithoutIncome());
+    ExpectRan(saves);
+    ExpectVars(saves, {{"PIT37_112", "51107"}, {"PIT37_113", "17286,48"}, {"PIT37_126", "9262"}, {"POR_NAL_P", "12153"},
+                       {"POR_NAL_M", "0"}, {"POR_IND", "12153"}, {"POR_ROZNICA", "2891"}, {"POR_JEST", "1"}});
+    const auto same = Replay(JointBothInTheFirstBracket());
+    ExpectRan(same);
+    ExpectVars(same, {{"PIT37_126", "9021"}, {"POR_NAL_P", "7164"}, {"POR_NAL_M", "1857"}, {"POR_IND", "9021"},
+                      {"POR_ROZNICA", "0"}});
+    // A single parent: 28 665 - 4 113 = 24 552 taxed alone 3 863,34 - 2 006,24 = 1 857,10 -> 1 857;
+    // halved 2 x (12 276 x 18% - 556,02) = 3 307,32 - 2 006,24 = 1 301,08 -> 1 301; saving 556.
+    const auto parent = Replay(With(Employee("30000", "1335", "2000"),
+                                    {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"},
+                                     {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}}));
+    ExpectVars(parent, {{"PIT37_126", "1301"}, {"POR_IND", "1857"}, {"POR_ROZNICA", "556"}});
+    // Filing alone without a spouse or child there is nothing to compare.
+    ExpectVars(Replay(Employee("50000", "1335", "6000")), {{"POR_JEST", "0"}});
+}
+
 // Replay without a declaration file starts from the answers given with --set.
 TEST(ScriptSetCases, ReplayOfTheStoreAndItsUsageErrors)
 {

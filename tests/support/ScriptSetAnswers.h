@@ -42,11 +42,12 @@ inline Answers Employee(const std::string& revenue, const std::string& costs, co
                                 {"PIT37_41", advances}});
 }
 
-// The spouse's identification for a joint return.
+// The spouse's identification for a joint return, and the conditions of joint filing met.
 inline Answers SpouseData()
 {
     return {{"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"}, {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"},
-            {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}};
+            {"PIT36_26", "01-01-1985"}, {"PIT36_27", "POLSKA"}, {"PIT36_34", "Warszawa"},
+            {"WSP_CALY_ROK", "1"}, {"WSP_WSPOLNOSC", "1"}};
 }
 
 // Two employers at the same time: 40 000 + 30 000 zł revenue, 1 335 + 1 335 zł costs on the
@@ -118,6 +119,45 @@ inline Answers JointHalfEndingInFiftyGroszy()
     return With(With(BaseAnswers(), SpouseData()),
                 {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "60000"}, {"KOSZTY_PRACA_P", "1335"},
                  {"PIT37_68", "43335"}, {"KOSZTY_PRACA_M", "1335"}});
+}
+
+// The 50 000 zł employee's PIT/O reliefs over their limits: IKZE 5 000, alimony 3 000, internet
+// 900, car 3 000, guide dog 3 000, other rehabilitation 1 000, medicines 150 / 80 / 300 zł in
+// January-March, donations 3 000 + 1 000 and 2,5 l of blood, a church charitable-care donation
+// of 500 zł with its receipt.
+inline Answers ReliefsOverTheirLimits()
+{
+    return With(Employee("50000", "1335", "6000"),
+                {{"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}, {"IKZE_P", "5000"}, {"ALIMENTY_P", "3000"},
+                 {"ULGA_INTERNET_P", "900"}, {"REHAB_TAK_P", "1"}, {"REH_AUTO_P", "3000"}, {"REH_PIES_P", "3000"},
+                 {"REH_BEZLIM_P", "1000"}, {"REH_LEKI_P_01", "150"}, {"REH_LEKI_P_02", "80"},
+                 {"REH_LEKI_P_03", "300"}, {"DAR_OPP_P", "3000"}, {"DAR_KULT_P", "1000"}, {"KREW_LITRY_P", "2,5"},
+                 {"DAR_KOSC_P", "500"}, {"DAR_KOSC_POKW_P", "1"}});
+}
+
+// The same reliefs exactly at their limits (donations 1 183,60 + 1 000 + 325 = 6% of 41 810).
+inline Answers ReliefsAtTheirLimits()
+{
+    return With(ReliefsOverTheirLimits(),
+                {{"IKZE_P", "4866"}, {"ALIMENTY_P", "2280"}, {"ULGA_INTERNET_P", "760"}, {"REH_AUTO_P", "2280"},
+                 {"REH_PIES_P", "2280"}, {"DAR_OPP_P", "1183,6"}});
+}
+
+// Spouses jointly, the taxpayer crossing the first threshold (120 000 zł), the spouse without income.
+inline Answers JointHighEarnerAndSpouseWithoutIncome()
+{
+    return With(With(BaseAnswers(), SpouseData()),
+                {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "120000"}, {"KOSZTY_PRACA_P", "1335"},
+                 {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"}});
+}
+
+// Spouses jointly with incomes in the first bracket (90 000 and 30 000 zł).
+inline Answers JointBothInTheFirstBracket()
+{
+    return With(With(BaseAnswers(), SpouseData()),
+                {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"KOSZTY_PRACA_P", "1335"},
+                 {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"KOSZTY_PRACA_M", "1335"}, {"PIT37_72", "3000"},
+                 {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"}});
 }
 
 // Saves the answers with the number of pages reached as dir's "zeznanie.dpit"; gives its path.

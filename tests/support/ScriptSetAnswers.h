@@ -35,10 +35,16 @@ inline Answers With(Answers answers, const Answers& more)
 
 // ---- Answer sets of the 2016 rules, one per hand-worked case (figures in the tests that use them).
 
+// The first sections with the tax year, which opening a declaration in the window checks.
+inline Answers RuleBase()
+{
+    return With({{"ROK", "2016"}}, BaseAnswers());
+}
+
 // A full-time employee's PIT-11 figures; the costs as typed (the sum of the PIT-11s).
 inline Answers Employee(const std::string& revenue, const std::string& costs, const std::string& advances)
 {
-    return With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", revenue}, {"KOSZTY_PRACA_P", costs},
+    return With(RuleBase(), {{"PIT37_6_1", "1"}, {"PIT37_37", revenue}, {"KOSZTY_PRACA_P", costs},
                                 {"PIT37_41", advances}});
 }
 
@@ -63,7 +69,7 @@ inline Answers TwoConcurrentEmployers(bool commuting)
 // cross 42 764 zł, the spouse's 30 000 zł stay within it.
 inline Answers AuthorsCostsOverTheCap()
 {
-    return With(With(BaseAnswers(), SpouseData()),
+    return With(With(RuleBase(), SpouseData()),
                 {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_42", "60000"}, {"K50_PRACA_P", "30000"},
                  {"PIT37_57", "40000"}, {"K50_AUTOR_P", "20000"}, {"PIT37_88", "60000"}, {"K50_AUTOR_M", "30000"}});
 }
@@ -116,7 +122,7 @@ inline Answers OneChildSharedHalf()
 // Spouses jointly with 58 665 + 42 000 = 100 665 zł: the half, 50 332,50, ends in 50 groszy.
 inline Answers JointHalfEndingInFiftyGroszy()
 {
-    return With(With(BaseAnswers(), SpouseData()),
+    return With(With(RuleBase(), SpouseData()),
                 {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "60000"}, {"KOSZTY_PRACA_P", "1335"},
                  {"PIT37_68", "43335"}, {"KOSZTY_PRACA_M", "1335"}});
 }
@@ -146,7 +152,7 @@ inline Answers ReliefsAtTheirLimits()
 // Spouses jointly, the taxpayer crossing the first threshold (120 000 zł), the spouse without income.
 inline Answers JointHighEarnerAndSpouseWithoutIncome()
 {
-    return With(With(BaseAnswers(), SpouseData()),
+    return With(With(RuleBase(), SpouseData()),
                 {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "120000"}, {"KOSZTY_PRACA_P", "1335"},
                  {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"}});
 }
@@ -154,7 +160,7 @@ inline Answers JointHighEarnerAndSpouseWithoutIncome()
 // Spouses jointly with incomes in the first bracket (90 000 and 30 000 zł).
 inline Answers JointBothInTheFirstBracket()
 {
-    return With(With(BaseAnswers(), SpouseData()),
+    return With(With(RuleBase(), SpouseData()),
                 {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_37", "90000"}, {"KOSZTY_PRACA_P", "1335"},
                  {"PIT37_41", "14000"}, {"PIT37_68", "30000"}, {"KOSZTY_PRACA_M", "1335"}, {"PIT37_72", "3000"},
                  {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"}});

@@ -479,3 +479,16 @@ TEST(ScriptSetWizard, EveryPageWithRehabilitationAndTenChildrenBuildsWithoutAWar
                                  {"DZ1_IMIE", "Ola"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112345"}}),
                   kFormsJoint + 2);
 }
+
+// Every answer set of the 2016 rules opens in the window, replays to the result page through the
+// number of pages it names, and leaves no warning on the way.
+TEST(ScriptSetWizard, EveryRuleAnswerSetReachesTheResultPage)
+{
+    for (const NamedAnswers& set : RuleAnswerSets()) {
+        SCOPED_TRACE(set.name);
+        BundledWizard w;
+        w.Open(set.answers, set.forms);
+        ExpectOnResultPage(w);
+        EXPECT_EQ(static_cast<int>(w.Steps().size()), set.forms + 6) << "pages and the six section headings";
+    }
+}

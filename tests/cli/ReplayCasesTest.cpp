@@ -352,6 +352,11 @@ TEST(ScriptSetRules, FiveAndTenChildren)
     ExpectVars(five, {{"ULGA_DZIECI", "9624,12"}, {"ULGA_DZ5", "2700"}, {"PIT37_118", "3624,28"}, {"PIT37_126", "0"},
                       {"PIT37_132", "5999,84"}, {"PIT37_134", "5999,84"}, {"PIT37_135", "11999,84"},
                       {"O40_VAL", "5"}});
+    // No tax is due, so a 1% request typed on the page is not written (art. 45c ust. 1).
+    const auto five1 = Replay(With(EmployeeWithChildren({children.begin(), children.begin() + 5}),
+                                   {{"OPP_TAK", "1"}, {"PIT37_137", "0000030897"}, {"PIT37_140", "1"}}));
+    ExpectVars(five1, {{"PIT37_126", "0"}, {"PIT37_137", ""}, {"PIT37_138", "0"}, {"PIT37_140", "0"}});
+    EXPECT_FALSE(Contains(five1.xml, "<P_137>")) << five1.xml;
     const auto ten = Replay(EmployeeWithChildren(children));
     ExpectRan(ten);
     ExpectVars(ten, {{"ULGA_DZIECI", "23124,12"}, {"ULGA_DZ10", "2700"}, {"LICZBA_DZIECI", "10"},

@@ -166,6 +166,36 @@ inline Answers JointBothInTheFirstBracket()
                  {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}, {"SKL_SPOL_M", "4113"}, {"SKL_ZDR_M", "2006,24"}});
 }
 
+// Every answer set of the 2016 rules above, named, for tests that replay each one (the command line
+// and the window must agree on all of them). `forms` is the number of pages the wizard reaches.
+struct NamedAnswers {
+    const char* name;
+    Answers answers;
+    int forms;
+};
+
+inline std::vector<NamedAnswers> RuleAnswerSets()
+{
+    std::vector<Answers> ten;
+    for (int k = 1; k <= 10; ++k)
+        ten.push_back(ChildAnswers(k));
+    return {
+        {"TwoConcurrentEmployers", TwoConcurrentEmployers(false), 10},
+        {"TwoConcurrentEmployersCommuting", TwoConcurrentEmployers(true), 10},
+        {"AuthorsCostsOverTheCap", AuthorsCostsOverTheCap(), 13},
+        {"ThreeChildrenEldestHalfYear", ThreeChildrenEldestHalfYear(), 11},
+        {"FiveChildren", EmployeeWithChildren({ten.begin(), ten.begin() + 5}), 11},
+        {"TenChildren", EmployeeWithChildren(ten), 11},
+        {"OneChildOverTheLimitUntilASecondIsBorn", OneChildOverTheLimitUntilASecondIsBorn(), 11},
+        {"OneChildSharedHalf", OneChildSharedHalf(), 11},
+        {"JointHalfEndingInFiftyGroszy", JointHalfEndingInFiftyGroszy(), 13},
+        {"ReliefsOverTheirLimits", ReliefsOverTheirLimits(), 11},
+        {"ReliefsAtTheirLimits", ReliefsAtTheirLimits(), 11},
+        {"JointHighEarnerAndSpouseWithoutIncome", JointHighEarnerAndSpouseWithoutIncome(), 13},
+        {"JointBothInTheFirstBracket", JointBothInTheFirstBracket(), 13},
+    };
+}
+
 // Saves the answers with the number of pages reached as dir's "zeznanie.dpit"; gives its path.
 inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int forms = 14)
 {

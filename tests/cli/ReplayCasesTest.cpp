@@ -332,6 +332,9 @@ TEST(ScriptSetRules, ChildReliefCountsTheChildrenOfEachMonth)
                    {"PITO_305_13", "0"}, {"PITO_405_01", "1"}, {"PITO_405_02", "0"}, {"PITO_307", "556,02"},
                    {"PITO_507", "1556,04"}});
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>556.02</zo3x:P_E7>")) << r.xml;
+    // The e-declaration carries the eldest's months: boxes 1-6 ticked, the whole-year box not.
+    EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E5_6>1</zo3x:P_E5_6>")) << r.xml;
+    EXPECT_FALSE(Contains(r.xml, "<zo3x:P_E5_7>1</zo3x:P_E5_7>")) << r.xml;
 
     const auto reordered = Replay(EmployeeWithChildren({ChildAnswers(1), ChildAnswers(2), ChildAnswers(3, kFirstHalf)}));
     // 1 112,04 + 1 112,04 + 6 x 166,67 = 3 224,10

@@ -492,3 +492,16 @@ TEST(ScriptSetWizard, EveryRuleAnswerSetReachesTheResultPage)
         EXPECT_EQ(static_cast<int>(w.Steps().size()), set.forms + 6) << "pages and the six section headings";
     }
 }
+
+// With no tax due there is no 1% to pass on (art. 45c ust. 1): the page says so, lets the user on
+// without an organisation, and nothing is written in rows 137-140. 3 000 - 1 335 = 1 665;
+// 1 665 x 18% - 556,02 < 0, so the tax is 0.
+TEST(ScriptSetWizard, NoTaxDueLeavesTheOnePercentRequestOut)
+{
+    BundledWizard w;
+    w.Open(With(Employee("3000", "1335", "0"), {{"OPP_TAK", "1"}, {"PIT37_140", "1"}}), 9);
+    ASSERT_EQ(w.StepCaption(), "1% podatku|1% dla organizacji pożytku publicznego|");
+    EXPECT_TRUE(Contains(w.PageText(), "Twój podatek należny wynosi 0 zł")) << w.PageText();
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
+    ExpectVars(w, {{"PIT37_126", "0"}, {"PIT37_137", ""}, {"PIT37_138", "0"}, {"PIT37_140", "0"}});
+}

@@ -23,6 +23,8 @@ namespace taxilo::test {
 // for a joint return.
 constexpr int kFormsSingle = 10;
 constexpr int kFormsJoint = 13;
+// With children the list of children and their months is one more page.
+constexpr int kFormsWithChildren = kFormsSingle + 1;
 
 inline std::string Utf8(const std::string& cp1250)
 {

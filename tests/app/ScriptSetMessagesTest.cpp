@@ -41,24 +41,20 @@ std::set<PageMessage> MessagesOfTheScriptSet()
     return messages;
 }
 
-Answers Child(int k, const std::string& months, bool named = true)
+// Child k named, with the whole-year box as given ("1" or "0").
+Answers Child(int k, const std::string& wholeYear)
 {
     const std::string p = "DZ" + std::to_string(k) + "_";
-    Answers child{{p + "MIES", months}};
-    if (named)
-        child.insert(child.end(), {{p + "IMIE", "Zofia"}, {p + "NAZWISKO", "Kowalska"}, {p + "PESEL", "10210112343"}});
-    return child;
+    return {{p + "CALY", wholeYear}, {p + "IMIE", "Zofia"}, {p + "NAZWISKO", "Kowalska"}, {p + "PESEL", "10210112343"}};
 }
 
-Answers Children(int withData, int months, const Answers& more)
+// Children 1..count complete, for the whole year, then the further answers.
+Answers Children(int count, const Answers& more)
 {
     Answers all;
-    for (int k = 1; k <= withData; ++k) {
-        const Answers child = Child(k, std::to_string(months));
-        all.insert(all.end(), child.begin(), child.end());
-    }
-    all.insert(all.end(), more.begin(), more.end());
-    return all;
+    for (int k = 1; k <= count; ++k)
+        all = With(all, Child(k, "1"));
+    return With(all, more);
 }
 
 struct Trigger {
@@ -67,8 +63,6 @@ struct Trigger {
     Answers answers;
     std::string message;
 };
-
-const char* const kGenitive[] = {"pierwszego", "drugiego", "trzeciego", "czwartego"};
 
 std::vector<Trigger> Triggers()
 {
@@ -84,13 +78,13 @@ std::vector<Trigger> Triggers()
         {"p_adres", 3, With(single, {{"PIT36_21", ""}}), "Wpisz miejscowość."},
         {"p_urzad", 4, With(single, {{"PIT37_9", ""}}),
          "Wybierz z listy urząd skarbowy, do którego składasz zeznanie."},
-        {"p_dochody", 5, With(single, {{"PIT37_38", "3000"}}),
-         "Koszty uzyskania przychodów ze stosunku pracy przekraczają 2 502,56 zł – najwyższą roczną kwotę "
-         "kosztów pracowniczych w 2016 r.\nCzy chcesz poprawić kwotę?"},
+        {"p_dochody", 5, With(single, {{"KOSZTY_PRACA_P", "1500"}}),
+         "Koszty uzyskania przychodów ze stosunku pracy przekraczają roczny limit dla wybranej sytuacji. W "
+         "zeznaniu program przyjmie kwotę limitu – zobaczysz ją na stronie wyniku."},
         {"p_dochody", 5,
-         With(single, {{"PIT37_42", "60000"}, {"PIT37_43", "30000"}, {"PIT37_57", "40000"}, {"PIT37_58", "20000"}}),
-         "Łączne koszty 50% (przy prawach autorskich) nie mogą w 2016 r. przekroczyć 42 764 zł. Sprawdź kwoty "
-         "z PIT-11.\nCzy chcesz poprawić kwotę?"},
+         With(single, {{"PIT37_42", "60000"}, {"K50_PRACA_P", "30000"}, {"PIT37_57", "40000"}, {"K50_AUTOR_P", "20000"}}),
+         "Łączne koszty 50% (prawa autorskie) przekraczają 42 764 zł – roczny limit w 2016 r. Nadwyżka nie jest "
+         "kosztem: program przyjmie w zeznaniu 42 764 zł."},
         {"p_ulgi", 7, With(single, {{"ULGA_INTERNET_P", "900"}}),
          "Ulga internetowa wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
         {"p_opp", 9, With(single, {{"OPP_TAK", "1"}}),
@@ -100,25 +94,109 @@ std::vector<Trigger> Triggers()
         {"p_malzonek", 4, With(joint, {{"PIT36_2_P", "0"}, {"PIT36_2_N", "1"}, {"PIT36_2N", ""}}),
          "Wpisz 10 cyfr numeru NIP małżonka (bez kresek i spacji)."},
         {"p_adres_m", 5, With(joint, {{"PIT36_34", ""}}), "Wpisz miejscowość małżonka."},
-        {"p_dochody_m", 8, With(joint, {{"PIT37_69", "2600"}}),
-         "Koszty uzyskania przychodów małżonka ze stosunku pracy przekraczają 2 502,56 zł – najwyższą roczną "
-         "kwotę kosztów pracowniczych w 2016 r.\nCzy chcesz poprawić kwotę?"},
+        {"p_dochody_m", 8, With(joint, {{"KOSZTY_PRACA_M", "2600"}, {"KUP_1_M", "0"}, {"KUP_4_M", "1"}}),
+         "Koszty uzyskania przychodów ze stosunku pracy małżonka przekraczają roczny limit dla wybranej sytuacji. "
+         "W zeznaniu program przyjmie kwotę limitu – zobaczysz ją na stronie wyniku."},
         {"p_dochody_m", 8,
-         With(joint, {{"PIT37_73", "60000"}, {"PIT37_74", "30000"}, {"PIT37_88", "40000"}, {"PIT37_89", "20000"}}),
-         "Łączne koszty 50% małżonka (przy prawach autorskich) nie mogą w 2016 r. przekroczyć 42 764 zł. Sprawdź "
-         "kwoty z PIT-11.\nCzy chcesz poprawić kwotę?"},
+         With(joint, {{"PIT37_73", "60000"}, {"K50_PRACA_M", "30000"}, {"PIT37_88", "40000"}, {"K50_AUTOR_M", "20000"}}),
+         "Łączne koszty 50% małżonka (prawa autorskie) przekraczają 42 764 zł – roczny limit w 2016 r. Nadwyżka "
+         "nie jest kosztem: program przyjmie w zeznaniu 42 764 zł."},
         {"p_ulgi", 10, With(joint, {{"ULGA_INTERNET_M", "800"}}),
          "Ulga internetowa małżonka wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
     };
-    for (int k = 1; k <= 4; ++k) {
-        // Months without the child's name and PESEL; the children before it are complete.
-        t.push_back({"p_dzieci", 8, With(single, Children(k - 1, 12, Child(k, "12", false))),
-                     std::string("Wpisz imię, nazwisko i numer PESEL ") + kGenitive[k - 1] +
-                         " dziecka – są potrzebne w załączniku PIT/O."});
+    // Joint filing and the single parent refused when a condition is not met (art. 6 ust. 2, 4a, 8).
+    const Answers parent = With(single, {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}});
+    const std::string individually = " Wybierz rozliczenie indywidualne.";
+    const std::string another = " Wybierz inny sposób.";
+    const std::string notYet = " Tego zeznania program jeszcze nie przygotowuje.";
+    const std::vector<Trigger> eligibility = {
+        {"p_wybor", 1, With(joint, {{"WSP_CALY_ROK", "0"}}),
+         "Wspólnie mogą się rozliczyć tylko małżonkowie, którzy przez cały rok podatkowy pozostawali w związku "
+         "małżeńskim (art. 6 ust. 2 ustawy)." + individually},
+        {"p_wybor", 1, With(joint, {{"WSP_WSPOLNOSC", "0"}}),
+         "Wspólne rozliczenie wymaga wspólności majątkowej przez cały rok (art. 6 ust. 2 ustawy)." + individually},
+        {"p_wybor", 1, With(joint, {{"WSP_INNE", "1"}}),
+         "Małżonkowie, z których jedno płaciło podatek liniowy, ryczałt, kartę podatkową albo podatek tonażowy, "
+         "nie mogą rozliczyć się wspólnie (art. 6 ust. 8 ustawy)." + individually},
+        {"p_wybor", 1, With(parent, {{"SAM_STAN", "0"}}),
+         "Jako osoba samotnie wychowująca dzieci może rozliczyć się tylko rodzic albo opiekun prawny, który nie był "
+         "w związku małżeńskim (albo którego małżonek był pozbawiony władzy rodzicielskiej lub odbywał karę "
+         "pozbawienia wolności) – art. 6 ust. 4a ustawy." + another},
+        {"p_wybor", 1, With(parent, {{"SAM_DZIECKO", "0"}}),
+         "Rozliczenie osoby samotnie wychowującej dzieci wymaga wychowywania dziecka, które spełnia warunki art. 6 "
+         "ust. 4 ustawy." + another},
+        {"p_wybor", 1, With(parent, {{"SAM_INNE", "1"}}),
+         "Osoba, która płaciła podatek liniowy, ryczałt, kartę podatkową albo podatek tonażowy, nie może rozliczyć "
+         "się jako osoba samotnie wychowująca dzieci (art. 6 ust. 8 ustawy)." + another},
+        // Incomes PIT-37 cannot take, each sent to its form.
+        {"p_wybor", 1, With(single, {{"INNY_DZIAL", "1"}}),
+         "Przychody z działalności gospodarczej wykazuje się w zeznaniu PIT-36 (albo PIT-36L, PIT-28 – według "
+         "formy opodatkowania)." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_NAJEM", "1"}}),
+         "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_ZAGR", "1"}}),
+         "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_DZIECI", "1"}}),
+         "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + notYet},
+        {"p_wybor", 1, With(single, {{"INNY_ZALICZKI", "1"}}),
+         "Kto sam wpłacał zaliczki na podatek, składa zeznanie PIT-36." + notYet},
+        // The 9% health contribution typed instead of the 7,75% part: 43 145 x 9% = 3 883,05.
+        {"p_skladki", 6, With(single, {{"SKL_ZDR_P", "3883,05"}}),
+         "Wpisana składka zdrowotna jest wyższa niż 7,75% podstawy – wygląda na pełną składkę 9%, a od podatku "
+         "odlicza się tylko 7,75% (przybliżoną kwotę podaje ta strona). Przepisz z PIT-11 kwotę składki zdrowotnej "
+         "do odliczenia.\nCzy chcesz poprawić kwotę?"},
+        {"p_skladki", 9, With(joint, {{"SKL_ZDR_M", "2329,83"}}),
+         "Wpisana składka zdrowotna małżonka jest wyższa niż 7,75% podstawy – wygląda na pełną składkę 9%, a od "
+         "podatku odlicza się tylko 7,75%. Przepisz z PIT-11 małżonka kwotę składki zdrowotnej do odliczenia.\n"
+         "Czy chcesz poprawić kwotę?"},
+        // PIT/O reliefs over their limits, and the church donation without its receipt.
+        {"p_ulgi", 7, With(single, {{"IKZE_P", "5000"}}),
+         "Wpłaty na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę kwotę."},
+        {"p_ulgi", 7, With(single, {{"ALIMENTY_P", "3000"}}),
+         "Alimenty na rzecz osób innych niż własne dzieci można odliczyć najwyżej do 2 280 zł rocznie – program "
+         "odliczy tylko tę kwotę."},
+        {"p_ulgi", 7, With(single, {{"DAR_KOSC_P", "500"}}),
+         "Darowiznę na działalność charytatywno-opiekuńczą kościelnej osoby prawnej można odliczyć tylko z "
+         "pokwitowaniem jej odbioru. Jeżeli go nie masz, usuń tę kwotę."},
+        {"p_ulgi", 10, With(joint, {{"IKZE_M", "5000"}}),
+         "Wpłaty małżonka na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę "
+         "kwotę."},
+        {"p_ulgi", 10, With(joint, {{"ALIMENTY_M", "2500"}}),
+         "Alimenty płacone przez małżonka można odliczyć najwyżej do 2 280 zł rocznie – program odliczy tylko tę "
+         "kwotę."},
+        {"p_ulgi", 10, With(joint, {{"DAR_KOSC_M", "500"}}),
+         "Darowiznę małżonka na działalność charytatywno-opiekuńczą kościelnej osoby prawnej można odliczyć tylko "
+         "z pokwitowaniem jej odbioru. Jeżeli go nie ma, usuń tę kwotę."},
+        {"p_rehab", 8, With(single, {{"REHAB_TAK_P", "1"}, {"REH_UTRZ_P", "1"}, {"REH_DOCH_UTRZ_P", "10000"}}),
+         "Dochód osoby na utrzymaniu przekracza 9 120 zł – wydatków na jej rehabilitację nie można odliczyć. Usuń "
+         "te wydatki albo wróć i zaznacz „nie” przy rehabilitacji."},
+        {"p_rehab", 8, With(single, {{"REHAB_TAK_P", "1"}, {"REH_AUTO_P", "3000"}}),
+         "Wydatki na używanie samochodu odlicza się najwyżej do 2 280 zł – program odliczy tylko tę kwotę."},
+        {"p_rehab", 8, With(single, {{"REHAB_TAK_P", "1"}, {"REH_PIES_P", "2500"}}),
+         "Wydatki na utrzymanie psa asystującego odlicza się najwyżej do 2 280 zł – program odliczy tylko tę kwotę."},
+        {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_UTRZ_M", "1"}, {"REH_DOCH_UTRZ_M", "9500"}}),
+         "Dochód osoby na utrzymaniu małżonka przekracza 9 120 zł – wydatków na jej rehabilitację nie można "
+         "odliczyć. Usuń te wydatki albo wróć i zaznacz „nie” przy rehabilitacji."},
+        {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_AUTO_M", "2300"}}),
+         "Wydatki małżonka na używanie samochodu odlicza się najwyżej do 2 280 zł – program odliczy tylko tę kwotę."},
+        {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_PIES_M", "2300"}}),
+         "Wydatki małżonka na utrzymanie psa asystującego odlicza się najwyżej do 2 280 zł – program odliczy tylko "
+         "tę kwotę."},
+    };
+    t.insert(t.end(), eligibility.begin(), eligibility.end());
+    for (int k = 1; k <= 10; ++k) {
+        // Child k of k: the children before it complete, child k missing one thing each time.
+        const std::string n = std::to_string(k);
+        const std::string p = "DZ" + n + "_";
+        const Answers before = With(single, Children(k - 1, {{"DZ_LICZBA", n}}));
+        t.push_back({"p_dzieci_lista", 9, With(before, {{p + "CALY", "1"}}),
+                     "Wpisz imię, nazwisko i numer PESEL dziecka nr " + n + " – są potrzebne w załączniku PIT/O."});
+        t.push_back({"p_dzieci_lista", 9, With(before, Child(k, "0")),
+                     "Zaznacz miesiące, w których dziecko nr " + n + " dawało prawo do ulgi (albo „przez cały rok”)."});
+        t.push_back({"p_dzieci_lista", 9, With(before, With(Child(k, "1"), {{p + "UDZIAL", "150"}})),
+                     "Twoja część ulgi na dziecko nr " + n + " to liczba od 1 do 100 (100 – całą ulgę odliczasz Ty)."});
     }
-    for (int k = 2; k <= 4; ++k) // a child entered after an empty one
-        t.push_back({"p_dzieci", 8, With(single, Children(k - 2, 12, Child(k, "12"))),
-                     std::string("Wpisz najpierw dane ") + kGenitive[k - 2] + " dziecka."});
     return t;
 }
 

@@ -25,9 +25,9 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
 {
     BundledWizard w;
     w.Open(With(With(OneEmployee("6000"), kOnePercent),
-                {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
-                 {"DZ1_MIES", "12"}}),
-           kFormsSingle);
+                {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                 {"DZ1_CALY", "1"}}),
+           kFormsWithChildren);
     ExpectOnResultPage(w);
     ExpectVars(w, {{"PIT37_113", "6969,78"}, {"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_128", "0"},
                    {"PIT37_129", "3488"}, {"ZWROT_RAZEM", "3488"}, {"PIT37_138", "25,1"}, {"PIT_O", "1"}});
@@ -66,7 +66,7 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
 TEST(ScriptSetWizard, SingleParentOfThreeChildrenGetsTheUnusedReliefBack)
 {
     BundledWizard w;
-    w.Open(SingleParentOfThree(), kFormsSingle);
+    w.Open(SingleParentOfThree(), kFormsWithChildren);
     ExpectOnResultPage(w);
     ExpectVars(w, {{"DZIEL", "2"}, {"LICZBA_DZIECI", "3"}, {"PIT37_112", "12276"}, {"PIT37_113", "3307,32"},
                    {"ULGA_DZIECI", "4224,12"}, {"PIT37_118", "1301,08"}, {"PIT37_126", "0"}, {"PIT37_134", "2923,04"},
@@ -164,9 +164,9 @@ void WalkEveryPage(const Answers& answers, int forms)
 TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(With(With(OneEmployee("6000"), kOnePercent),
-                       {{"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
-                        {"DZ1_MIES", "12"}}),
-                  kFormsSingle);
+                       {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                        {"DZ1_CALY", "1"}}),
+                  kFormsWithChildren);
 }
 
 TEST(ScriptSetWizard, AnOrganisationChosenFromTheListNeedsNoTypedKrs)
@@ -201,7 +201,7 @@ TEST(ScriptSetWizard, EveryPageOfAJointReturnBuildsWithoutAWarning)
 
 TEST(ScriptSetWizard, EveryPageOfTheSingleParentReturnBuildsWithoutAWarning)
 {
-    WalkEveryPage(SingleParentOfThree(), kFormsSingle);
+    WalkEveryPage(SingleParentOfThree(), kFormsWithChildren);
 }
 
 // The address lists come from the TERYT register: the counties of the chosen voivodeship, the
@@ -329,7 +329,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     Pump();
     ASSERT_NO_FATAL_FAILURE(Next(w, "Dochody|Przychody podatnika z informacji PIT-11 i PIT-40A|"));
     Type(w, "PIT37_37", "50000");
-    Type(w, "PIT37_38", "1335");
+    Type(w, "KOSZTY_PRACA_P", "1335");
     Type(w, "PIT37_41", "6000");
     ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Składki na ubezpieczenia społeczne i zdrowotne|"));
     Type(w, "SKL_SPOL_P", "6855");
@@ -352,4 +352,145 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     const std::string page = w.PageText();
     EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2376,00 zł.")) << page;
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
+}
+
+namespace {
+// Presses Next and gives the messages shown (warnings and notices alike).
+std::vector<std::string> NextShowing(BundledWizard& w)
+{
+    const size_t before = w.Dialogs.Log.size();
+    w.F().sBitBtn1->click();
+    Pump();
+    std::vector<std::string> shown;
+    for (size_t i = before; i < w.Dialogs.Log.size(); ++i)
+        if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
+            shown.push_back(w.Dialogs.Log[i].Text.toStdString());
+    return shown;
+}
+
+} // namespace
+
+// Employee costs capped by the situation the user picks (art. 22 ust. 2 pkt 4): two jobs at once
+// with commuting, 2 670 zł typed, 2 502,56 zł taken; 67 497,44 - 9 597 = 57 900,44 -> 57 900;
+// tax 9 865,98 -> 9 866, advances 9 000: 866 to pay. The result page says why the costs changed.
+TEST(ScriptSetWizard, TypedEmployeeCostsAreCappedForTwoJobsWithCommuting)
+{
+    BundledWizard w;
+    w.Open(With(Base(), {{"PIT37_6_1", "1"}}), 5);
+    ASSERT_EQ(w.StepCaption(), "Dochody|Przychody podatnika z informacji PIT-11 i PIT-40A|");
+    w.Field<QRadioButton>("KUP_4_P")->setChecked(true);
+    Type(w, "PIT37_37", "70000");
+    Type(w, "KOSZTY_PRACA_P", "2670");
+    Type(w, "PIT37_41", "9000");
+    const auto notice = NextShowing(w);
+    ASSERT_EQ(notice.size(), 1u);
+    EXPECT_TRUE(Contains(notice.front(), "przekraczają roczny limit")) << notice.front();
+    ASSERT_EQ(w.StepCaption(), "Odliczenia|Składki na ubezpieczenia społeczne i zdrowotne|");
+    Type(w, "SKL_SPOL_P", "9597");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulgi odliczane od dochodu (PIT/O)|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulga na dzieci|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
+    ExpectVars(w, {{"KUP_4_P", "1"}, {"PIT37_38", "2502,56"}, {"PIT37_112", "57900"}, {"PIT37_126", "9866"},
+                   {"PIT37_128", "866"}});
+    EXPECT_TRUE(Contains(w.PageText(), "Koszty pracy na etacie przyjęte w zeznaniu: 2502,56 zł (wpisano 2670,00 zł)"))
+        << w.PageText();
+}
+
+// Children typed month by month (art. 27f): three children, the eldest January-June only.
+// 6 x 352,01 + 6 x 185,34 = 3 224,10; tax 3 624,28 - 3 224,10 = 400,18 -> 400; 5 600 back.
+TEST(ScriptSetWizard, ChildrenTypedMonthByMonth)
+{
+    BundledWizard w;
+    w.Open(OneEmployee("6000"), 8);
+    ASSERT_EQ(w.StepCaption(), "Odliczenia|Ulga na dzieci|");
+    Pick(w, "DZ_LICZBA", "3");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Dzieci i miesiące ulgi|"));
+    const char* names[] = {"Adam", "Ewa", "Ola"};
+    for (int k = 1; k <= 3; ++k) {
+        const std::string p = "DZ" + std::to_string(k) + "_";
+        Type(w, (p + "IMIE").c_str(), names[k - 1]);
+        Type(w, (p + "NAZWISKO").c_str(), "Kowalski");
+        Type(w, (p + "PESEL").c_str(), "10210112343");
+    }
+    for (const char* month : {"DZ1_M01", "DZ1_M02", "DZ1_M03", "DZ1_M04", "DZ1_M05", "DZ1_M06"})
+        w.Field<QCheckBox>(month)->setChecked(true);
+    w.Field<QCheckBox>("DZ2_CALY")->click();
+    w.Field<QCheckBox>("DZ3_CALY")->click();
+    EXPECT_FALSE(w.Field<QCheckBox>("DZ2_M05")->isEnabled()) << "the whole year leaves no month to tick";
+    ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
+    ExpectVars(w, {{"ULGA_DZ1", "556,02"}, {"ULGA_DZ3", "1556,04"}, {"ULGA_DZIECI", "3224,1"}, {"PIT37_126", "400"},
+                   {"PIT37_129", "5600"}, {"PITO_305_07", "1"}, {"PITO_405_01", "1"}});
+    EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
+}
+
+// Joint filing asked for by a couple without joint property is refused (art. 6 ust. 2); with
+// the conditions met the return goes on, and the result page compares the methods: jointly
+// 9 262 zł, apart 12 153 zł, 2 891 zł saved (see FilingMethodComparison).
+TEST(ScriptSetWizard, JointFilingConditionsAndTheComparisonOnTheResultPage)
+{
+    BundledWizard w;
+    w.Open(With(JointHighEarnerAndSpouseWithoutIncome(),
+                {{"PIT37_6_2", "0"}, {"PIT37_6_1", "1"}, {"WSP_CALY_ROK", "0"}, {"WSP_WSPOLNOSC", "0"}}),
+           1);
+    w.Field<QRadioButton>("PIT37_6_2")->click();
+    w.Field<QRadioButton>("WSP_CALY_ROK")->setChecked(true);
+    const auto refused = NextShowing(w);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_TRUE(Contains(refused.front(), "wymaga wspólności majątkowej")) << refused.front();
+    EXPECT_EQ(w.StepCaption(), "Rodzaj zeznania|Formularz, sposób rozliczenia i cel złożenia|");
+    w.Field<QRadioButton>("WSP_WSPOLNOSC")->setChecked(true);
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Dane identyfikacyjne podatnika|"));
+    for (int guard = 0; guard < 20 && w.F().sBitBtn1->isEnabled(); ++guard) {
+        const std::string at = w.StepCaption();
+        w.F().sBitBtn1->click();
+        Pump();
+        if (w.StepCaption() == at)
+            break;
+    }
+    ASSERT_EQ(w.StepCaption(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|");
+    EXPECT_EQ(w.WarningsSince(0).find("Uwaga: Wspólnie"), std::string::npos);
+    ExpectVars(w, {{"MALZ", "1"}, {"PIT37_126", "9262"}, {"POR_IND", "12153"}, {"POR_ROZNICA", "2891"}});
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Rozliczenie wspólne (to zeznanie): podatek należny 9262,00 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "Rozliczenie osobne każdego z małżonków: 12153,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "oszczędzasz 2891,00 zł podatku")) << page;
+}
+
+TEST(ScriptSetWizard, EveryPageWithRehabilitationAndTenChildrenBuildsWithoutAWarning)
+{
+    Answers children = With(ReliefsOverTheirLimits(), {{"DZ_LICZBA", "10"}});
+    for (int k = 1; k <= 10; ++k)
+        children = With(children, ChildAnswers(k));
+    WalkEveryPage(children, kFormsWithChildren + 1);
+    WalkEveryPage(With(Joint(), {{"REHAB_TAK_P", "1"}, {"REHAB_TAK_M", "1"}, {"DZ_LICZBA", "1"}, {"DZ1_CALY", "1"},
+                                 {"DZ1_IMIE", "Ola"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112343"}}),
+                  kFormsJoint + 2);
+}
+
+// Every answer set of the 2016 rules opens in the window, replays to the result page through the
+// number of pages it names, and leaves no warning on the way.
+TEST(ScriptSetWizard, EveryRuleAnswerSetReachesTheResultPage)
+{
+    for (const NamedAnswers& set : RuleAnswerSets()) {
+        SCOPED_TRACE(set.name);
+        BundledWizard w;
+        w.Open(set.answers, set.forms);
+        ExpectOnResultPage(w);
+        EXPECT_EQ(static_cast<int>(w.Steps().size()), set.forms + 6) << "pages and the six section headings";
+    }
+}
+
+// With no tax due there is no 1% to pass on (art. 45c ust. 1): the page says so, lets the user on
+// without an organisation, and nothing is written in rows 137-140. 3 000 - 1 335 = 1 665;
+// 1 665 x 18% - 556,02 < 0, so the tax is 0.
+TEST(ScriptSetWizard, NoTaxDueLeavesTheOnePercentRequestOut)
+{
+    BundledWizard w;
+    w.Open(With(Employee("3000", "1335", "0"), {{"OPP_TAK", "1"}, {"PIT37_140", "1"}}), 9);
+    ASSERT_EQ(w.StepCaption(), "1% podatku|1% dla organizacji pożytku publicznego|");
+    EXPECT_TRUE(Contains(w.PageText(), "Twój podatek należny wynosi 0 zł")) << w.PageText();
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
+    ExpectVars(w, {{"PIT37_126", "0"}, {"PIT37_137", ""}, {"PIT37_138", "0"}, {"PIT37_140", "0"}});
 }

@@ -26,9 +26,9 @@ std::string SaveCase(const TempDir& dir)
 {
     return SaveAnswers(
         dir, With(BaseAnswers(),
-                  {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"}, {"PIT37_41", "6000"},
-                   {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}, {"DZ1_PESEL", "10210112345"},
-                   {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_MIES", "12"}, {"OPP_TAK", "1"},
+                  {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "6000"},
+                   {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}, {"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"},
+                   {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_CALY", "1"}, {"OPP_TAK", "1"},
                    {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
                    {"PIT37_140", "1"}}));
 }

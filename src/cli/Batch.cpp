@@ -108,18 +108,20 @@ std::vector<PrintTab> KeptPrintTabs(const TParser& parser, const std::vector<std
     for (size_t index = 0; index < rootLines.size(); ++index) {
         const auto fields = RootFields(rootLines[index]);
         const std::string& command = RootField(fields, 0);
-        const std::string& condition = RootField(fields, 2);
-        const bool holds = condition.empty() || parser.EvalCondition(condition) == 1;
         if (command == "IF" && parser.EvalCondition(RootField(fields, 1)) != 1) {
             while (index + 1 < rootLines.size() && RootCommand(rootLines[++index]) != "ENDIF") {
             }
-        } else if (command == "PRINT" && holds && find(RootField(fields, 1)) == tabs.end()) {
-            tabs.push_back({RootField(fields, 1), RootField(fields, 3), RootField(fields, 4)});
-        } else if ((command == "PRINT" || command == "DELPRINT") && !holds) {
-            const auto it = find(RootField(fields, 1));
-            if (it != tabs.end())
-                tabs.erase(it);
+            continue;
         }
+        if (command != "PRINT" && command != "DELPRINT")
+            continue;
+        const std::string& condition = RootField(fields, 2);
+        const bool holds = condition.empty() || parser.EvalCondition(condition) == 1;
+        const auto tab = find(RootField(fields, 1));
+        if (command == "PRINT" && holds && tab == tabs.end())
+            tabs.push_back({RootField(fields, 1), RootField(fields, 3), RootField(fields, 4)});
+        else if (!holds && tab != tabs.end())
+            tabs.erase(tab);
     }
     return tabs;
 }

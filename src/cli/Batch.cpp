@@ -276,6 +276,8 @@ std::vector<BatchInput> CollectInputs(const std::string& source)
         std::sort(names.begin(), names.end());
         for (const auto& name : names)
             inputs.push_back({name, (fs::path(source) / name).string(), StemOf(name), {}});
+    } else if (EndsWithDpit(source)) {
+        inputs.push_back({source, source, StemOf(source), {}}); // one declaration named directly
     } else {
         std::vector<std::string> lines;
         try {

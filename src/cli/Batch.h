@@ -33,9 +33,9 @@ struct BatchInput {
     std::string Error; // set when the input is refused before reading (UTF-8)
 };
 
-// A folder gives its ".dpit" files (any letter case) sorted by name; any other file is a list:
-// one path a line, UTF-8, relative to the list's folder, blank lines and lines starting with
-// "#" skipped. A stem met before gets an error, so no declaration overwrites another's files.
+// A folder gives its ".dpit" files (any letter case) sorted by name; a ".dpit" file itself;
+// any other file is a list: one path a line, UTF-8, relative to the list's folder, blank lines
+// and lines starting with "#" skipped. A stem met before gets an error, so no declaration overwrites another's files.
 // std::runtime_error (UTF-8 message) when the source cannot be read.
 std::vector<BatchInput> CollectInputs(const std::string& source);
 

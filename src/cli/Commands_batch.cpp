@@ -145,8 +145,10 @@ public:
             const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             const double rate = seconds > 0 ? finished_ / seconds : 0;
             const double left = rate > 0 ? (inputs_.size() - finished_) / rate : 0;
-            std::fprintf(stderr, "\r%zu/%zu zeznań, %.1f/s, zostało %s   ", finished_, inputs_.size(), rate,
-                         Clock(left).c_str());
+            std::string perSecond = std::to_string(static_cast<long>(rate * 10 + 0.5) / 10) + "," +
+                                    std::to_string(static_cast<long>(rate * 10 + 0.5) % 10);
+            std::fprintf(stderr, "\r%zu/%zu zeznań, %s na sekundę, zostało %s   ", finished_, inputs_.size(),
+                         perSecond.c_str(), Clock(left).c_str());
         }
         lock.unlock();
         for (auto& worker : workers)

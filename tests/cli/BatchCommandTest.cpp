@@ -226,6 +226,11 @@ TEST(BatchCommand, ListOfDeclarations)
     EXPECT_EQ(out.begin()->first, "kowalski.PIT-37.xml");
     EXPECT_NE(out.begin()->second.find("<P_129>2376</P_129>"), std::string::npos) << "the first of the two";
 
+    // One declaration named directly.
+    Batch(dir.File("b/kowalski.dpit"), dir.File("one"), "", status);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(ReadBytes(dir.File("one/kowalski.PIT-37.xml")).find("<P_129>2000</P_129>"), std::string::npos);
+
     // Usage errors stop before anything is read.
     EXPECT_EQ(Cli(ProgramBase() + "batch " + ShellQuote(dir.File("lista.lst"))).status, 1);
     EXPECT_EQ(Cli(ProgramBase() + "batch " + ShellQuote(dir.File("lista.lst")) + " --out x --jobs 0").status, 1);

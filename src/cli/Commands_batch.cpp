@@ -7,11 +7,13 @@
 #include "foundation/Cp1250.h"
 #include "foundation/TextFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <mutex>

@@ -269,7 +269,7 @@ std::vector<BatchInput> CollectInputs(const std::string& source)
     if (fs::is_directory(source, ec)) {
         std::vector<std::string> names;
         for (fs::directory_iterator it(source, ec), end; !ec && it != end; it.increment(ec))
-            if (EndsWithDpit(it->path().filename().string()) && it->is_regular_file(ec))
+            if (std::error_code kind; EndsWithDpit(it->path().filename().string()) && it->is_regular_file(kind))
                 names.push_back(it->path().filename().string());
         if (ec)
             throw std::runtime_error("nie można odczytać folderu " + source + ": " + ec.message());

@@ -56,7 +56,7 @@ void ScriptStore::LoadScripts(const std::string& baseDir, const ProgressCallback
         Report(progress, 202, ++number);
         const std::string_view contents(bytes.data() + entry.Offset, static_cast<size_t>(entry.Size));
         scripts->Put(Value::MakeText(prefix + Cp1250::UpperAscii(entry.Name)),
-                      Value::MakeText(NormalizeLineEnds(contents)));
+                     Value::MakeText(NormalizeLineEnds(contents)));
     }
 }
 
@@ -77,7 +77,7 @@ void ScriptStore::LoadLooseFiles(const std::string& baseDir, TAssocArray& script
     std::sort(names.begin(), names.end()); // the same result on every file system
     for (const auto& name : names)
         scripts.Put(Value::MakeText(folder + Cp1250::UpperAscii(name)),
-                      Value::MakeText(JoinLinesCrLf(ReadTextLines(folder + name))));
+                    Value::MakeText(JoinLinesCrLf(ReadTextLines(folder + name))));
 }
 
 void ScriptStore::LoadPatterns(const std::string& baseDir, const ProgressCallback& progress)

@@ -34,6 +34,9 @@ public:
     // --- Script sources
     void LoadScripts() { scripts_.LoadScripts(BaseDir, Progress); }
     void LoadPatterns() { scripts_.LoadPatterns(BaseDir, Progress); }
+    // Reads the script set and patterns that loaded has in memory instead of loading them
+    // again; many engines (one per thread) may share one set. Variables stay each engine's own.
+    void ShareScripts(const TParser& loaded) { scripts_.ShareFrom(loaded.scripts_); }
     const TAssocArray& Scripts() const { return scripts_.Scripts(); }
     const std::string* Patterns() const { return scripts_.Patterns(); }
     // The unscrambled text of the script at path, lines joined by CR LF.

@@ -36,10 +36,11 @@ std::string ScriptStore::KeyOf(const std::string& path)
 
 void ScriptStore::LoadScripts(const std::string& baseDir, const ProgressCallback& progress)
 {
-    scripts_ = std::make_unique<TAssocArray>();
+    auto scripts = std::make_shared<TAssocArray>();
+    scripts_ = scripts;
     const std::string packagePath = baseDir + "scripts.pak";
     if (!FileExists(packagePath)) {
-        LoadLooseFiles(baseDir);
+        LoadLooseFiles(baseDir, *scripts);
         return;
     }
     Report(progress, 200, 0);
@@ -54,12 +55,12 @@ void ScriptStore::LoadScripts(const std::string& baseDir, const ProgressCallback
     for (const auto& entry : dir->Entries) {
         Report(progress, 202, ++number);
         const std::string_view contents(bytes.data() + entry.Offset, static_cast<size_t>(entry.Size));
-        scripts_->Put(Value::MakeText(prefix + Cp1250::UpperAscii(entry.Name)),
-                      Value::MakeText(NormalizeLineEnds(contents)));
+        scripts->Put(Value::MakeText(prefix + Cp1250::UpperAscii(entry.Name)),
+                     Value::MakeText(NormalizeLineEnds(contents)));
     }
 }
 
-void ScriptStore::LoadLooseFiles(const std::string& baseDir)
+void ScriptStore::LoadLooseFiles(const std::string& baseDir, TAssocArray& scripts)
 {
     namespace fs = std::filesystem;
     const std::string folder = baseDir + "Dane/";
@@ -75,8 +76,8 @@ void ScriptStore::LoadLooseFiles(const std::string& baseDir)
     }
     std::sort(names.begin(), names.end()); // the same result on every file system
     for (const auto& name : names)
-        scripts_->Put(Value::MakeText(folder + Cp1250::UpperAscii(name)),
-                      Value::MakeText(JoinLinesCrLf(ReadTextLines(folder + name))));
+        scripts.Put(Value::MakeText(folder + Cp1250::UpperAscii(name)),
+                    Value::MakeText(JoinLinesCrLf(ReadTextLines(folder + name))));
 }
 
 void ScriptStore::LoadPatterns(const std::string& baseDir, const ProgressCallback& progress)
@@ -89,7 +90,13 @@ void ScriptStore::LoadPatterns(const std::string& baseDir, const ProgressCallbac
     DoneReport done{progress};
     Report(progress, 201, 2);
     Report(progress, 202, 1);
-    patterns_ = std::make_unique<std::string>(ReadFileBytes(path));
+    patterns_ = std::make_shared<const std::string>(ReadFileBytes(path));
+}
+
+void ScriptStore::ShareFrom(const ScriptStore& loaded)
+{
+    scripts_ = loaded.scripts_;
+    patterns_ = loaded.patterns_;
 }
 
 std::vector<std::string> ScriptStore::FetchScript(const std::string& path) const

@@ -29,11 +29,16 @@ public:
     const TAssocArray& Scripts() const { return *scripts_; }
     const std::string* Patterns() const { return patterns_.get(); }
 
-private:
-    void LoadLooseFiles(const std::string& baseDir);
+    // Uses the set another store has loaded, without copying it: both read the same texts and
+    // pattern bytes from then on. The set is never changed after loading (a new load replaces
+    // it), so stores on different threads may share it.
+    void ShareFrom(const ScriptStore& loaded);
 
-    std::unique_ptr<TAssocArray> scripts_ = std::make_unique<TAssocArray>();
-    std::unique_ptr<std::string> patterns_;
+private:
+    void LoadLooseFiles(const std::string& baseDir, TAssocArray& scripts);
+
+    std::shared_ptr<const TAssocArray> scripts_ = std::make_shared<const TAssocArray>();
+    std::shared_ptr<const std::string> patterns_;
 };
 
 } // namespace taxilo

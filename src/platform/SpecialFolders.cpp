@@ -1,5 +1,7 @@
 #include "platform/SpecialFolders.h"
 
+#include "foundation/Installation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -55,7 +57,7 @@ std::string ProgramFiles()
 
 std::string ProgramDir()
 {
-    return AsFolder(QCoreApplication::applicationDirPath());
+    return ProgramDataFolder(AsFolder(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace taxilo::SpecialFolders

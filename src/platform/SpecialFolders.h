@@ -14,7 +14,8 @@ std::string RoamingAppData();
 std::string UserDataDir();
 // The programs folder: TAXILO_PROGRAM_FILES when it is set, otherwise the system's one.
 std::string ProgramFiles();
-// The folder of the running program (its scripts.pak, Dane/ and Wzorce/).
+// The running program's folder (its scripts.pak, Dane/ and Wzorce/): the executable's own
+// folder when it holds the script set, else the installed share/taxilo/ (ProgramDataFolder).
 std::string ProgramDir();
 
 } // namespace taxilo::SpecialFolders

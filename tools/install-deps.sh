@@ -13,6 +13,8 @@ packages=(
   xvfb xauth imagemagick poppler-utils
   fonts-liberation fonts-crosextra-carlito
   qt6-translations-l10n
+  # the validators of the install check (tests/install)
+  desktop-file-utils appstream shared-mime-info man-db
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -60,6 +61,8 @@ void TForm3::ShowRtfFile(const std::string& path)
     RichEdit1->document()->setDefaultFont(font);
     try {
         ReadRtf(ReadFileBytes(path), *RichEdit1->document());
+        // The window's cursor moved along with the inserted text; the reader starts at the top.
+        RichEdit1->moveCursor(QTextCursor::Start);
     } catch (const std::exception&) {
         RichEdit1->clear(); // a missing file opens the window empty
     }

@@ -75,6 +75,9 @@ AboutWindow::AboutWindow(QWidget* parent, const QString& product, const QString&
     Notices->setOpenLinks(false);
     Notices->setFrameShape(QFrame::StyledPanel);
     Notices->setStyleSheet(QStringLiteral("QTextBrowser { background: #f6f8f4; }"));
+    QFont noticeFont(QStringLiteral("Arial"));
+    noticeFont.setPointSize(9);
+    Notices->document()->setDefaultFont(noticeFont);
     Notices->setHtml(ThirdPartyNotices());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -88,7 +91,7 @@ AboutWindow::AboutWindow(QWidget* parent, const QString& product, const QString&
     layout->addWidget(Notices, 1);
     layout->addSpacing(8);
     layout->addWidget(ok, 0, Qt::AlignCenter);
-    setFixedSize(500, 470);
+    setFixedSize(520, 470);
 }
 
 } // namespace taxilo

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt layers: platform, registers and app windows, in one static library that the program,
 # the widget tests and the benchmarks link.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Gui PrintSupport Network)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package that the build, the tests and the program need.
 # Idempotent: installs only what is missing. Works as root or through sudo.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's icon packaging/icons/taxilo.svg into the PNG sizes that are installed
 # beside it (packaging/icons/taxilo-<size>.png). Run after changing the SVG; needs rsvg-convert
 # (Debian package librsvg2-bin).

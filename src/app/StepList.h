@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wizard's step list: one THotpoint per entry, drawn over the MENU_BG picture.
 #include <QListWidget>

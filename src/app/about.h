@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window: the product's title, the program's version and that of its script set,
 // the licence, and the notices of the parts by other authors.

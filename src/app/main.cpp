@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wizard program: one main window on the program's own folder.
 #include "app/glowna.h"
 #include "foundation/Installation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli: the engine from the command line, for data authors, tests and acceptance checks.
 #include "cli/CliCommands.h"
 

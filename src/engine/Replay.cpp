@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay of the root script and of the page scripts' own assignments, without a display.
 #include "engine/Replay.h"
 

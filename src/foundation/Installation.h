@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where an installed program finds itself: its version and the folder of its script set.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folders the program takes from the system. Every path ends in "/".
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The licence window on the program folder's licencja.rtf, as "Informacje > Umowa licencyjna" shows it.
 #include "app/HintForm.h"
 #include "support/TestSupport.h"

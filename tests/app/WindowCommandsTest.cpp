@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own commands: root-script CMD lines, banners, the resize rebuild, AUTOSAVE,
 // the worksheet companion file, the debug window and the peripheral windows.
 #include "WizardFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the programs find their program folder: in the build tree, in an install, in a moved install.
 #include "foundation/Installation.h"
 #include "support/TestSupport.h"

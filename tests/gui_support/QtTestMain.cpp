@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every widget test program: an offscreen application, so tests never need a display.
 #include <QApplication>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The install as a user gets it: cmake --install into a temporary prefix, the tree moved
 # elsewhere (a relocated install), the installed taxilo-cli replaying the bundled answer set
 # to XML exactly as the build tree's does, and the desktop files through their validators.

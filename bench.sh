@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the optimised benchmarks and runs them. Not part of CI.
 set -euo pipefail
 cd "$(dirname "$0")"

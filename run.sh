@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program folder build/bin/ and starts the program with
 # the bundled script set.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the benchmarks of windows: an application on the offscreen platform (unless another
 // is chosen), then Google Benchmark as usual.
 #include <QApplication>

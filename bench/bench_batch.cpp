@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli batch as an office runs it: 1 000 generated, varied PIT-37 declarations turned
 // into their e-declarations and a summary (and, separately, with the printed forms), with one
 // and two workers. Whole-process wall time, the process start and the script set's loading

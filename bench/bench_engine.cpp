@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine speed: an arithmetic expression, a chained condition, and a 2,000-line calculation
 // script over a store of 5,000 variables. Targets: >= 1M/s, >= 500k/s, < 5 ms.
 #include "engine/Parser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the engine foundation: package loading, declaration files, lookups, the codec.
 #include "engine/Package.h"
 #include "engine/Parser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up to the first page on a set of 300 scripts, one Next on a typical
 // page, and reopening a declaration that replays 40 pages. Runs on the offscreen platform.
 #include "app/ScriptedDialogs.h"

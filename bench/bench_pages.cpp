@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building a page of 150 elements (texts, 60 fields, groups, lists from files of 2,500 lines),
 // and StoreValues + RunTests with 40 tests. Times are reported, never asserted.
 #include "app/ScriptedDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print composition: one preview page at zoom 1, a zoom step, and a four-page pattern to PDF.
 #include "engine/Parser.h"
 #include "foundation/Value.h"

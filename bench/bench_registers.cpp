@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register chooser on 10,000 organisations: opening it (reading, sorting, filling the list
 // and the filters) and one search as the timer runs it. Runs on the offscreen platform.
 #include "foundation/Biblioteka.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The e-declaration document of the largest form with every attachment it can carry.
 #include "engine/Parser.h"
 

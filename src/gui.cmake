@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt layers: ui, platform, pages, registers, print and the app windows, in one static library
 # that the program, the widget tests and the benchmarks link.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Gui PrintSupport Network)
@@ -37,6 +38,10 @@ if(TAXILO_FONTS)
   qt_add_resources(taxilo_gui "taxilo_fonts" PREFIX "/fonts" BASE ${CMAKE_CURRENT_LIST_DIR}/../resources/fonts
     FILES ${TAXILO_FONTS})
 endif()
+# The program's icon in the sizes the menu entry installs, for the windows' title bars.
+file(GLOB TAXILO_ICONS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../packaging/icons/taxilo-*.png)
+qt_add_resources(taxilo_gui "taxilo_icons" PREFIX "/icons" BASE ${CMAKE_CURRENT_LIST_DIR}/../packaging/icons
+  FILES ${TAXILO_ICONS})
 target_compile_definitions(taxilo_gui PRIVATE TAXILO_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   TAXILO_VERSION_MINOR=${PROJECT_VERSION_MINOR})
 

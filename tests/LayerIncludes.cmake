@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a layer above its own, or when a Qt-free folder includes Qt.
 # Run by CTest: cmake -DSOURCE_DIR=<repo>/src -P LayerIncludes.cmake
 #

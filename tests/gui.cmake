@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Widget tests: one program per folder, run on the offscreen platform with a scripted
 # modal-interaction interface, so no test ever waits for a window.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Test)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package that the build, the tests and the program need.
 # Idempotent: installs only what is missing. Works as root or through sudo.
 set -euo pipefail
@@ -13,6 +14,8 @@ packages=(
   xvfb xauth imagemagick poppler-utils
   fonts-liberation fonts-crosextra-carlito fonts-dejavu-core
   qt6-translations-l10n
+  # the validators of the install check (tests/install)
+  desktop-file-utils appstream shared-mime-info man-db
 )
 
 missing=()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm4: the debug window that lists the engine's variables.
 #include "app/Debug.h"
 

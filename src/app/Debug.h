@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm4: the debug window of DEBUG mode; "Refresh" lists the engine's variables.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declaration's file: names, reading and writing.
 #include "app/DeclarationFile.h"
 #include "engine/DeclarationFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The declaration's file: which ".dpit" file the declaration has, whether it changed since, the
 // rules for file names, and reading and writing the file with its companion worksheet file. The

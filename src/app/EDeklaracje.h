@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hand-off to the ministry's e-Deklaracje Desktop application ("Wyślij internetem") and the
 // export of the same declarations as XML files ("Zapisz e-deklarację (XML)...").

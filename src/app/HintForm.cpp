@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm3: the "Więcej informacji" window showing a help text or a rich-text file.
 #include "app/HintForm.h"
 
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -62,6 +64,8 @@ void TForm3::ShowRtfFile(const QString& path)
     RichEdit1->document()->setDefaultFont(font);
     try {
         ReadRtf(ReadFileBytes(PathFromQString(path)), *RichEdit1->document());
+        // The window's cursor moved along with the inserted text; the reader starts at the top.
+        RichEdit1->moveCursor(QTextCursor::Start);
     } catch (const std::exception&) {
         RichEdit1->clear(); // a missing file opens the window empty
     }

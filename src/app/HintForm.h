@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm3: "Więcej informacji", the help text of a HINT link: a text with font codes and
 // backslash-n breaks, or a rich-text file of the data folder.

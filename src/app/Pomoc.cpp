@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: a title and a text, also used for the reviewer's opinion.
 #include "app/Pomoc.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window, also used for the reviewer's opinion: a title and a text.
 #include <QDialog>

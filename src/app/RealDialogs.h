@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Dialogs that show the program's windows: message window, file dialogs, register chooser,
 // summing calculator and hint window. The program sets it at start (SetProgramDialogs).

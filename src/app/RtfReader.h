@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich-text files of the data folder shown in the program's windows (hints, instructions).
 #include <string_view>

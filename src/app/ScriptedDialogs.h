@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Dialogs for tests: every interaction is recorded and answered from a queue, never shown.
 // With nothing queued, a message answers OK (a question: No), a file dialog and a window are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wizard's step list: the entries of the wizard's position (engine/WizardPosition.h), one
 // row each, drawn over the MENU_BG picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cursor guards: the wait cursor around every long action and the arrow cursor over every
 // modal window, restored on every path out of the scope (exceptions included).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm2: the program's message window with OK or Yes/No.
 #include "app/Wiadomosc.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm2: the message window. A caption, a text (line breaks allowed) and either OK or Yes/No;
 // Yes answers 6, No 7, a question closed without either kAnswerClosed, a message always OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1: creation, the window's layout and menu, start-up, and the dispatch of PageActions.
 #include "app/glowna.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm1: the main window. It owns the engine, the step list and the page of the current step,
 // walks the root script, and saves and reopens declarations. Everything it is asked to do

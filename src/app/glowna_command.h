@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command boundary of the main window, shared by its source files.
 #include "app/WaitCursor.h"

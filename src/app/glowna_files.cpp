@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1: the file commands — open, save, save as, new, the close question and the import of
 // personal data from another declaration. The file itself is TDeclarationFile's.
 #include "app/DeclarationFile.h"

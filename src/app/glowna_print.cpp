@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1: the print-preview tabs, printing all previews, PDF, and the hand-off to e-Deklaracje
 // with its XML export.
 #include "app/EDeklaracje.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1: walking the root script, the step list, the page of the current step and the gauge.
 #include "engine/RootScript.h"
 #include "engine/ScriptWalker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm19: the instructions after the hand-off and the button that starts e-Deklaracje Desktop.
 #include "app/internetsend.h"
 

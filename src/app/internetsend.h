@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm19: what to do after the hand-off, and the button that starts e-Deklaracje Desktop.
 #include "ui/PictureDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm9: the question asked before closing the program or starting a new declaration.
 #include "app/koniec.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reviewer's opinion window of the "Informacje" menu.
 #include "app/opinie.h"
 

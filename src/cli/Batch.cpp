@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One declaration of a batch: read, year check, the same walk as the replay command, the
 // e-declaration and PDF files, and the summary figures.
 #include "cli/Batch.h"

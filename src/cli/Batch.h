@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Many declarations in one process: what every worker shares read-only, and what a worker makes
 // of one declaration file. The batch command (Commands_batch.cpp) runs this on worker threads;

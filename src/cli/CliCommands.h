@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // taxilo-cli: each command registers itself here, so a later command is one more file.
 #include "engine/Parser.h"

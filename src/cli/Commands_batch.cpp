@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // batch DIR|FILE.lst --out DIR [--xml] [--pdf] [--jobs N] [--summary FILE.csv]: a folder or a
 // list of declarations replayed on worker threads into their XML and PDF files, with a summary.
 // The script set is loaded once; every declaration gets an engine of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands on the script engine: eval, operand, cond, exec, run.
 #include "cli/CliCommands.h"
 

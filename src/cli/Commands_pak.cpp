@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Package commands: pak list FILE | pak build DIR OUT [VERSION] | pak extract FILE DIR.
 #include "cli/CliCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay command: a declaration walked through the whole wizard without a display, then
 // its store or the e-declaration of one form printed.
 #include "cli/CliCommands.h"

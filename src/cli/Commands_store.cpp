@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands on the variable store and the codec: vars, save, scramble, unscramble.
 #include "cli/CliCommands.h"
 

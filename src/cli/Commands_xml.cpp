@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The xml command: the e-declaration document of one form, for acceptance checks.
 #include "cli/CliCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The xml-export command: one declaration as a standalone XML file, for sending without the
 // ministry's desktop application.
 #include "cli/CliCommands.h"

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli: the engine from the command line, for data authors, tests and acceptance checks.
 #include "cli/CliCommands.h"
 
 #include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
+#include "foundation/Installation.h"
 #include "foundation/Value.h"
 
 #include <filesystem>
@@ -24,7 +26,7 @@ std::string ProgramFolder(const char* argv0)
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
         exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
+    return ProgramDataFolder(exe.parent_path().string());
 }
 
 std::string WithSlash(std::string dir)
@@ -37,6 +39,7 @@ std::string WithSlash(std::string dir)
 void PrintUsage()
 {
     std::cerr << "usage: taxilo-cli [--base DIR] [--load FILE.dpit] [--set NAME=TEXT]... [--num NAME=NUMBER]... COMMAND ...\n"
+                 "       taxilo-cli --version\n"
                  "commands:\n";
     for (const auto& c : Commands())
         std::cerr << "  " << c.usage << "\n";
@@ -59,6 +62,10 @@ bool SplitAssignment(const std::string& text, std::string& name, std::string& va
 
 int Run(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "taxilo-cli " << ProgramVersion() << "\n";
+        return 0;
+    }
     std::string baseDir = ProgramFolder(argv[0]);
     std::string loadFile;
     std::vector<Assignment> assignments;

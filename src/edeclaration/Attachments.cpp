@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attachments written inside <Zalaczniki>: PIT/O, PIT/D, PIT-2K, PIT/M, PIT/B, PIT/ZG,
 // PIT-28/A, PIT-28/B and ORD-ZU.
 #include "edeclaration/DeclarationXml.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The writers of the e-declaration documents: the main declarations, their subject blocks and
 // their attachments. TParser::BuildDeclarationXml forwards here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which declarations leave the program: the flag variables of the scripts, the document of each
 // flagged declaration, and that document as a standalone XML file for users who send it with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main declarations: PIT-37, PIT-36, PIT-36L, PIT-28, PIT-39 and PIT-38 (with PIT-38M).
 #include "edeclaration/DeclarationXml.h"
 #include "edeclaration/RowTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TParser's e-declaration operation: the writers live in edeclaration/, this only forwards.
 #include "engine/Parser.h"
 

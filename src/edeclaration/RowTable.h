@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of a form as data. A table is a text in the notation of the forms' row lists, items
 // separated by ";":

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subject blocks: who files the declaration (and the spouse filing jointly).
 #include "edeclaration/DeclarationXml.h"
 

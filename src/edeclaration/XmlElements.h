@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The element writers of the e-declaration documents: how a variable becomes one line of XML.
 // Every writer returns one line; an empty line means "nothing to write" and is dropped when the

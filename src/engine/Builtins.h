@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in functions of the SET statement, the amount in words,
 // and the SUMS and GETFILE statements.

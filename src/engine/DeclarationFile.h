@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a declaration: the declaration file and its worksheet companion as one unit.
 #include "engine/VariableStore.h"

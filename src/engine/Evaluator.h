@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The evaluator: operands, left-to-right arithmetic, parenthesised groups,
 // conditions, the operator spacing of script lines and the two rounding routines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statement executor: SET, IF, ELSE, ENDIF, SUMS, GETFILE and SPECIAL over a
 // list of script lines, with one flat skip state and an optional trace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of untouched page fields, and the fill of masked edits.
 #include "engine/FieldValues.h"
 

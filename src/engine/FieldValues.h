@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a page's input fields show and store, without the widgets: the rules the page builder's
 // controls follow, kept here once so that the headless replay stores exactly what the window's

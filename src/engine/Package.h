@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "PAK" package: magic 03 'P' 'A' 'K', a 32-bit version word, a signed 32-bit count,
 // then count directory entries of 272 bytes (length-prefixed scrambled name in 256 bytes,

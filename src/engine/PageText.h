@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text rules of page scripts that need no window: font codes, whole numbers and colours of
 // page fields, expressions in braces, edit masks, amounts, dependency lists and the NIP, PESEL

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TParser's script-text operation; the rest of the facade is in Parser_eval, Parser_exec and Parser_xml.
 #include "engine/Parser.h"
 

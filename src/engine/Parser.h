@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TParser: the script engine's facade. It owns the loaded script set and the variable store
 // and offers the engine's named operations, forwarding each to the part that does it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TParser's evaluation operations, forwarded to the evaluator.
 #include "engine/Evaluator.h"
 #include "engine/Parser.h"

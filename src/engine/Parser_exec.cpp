@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TParser's statement operations, forwarded to the executor.
 #include "engine/Executor.h"
 #include "engine/Parser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless sinks of the script walker: a page that keeps its fields' values, and the root
 // walk that runs every step in turn.
 #include "engine/Replay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replay: the wizard walked from the first root line to the last without a display, as
 // reopening a declaration does, but through every step. It is the script walker

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape every root script must have, checked when the script set is packed: a step whose
 // condition can turn false must be able to leave the step list, so a HOTPOINT never stands inside

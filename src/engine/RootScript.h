@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wizard's definition: reading and preparing the root script, and reading its lines.
 // Plain C++ so that the preparation rules can be checked without a window.

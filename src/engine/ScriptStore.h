@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loaded script set: every script text by key, and patterns.pak held in memory.
 #include "foundation/AssocArray.h"

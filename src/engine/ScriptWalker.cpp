@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walker of root, page and test lines.
 #include "engine/ScriptWalker.h"
 

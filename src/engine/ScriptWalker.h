@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one reader of the "|"-separated script lines: root script, page scripts and their test
 // blocks. It owns the command vocabulary, the tokenizer, the flat IF/ELSE/ENDIF state, the

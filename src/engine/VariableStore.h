@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ordered store of named values, with a name index beside it for fast lookups.
 #include "foundation/Value.h"

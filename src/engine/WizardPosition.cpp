@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wizard's position in its root script and its step list.
 #include "engine/WizardPosition.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the wizard stands in its root script, and the step list it has built on the way: the
 // state that forward execution, the walk to a later step, reopening and the locked zone share.

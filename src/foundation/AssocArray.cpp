@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAssocArray: the small insertion-ordered key-to-value table.
 #include "foundation/AssocArray.h"
 

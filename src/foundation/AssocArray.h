@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small key-to-value table that keeps insertion order. Keys are stored as texts.
 #include "foundation/Value.h"

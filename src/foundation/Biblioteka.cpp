@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Biblioteka: the engine's text primitives and the line scrambling of the data files.
 #include "foundation/Biblioteka.h"
 

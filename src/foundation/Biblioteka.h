@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text primitives shared by the whole engine, and the line scrambling of the data files.
 // Texts are Windows-1250 bytes; positions are 1-based and 0 means "not found".

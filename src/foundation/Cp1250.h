@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1250, the engine's single-byte character set: conversion to and from UTF-8 and the
 // fixed Polish letter-case table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's failures. Every message is Polish and names the text or file that failed;
 // the user interface shows it as it stands.

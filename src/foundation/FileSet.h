@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Several files replaced as one unit (a declaration and its worksheet companion): every new
 // content is first written to a temporary file beside its target; only when all of them are

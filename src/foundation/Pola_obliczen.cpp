@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pola_obliczen: calculator worksheets (TEstPoz), kept per amount field and saved beside the declaration.
 #include "foundation/Pola_obliczen.h"
 

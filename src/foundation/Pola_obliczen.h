@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calculator worksheets: up to ten described partial amounts per amount field, kept for the
 // whole declaration and saved beside it (declaration path + "e").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A register (organisations or tax offices) prepared for the chooser: its records split into
 // fields, one list entry per record sorted in Polish letter order, the filter values and the

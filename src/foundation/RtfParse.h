@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small reader of rich-text files, without any window library: it turns the bytes into
 // paragraphs of formatted runs (groups and their character formats, \par \line \tab \b \i \ul

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SplitLib: cutting texts at a separator and joining them again.
 #include "foundation/SplitLib.h"
 

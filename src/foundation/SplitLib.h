@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SplitLib: cutting texts at a separator and joining the pieces again.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the program's text files: Windows-1250 bytes, CR LF when written,
 // any of CR LF, LF or a lone CR accepted when read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFrame1: one wizard step's page, built at run time from its page script. The main window
 // creates one per shown step, builds it, locks it when the step may no longer be edited, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field checks that keep a page from being left forward: an identifier, a date or an amount
 // that fails its check would otherwise reach the declaration (and the ministry rejects it).
 #include "pages/FrameDef.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input fields of a page, their binding to variables, the dependency switch and the list
 // cascade.
 #include "pages/FrameDef.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's test block and the exit checks of NIP, PESEL and date fields.
 #include "pages/FrameDef.h"
 

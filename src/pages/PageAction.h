@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's command message. Pages, buttons, menus and the engine's loading progress
 // post it; it is never sent, so every action runs after the handler that asked for it returned

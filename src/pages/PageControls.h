@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls a page is made of. Each is an ordinary Qt widget with what the page script asks
 // of it: text blocks measured and painted with one set of flags, a mask edit that stores its

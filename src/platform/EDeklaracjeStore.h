@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The local database of the ministry's e-Deklaracje Desktop application: where it lies, which
 // forms the installed application knows, and writing declarations into it as drafts.

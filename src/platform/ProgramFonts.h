@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts the program is laid out for. Pages and print patterns ask for Windows families
 // (Arial, Tahoma, Calibri); where the system lacks them, metric-compatible open fonts stand in:

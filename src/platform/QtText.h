@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Engine texts are Windows-1250 bytes; Qt texts are Unicode. Every crossing goes through here.
 #include <QString>

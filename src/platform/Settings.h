@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings store: what the program keeps in the Windows registry under the current user.
 // Elsewhere an INI file in the user's configuration folder, with the same key paths and value

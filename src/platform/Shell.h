@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell's "open" action and starting a program, behind one replaceable object so that tests
 // record the requests instead of starting a browser.

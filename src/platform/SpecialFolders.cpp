@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SpecialFolders.h"
+
+#include "foundation/Installation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,7 +69,7 @@ std::string ProgramFiles()
 
 std::string ProgramDir()
 {
-    return AsFolder(QCoreApplication::applicationDirPath());
+    return ProgramDataFolder(AsFolder(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace taxilo::SpecialFolders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folders the program takes from the system. Every path ends in "/".
 #include <string>
@@ -17,7 +18,8 @@ std::string UserDataDir();
 std::string DialogFolder();
 // The programs folder: TAXILO_PROGRAM_FILES when it is set, otherwise the system's one.
 std::string ProgramFiles();
-// The folder of the running program (its scripts.pak, Dane/ and Wzorce/).
+// The running program's folder (its scripts.pak, Dane/ and Wzorce/): the executable's own
+// folder when it holds the script set, else the installed share/taxilo/ (ProgramDataFolder).
 std::string ProgramDir();
 
 } // namespace taxilo::SpecialFolders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The usage report: one asynchronous GET to the statistics server named by the setting
 // "StatsServer" under the install key. Without that setting no request is made and no GUID is

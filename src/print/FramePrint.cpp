@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintFrame: the print preview of one pattern on a tab of the main window.
 #include "print/FramePrint.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TPrintFrame: the print preview of one pattern on a tab of the main window: tool bar with
 // zoom, fit, print, page stepping and page label, back-to-editing and settings buttons, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The metafile player on QPainter: the records decoded by print/core/WmfReader drawn as
 // vectors, so one drawing serves the screen, the printer and PDF.

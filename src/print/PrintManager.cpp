@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintManage: lays the answers onto the pages of a print pattern and prints them.
 #include "print/PrintManager.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TPrintManage: lays the answers onto the pages of a print pattern (page images and field
 // files, from the pattern package or the folder Wzorce) and composes them for the preview,

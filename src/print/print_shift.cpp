@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm14: the advanced print settings (position coefficients, alternative printing).
 #include "print/print_shift.h"
 

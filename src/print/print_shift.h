@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm14: the advanced print settings: the two position coefficients and the alternative
 // print route, kept in the settings store under "\Software\Taxilo2004".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Input rules shared by the register and calculator windows. A validator refuses a keystroke or
 // a paste as a whole, so a field never holds what its file cannot store.

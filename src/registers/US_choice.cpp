@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm5: the register chooser for public-benefit organisations and tax offices.
 #include "registers/US_choice.h"
 

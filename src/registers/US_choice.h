@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm5: the register chooser for public-benefit organisations (opp) and tax offices (us).
 #include "foundation/RegisterIndex.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm18: the correction of one tax office's name, address and bank account.
 #include "registers/US_edit.h"
 

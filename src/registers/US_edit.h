@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm18: corrects the name, address and bank account of one tax office.
 #include "ui/PictureDialog.h"

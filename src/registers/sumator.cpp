@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm7: the summing calculator behind an amount field.
 #include "registers/sumator.h"
 

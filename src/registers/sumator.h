@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm7: the summing calculator. Up to ten described items whose total becomes an amount field.
 #include "foundation/Pola_obliczen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way every window and page reaches a modal interaction. The real implementation shows
 // the windows; tests install a ScriptedDialogs that answers at once, so nothing ever blocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of the owner-drawn dialogs (TForm5, TForm7, TForm18, TForm19): a picture as the whole
 // background and, for the borderless ones, a thin border and a title band the window is dragged by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm17: the waiting window with its gauge, shown while something long loads.
 #include "ui/waitsplash.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm17: the small window shown on top while something long loads, with its gauge.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bundled 2016 script set in a main window of its own, with answer sets shared by the
 // script-set tests: a declaration is saved with the answers, opened as "Otwórz" does and replayed.

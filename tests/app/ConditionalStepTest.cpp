@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A step whose condition turns false after it was reached leaves the step list, and Back no
 // longer shows its page: the bundled root script keeps such a step's HOTPOINT outside the IF
 // that guards its page.

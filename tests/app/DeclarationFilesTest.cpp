@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Declaration files: save and reopen, the year check, failed opens, New and the close
 // question, import of personal data, path rules and the command-line dump.
 #include "WizardFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A store of the e-Deklaracje Desktop application, as an installation leaves it, in a temporary
 // application-data folder that APPDATA points to for the fixture's lifetime.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window when things go wrong: saves that fail, a script set that cannot be read, the
 // save dialog's overwrite question, the licence text missing and the dialogs' start folder.
 #include "WizardFixture.h"

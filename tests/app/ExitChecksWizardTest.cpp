@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PESEL, NIP and date checks of the bundled pages as a user triggers them: keys and clicks in
 // the shown, active main window, and Next with a number that fails its check.
 #include "BundledWizard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-off to e-Deklaracje against a store built the way the application keeps it: the rows
 // written, the profile, the form table, and every way the store can refuse.
 #include "app/EDeklaracje.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm19: the instructions window after the hand-off.
 #include "app/ScriptedDialogs.h"
 #include "app/internetsend.h"

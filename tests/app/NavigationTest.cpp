@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walking the wizard: forward and back, jumps that insert and remove steps, the locked zone,
 // and the progress gauge.
 #include "WizardFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's preview tabs (PRINT / DELPRINT), the refresh when a preview is shown, the
 // print-preview button, print all, PDF, and the hand-off and XML commands.
 #include "EDeklaracjeFixture.h"

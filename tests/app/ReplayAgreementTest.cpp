@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless replay and the main window walk the script set with one walker and must leave
 // the same store: every answer set of the script-set tests is saved as a declaration, replayed by
 // taxilo-cli and opened in the main window (offscreen), and the two stores are compared variable

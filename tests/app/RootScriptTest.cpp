@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preparation of the root script: INCLUDE expansion and step identifiers.
 #include "engine/RootScript.h"
 #include "foundation/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message of the bundled script set's test blocks can be reached by a user: for each one an
 // answer set opens the declaration on the page, Next is pressed, and the page must show exactly
 // that message. A message no answer can bring up (for instance a length test behind a field that

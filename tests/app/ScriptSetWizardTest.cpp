@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled 2016 script set driven through the real main window: declarations opened and
 // replayed up to the result page with figures worked out by hand from the 2016 rules (scale 18%
 // minus 556,02 zł, base and tax rounded to full złoty, health contribution deducted from the tax,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report: no request and no GUID without a statistics server; the URL's shape.
 #include "platform/Settings.h"
 #include "platform/UsageReport.h"

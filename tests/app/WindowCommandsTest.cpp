@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own commands: root-script CMD lines, banners, the resize rebuild, AUTOSAVE,
 // the worksheet companion file, the debug window and the peripheral windows.
 #include "WizardFixture.h"
@@ -6,6 +7,7 @@
 #include "app/Pomoc.h"
 #include "app/about.h"
 #include "foundation/Biblioteka.h"
+#include "foundation/Installation.h"
 #include "foundation/TextFile.h"
 #include "pages/FrameDef.h"
 #include "platform/Shell.h"
@@ -176,10 +178,13 @@ TEST(WindowCommands, MenuWindowsAndEnabledStates)
     EXPECT_FALSE(w.F().ZapiszjakoPDF1->isVisible());
     EXPECT_FALSE(w.F().Wyslijinternetem1->isVisible());
     EXPECT_EQ(w.F().Nowy1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    QString aboutVersion;
+    QString aboutVersion, aboutScriptSet, aboutNotices;
     QString helpTitle;
     w.Dialogs.WindowHandlers.push_back([&](QDialog& dialog) {
-        aboutVersion = static_cast<AboutWindow&>(dialog).VersionLabel->text();
+        auto& about = static_cast<AboutWindow&>(dialog);
+        aboutVersion = about.VersionLabel->text();
+        aboutScriptSet = about.ScriptSetLabel->text();
+        aboutNotices = about.Notices->toPlainText();
         return 1;
     });
     w.Dialogs.WindowHandlers.push_back([&](QDialog& dialog) {
@@ -188,7 +193,13 @@ TEST(WindowCommands, MenuWindowsAndEnabledStates)
     });
     w.F().Oprogramie1->trigger();
     w.F().Pomoc1->trigger();
-    EXPECT_EQ(aboutVersion, QStringLiteral("wersja ") + w.F().VersionText);
+    EXPECT_EQ(aboutVersion, QStringLiteral("wersja ") + QString::fromLatin1(ProgramVersion()));
+    EXPECT_TRUE(aboutScriptSet.endsWith(w.F().VersionText)) << aboutScriptSet.toStdString();
+    // The licence and every part by other authors, each with its licence.
+    for (const char* notice : {"GNU General Public License w wersji 3", "Liberation Sans", "Red Hat",
+                               "z wyjątkiem dla czcionek", "Carlito", "SIL Open Font License 1.1", "Qt ",
+                               "GNU Lesser General Public License", "SQLite ", "domeny publicznej"})
+        EXPECT_TRUE(aboutNotices.contains(QString::fromUtf8(notice))) << notice;
     EXPECT_EQ(helpTitle, QStringLiteral("Pomoc"));
     EXPECT_TRUE(w.F().windowTitle().startsWith(QStringLiteral("Taxilo 2016 ver 1.0.0.0")))
         << "no packages in the test folder: both package words are 0";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on a small script set of its own, with scripted modal windows.
 #include "app/ScriptedDialogs.h"

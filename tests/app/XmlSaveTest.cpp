@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Zapisz e-deklarację (XML)...": the folder question, the overwrite question and the files.
 #include "app/EDeklaracje.h"
 #include "app/ScriptedDialogs.h"

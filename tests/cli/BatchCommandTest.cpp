@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli batch on the bundled script set: a folder of good, damaged and wrong-year
 // declarations gives, for every good one, the document `replay ... xml` prints; the bad ones
 // land in the summary with their errors; any number of workers gives the same files; an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The root examples of docs/script-language.md, replayed by taxilo-cli on a script set of their
 // own: "# file: NAME.pit" starts another script of the set, the lines before it are root.pit;
 // "# set" presets variables and "# expect" checks the replayed store.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli eval, operand, cond, exec, run through the real binary.
 #include "support/TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pakbuild packs a script folder only when its root script keeps the rules, and says where not.
 #include "support/TestSupport.h"
 

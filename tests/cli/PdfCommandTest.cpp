@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli pdf: the sample pattern of the built program folder, filled from --set values.
 #include "cli/CliSupport.h"
 

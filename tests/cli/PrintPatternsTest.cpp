@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print patterns of the 2016 script set (PIT37, PITO): a declaration replayed by taxilo-cli
 // and composed into PDF files must have the forms' pages and show the figures worked out by hand
 // from the 2016 rules, and every row the scripts compute must have its box in a pattern.

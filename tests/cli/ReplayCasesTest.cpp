@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end tax cases of the 2016 script set: each answer set is saved as a declaration file,
 // replayed through the whole wizard by taxilo-cli, and its figures compared with amounts worked
 // out by hand from the 2016 rules (scale 18% minus 556,02 zł up to 85 528 zł, then 14 839,02 zł

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bundled 2016 script set driven through taxilo-cli: its program folder, and the replay's
 // printed forms read back with pdfinfo and pdftotext.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped script set, checked as data: every step's page and every calculation script the
 // root script names exists, and every line uses a command word of the walker's one command table.
 #include "engine/RootScript.h"

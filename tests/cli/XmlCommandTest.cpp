@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli xml FORM: the document exactly as the engine builds it, in UTF-8, CR LF kept.
 #include "engine/Parser.h"
 #include "foundation/Cp1250.h"

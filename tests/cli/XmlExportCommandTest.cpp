@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // taxilo-cli xml-export FORM OUT.xml: the standalone file without a display.
 #include "cli/CliSupport.h"
 #include "edeclaration/HandOff.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attachments: subjects, prefixes and counts, the PIT/O groups, and well-formed documents.
 #include "XmlTestSupport.h"
 

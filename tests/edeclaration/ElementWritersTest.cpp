@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element writers: how one variable becomes one line.
 #include "edeclaration/RowTable.h"
 #include "edeclaration/XmlElements.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which declarations are handed off (the flags) and their standalone XML files.
 #include "edeclaration/HandOff.h"
 #include "edeclaration/XmlTestSupport.h"

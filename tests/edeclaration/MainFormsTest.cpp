@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What distinguishes each main declaration: headers, subject styles, rows, attachments.
 #include "XmlTestSupport.h"
 

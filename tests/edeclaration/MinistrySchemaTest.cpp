@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the ministry's schemas accept: every subject block and address the writers produce,
 // checked by xmllint against the common types, the page fields that keep names within those
 // types, and amounts the store holds as texts.

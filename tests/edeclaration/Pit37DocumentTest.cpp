@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One realistic PIT-37, checked by hand line by line: a married couple filing jointly, a correction
 // with ORD-ZU, PIT/O and PIT/D attached, runs partly filled and runs left out.
 #include "XmlTestSupport.h"

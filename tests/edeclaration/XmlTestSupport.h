@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the e-declaration tests: building stores, cutting documents into lines, and asking a
 // real XML parser whether a document is well-formed.

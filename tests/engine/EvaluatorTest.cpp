@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // operands, arithmetic, groups, conditions, operator spacing, rounding.
 #include "engine/Parser.h"
 #include "foundation/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements, skip state, line preparation, trace, and the built-ins.
 #include "engine/Builtins.h"
 #include "engine/Executor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window-free rules of page scripts: font codes, numbers in fields, braces, masks, amounts,
 // dependency lists and the identification-number checks.
 #include "engine/PageText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay of a whole wizard without a display: root preparation, root IF blocks, SCRIPT
 // lines, the assignments of page scripts and their test blocks, and the values that a page's
 // untouched fields store.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules a root script must keep, each breach named with its file and line, INCLUDE files
 // expanded as the program expands them.
 #include "engine/RootRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed at any moment (SIGKILL: no handler, no clean-up) leaves the previous
 // declaration whole and readable; the next save clears what the killed one left behind.
 #include "engine/DeclarationFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one walker of root, page and test lines: its tokenizer and command table, the flat IF
 // state, the test flow and the three root walks, seen through recording sinks.
 #include "engine/ScriptWalker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engines sharing one loaded script set: the batch runs one engine per thread on a set loaded once.
 #include "engine/Parser.h"
 #include "support/PackageBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wizard's position without a window: step entries inserted, kept and removed by HOTPOINT
 // lines, the locked zone before and after SETMINGOTO, numbering, and the list's notifications.
 #include "engine/WizardPosition.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files replaced as one unit: all or none, and no temporary file left behind.
 #include "foundation/FileSet.h"
 

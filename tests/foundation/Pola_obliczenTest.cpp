@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator worksheet store.
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"

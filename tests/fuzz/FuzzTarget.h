@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fuzz target is written once: as a libFuzzer entry point when built with TAXILO_FUZZ_ENTRY,
 // and as a registered function that the corpus replay test calls for every seed file.

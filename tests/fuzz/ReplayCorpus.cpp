@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every seed of tests/fuzz/corpus/<Target>/ through its fuzz target: a seed that once
 // crashed a reader stays a regression test.
 #include "fuzz/FuzzTarget.h"

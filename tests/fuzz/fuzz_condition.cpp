@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EvalCondition on any bytes: 1 or 2, or EngineError.
 #include "engine/Parser.h"
 #include "foundation/Errors.h"

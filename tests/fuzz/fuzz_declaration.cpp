@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declaration reader: any lines either load or fail with an engine error.
 #include "engine/VariableStore.h"
 #include "foundation/Errors.h"

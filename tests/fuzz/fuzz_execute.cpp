@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ExecuteLines on any bytes, cut into lines: it ends, or raises EngineError.
 #include "engine/Parser.h"
 #include "foundation/Biblioteka.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EvalExpression and EvalOperand on any bytes: they end, or raise EngineError.
 #include "engine/Parser.h"
 #include "foundation/Errors.h"

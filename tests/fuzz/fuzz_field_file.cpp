@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pattern's field file (.fff) as printing reads it: the records, whether each is drawn, and
 // the text each prints. Every field's variable holds the next record's name, so the texts the
 // amount and check-mark formatting see come from the input too.

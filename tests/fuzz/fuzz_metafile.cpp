@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metafile reader: any bytes either are rejected by the header check or play through the
 // records without reading outside them.
 #include "fuzz/FuzzTarget.h"

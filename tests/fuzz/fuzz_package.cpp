@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The package reader: any bytes either load or fail with an engine error, within bounds.
 #include "engine/Package.h"
 #include "foundation/Errors.h"

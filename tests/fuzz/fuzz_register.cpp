@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A register file as the chooser reads it: lines, the scrambling marker, records, the sorted
 // entries, the filters, the search and the record lookups.
 #include "foundation/Biblioteka.h"

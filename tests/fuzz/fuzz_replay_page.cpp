@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay of a page script on any bytes, cut into lines: it ends, or raises EngineError.
 #include "engine/Replay.h"
 #include "foundation/Biblioteka.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The root script as the main window prepares it and reopening replays it, from loose files:
 // the input is root.pit, and a line "#FILE name" starts Dane/name.pit, so INCLUDE chains,
 // calculation scripts and page scripts come from the input too. It ends, or raises EngineError.

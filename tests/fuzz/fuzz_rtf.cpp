@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rich-text file of the data folder as the hint and instructions windows read it.
 #include "foundation/RtfParse.h"
 #include "fuzz/FuzzTarget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet reader (TEstimate::LoadFrom) on any file contents.
 #include "foundation/Errors.h"
 #include "foundation/Pola_obliczen.h"

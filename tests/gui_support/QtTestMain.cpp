@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every widget test program: an offscreen application with the program's own fonts,
 // and user folders of its own, so that no test depends on the display, the fonts or the home
 // folder of the machine it runs on.

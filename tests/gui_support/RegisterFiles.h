@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small registers written for tests: records are given as UTF-8 lines and stored as the
 // program stores them (Windows-1250, CR LF, optionally scrambled with the marker first).

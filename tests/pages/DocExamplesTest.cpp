@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page examples of docs/script-language.md, built as pages: each example's expectations
 // ("# expect", "# expect-shown", "# expect-top", "# expect-tests", ...) are checked on the built page;
 // "# file: NAME" lines start the example's data files in Dane/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of single fields as a user meets them: leaving a field by the keyboard or the
 // mouse in a shown window, and leaving the page forward with a field that fails its check.
 #include "PageSupport.h"

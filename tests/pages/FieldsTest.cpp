@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field kinds: values in and out, the dependency switch, the list cascade, ControlValue and the
 // chooser and calculator buttons.
 #include "PageSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page building: positions, blocks, IF handling, page commands and their actions.
 #include "PageSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless replay stores what a masked edit of the page would store for a text it was given
 // (engine/FieldValues.h): the page's own edit and the engine's emulation of its mask fill are
 // compared over the masks of the script set and the awkward texts a declaration may hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of the page that earlier builds broke: one checked button per set, colours of captions
 // and questions, the step number in hint texts, cascaded lists without items, rows on large
 // screens and a program folder named with Polish letters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page on a small program folder of its own: the page script is written into Dane/, the
 // modal interactions are scripted, and the posted PageActions are recorded.

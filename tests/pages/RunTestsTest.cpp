@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test block of a page: each command's effect on the result, conditions with page values,
 // locked pages, and the NIP, PESEL and date exit checks.
 #include "PageSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page with every kind of element, as a step of the wizard would have it. With TAXILO_SHOT_DIR
 // set, the built page is also saved as a picture for a look at the finished product.
 #include "PageSupport.h"

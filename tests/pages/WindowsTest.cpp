@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message and hint windows and the RTF reader that fills a QTextDocument.
 #include "app/HintForm.h"
 #include "app/RtfReader.h"

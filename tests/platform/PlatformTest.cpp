@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform layer: folders taken from the environment and the text crossing to Qt.
 #include "platform/QtText.h"
 #include "platform/SpecialFolders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every widget test program measures with the fonts users see: the application font the
 // program sets at start-up, and the stand-ins for the Windows families the pages ask for.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where field texts land: composition onto a recording paint device at a chosen resolution,
 // compared with the positions the layout rules give.
 #include "platform/Settings.h"

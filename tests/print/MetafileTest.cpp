@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metafile writer and player: what the writer records comes back from the reader in the
 // right place, and the Qt player paints it where the bounding box maps it.
 #include "print/MetafilePainter.h"

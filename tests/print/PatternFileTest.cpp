@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field files, field texts and the page lists of patterns.
 #include "engine/Package.h"
 #include "foundation/Errors.h"

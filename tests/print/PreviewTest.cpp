@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview frame, the offset dialog, printing through the dialog and the PDF commands.
 #include "app/ScriptedDialogs.h"
 #include "platform/Settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register chooser on small registers written for each test: list order, search, filters,
 // details, choosing, and what reaches the shell and the message window.
 #include "app/ScriptedDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Correcting a tax office: the edit window's rules, the record rewrite, the per-user copy of the
 // register (scrambled again when it was read scrambled) and a failed save.
 #include "app/ScriptedDialogs.h"

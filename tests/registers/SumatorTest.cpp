@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summing calculator: exact half-to-even rounding on the typed digits, the total label, what
 // the value column lets in, and what OK hands back.
 #include "app/ScriptedDialogs.h"

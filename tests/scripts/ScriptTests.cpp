@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every tests/scripts/*.pit with the statement executor and checks the store against the
 // script's own comment lines:
 //   # expect: NAME = TEXT       the variable exists and its text form is TEXT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checked examples of docs/script-language.md: every fence whose info string is "pit calc",
 // "pit page" or "pit root", with the "# key: ..." lines that state what the example must give.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds small script sets in a temporary program folder.
 #include "support/TestSupport.h"

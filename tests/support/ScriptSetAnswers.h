@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answer sets of the bundled 2016 script set, shared by the command-line and the window tests:
 // what the wizard leaves in the store after its first sections, saved as a declaration file the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pakbuild: turns the UTF-8 sources of data/ into the program's Windows-1250 files.
 //   pakbuild build SRC_DIR OUT.pak --version N   pack a folder (text files converted); a folder
 //                                                with a root.pit is packed only when its root

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // patterngen: turns the editable description of a print pattern into its page images and
 // field files (the format is described in src/print/core/PatternDescription.h).
 //   patterngen DESCRIPTION OUT_DIR     writes NAME.wmf/.fff or NAME_01.wmf/.fff, ... into OUT_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the main window's pictures into resources/. Run once after changing a picture:
 //   g++ -std=c++20 -fPIC drawpictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/drawpictures
 //   QT_QPA_PLATFORM=offscreen /tmp/drawpictures ../../resources

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pdf PATTERN OUT.pdf: composes every page of a print pattern with the store's values into
 // a PDF file, without a display (offscreen platform). The batch command composes its PDFs here too.
 #include "cli/Batch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/core/LittleEndian.h"
 #include "print/core/Dib.h"
 

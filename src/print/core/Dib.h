@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Device-independent bitmaps as they appear inside metafile records: a BITMAPINFOHEADER or
 // BITMAPCOREHEADER, the colour table and the bits. Decoded into top-down 32-bit pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Little-endian words appended to a byte string, as metafiles and bitmaps store them.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editable description of a print pattern, turned into its page images (.wmf) and field
 // files (.fff) by tools/patterngen. UTF-8 text, one statement a line, "#" starts a comment,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Print patterns without a graphics library: the 532-byte field records of ".fff" files,
 // finding a pattern's files in the pattern package or in a folder, listing its pages, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows metafile (WMF) constants shared by the reader and the writer: record function
 // numbers, map modes, text alignment flags and object styles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading Windows metafiles without a graphics library: the placeable header, the record
 // stream, the object table, the device-context state and the window/viewport mapping.

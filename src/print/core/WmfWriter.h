@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing placeable Windows metafiles: the records the page images of print patterns need.
 // Coordinates are logical units; with the defaults the logical units are those of the

@@ -3,7 +3,7 @@
 // that fails its check would otherwise reach the declaration (and the ministry rejects it).
 #include "pages/FrameDef.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "foundation/Biblioteka.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"

@@ -3,6 +3,7 @@
 // save dialog's overwrite question, the licence text missing and the dialogs' start folder.
 #include "WizardFixture.h"
 
+#include "app/RealDialogs.h"
 #include "app/koniec.h"
 #include "platform/SpecialFolders.h"
 #include "print/PrintManager.h"
@@ -83,8 +84,8 @@ TEST(ErrorPaths, AFailedSaveStopsNewAndOpenAndKeepsTheDeclaration)
     w.Next();
     w.F().Engine->SetVar("KWOTA", Value::MakeText("12"));
     // The file's folder has gone (a removed stick): "Zapisz" cannot write.
-    w.F().FileName = QString::fromStdString(w.Dir.File("usuniety/zeznanie.dpit"));
-    w.F().Modified = true;
+    w.F().File().SetFileName(QString::fromStdString(w.Dir.File("usuniety/zeznanie.dpit")));
+    w.F().File().SetModified(true);
 
     w.Dialogs.WindowHandlers.push_back([](QDialog&) { return TForm9::kSave; });
     w.F().Nowy1Click();
@@ -92,9 +93,9 @@ TEST(ErrorPaths, AFailedSaveStopsNewAndOpenAndKeepsTheDeclaration)
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD")) << "the failed write is reported";
     EXPECT_EQ(w.Var("KWOTA"), "12") << "New did not replace the declaration";
-    EXPECT_EQ(w.F().CurrentStep, 1);
-    EXPECT_TRUE(w.F().Modified);
-    EXPECT_EQ(w.F().FileName, QString::fromStdString(w.Dir.File("usuniety/zeznanie.dpit")));
+    EXPECT_EQ(w.F().CurrentStep(), 1);
+    EXPECT_TRUE(w.F().File().Modified());
+    EXPECT_EQ(w.F().File().FileName(), QString::fromStdString(w.Dir.File("usuniety/zeznanie.dpit")));
 
     const size_t shown = w.Dialogs.Log.size();
     w.Dialogs.MessageAnswers.push_back(kAnswerYes); // "Czy chcesz zapisać wprowadzone zmiany?"
@@ -103,17 +104,17 @@ TEST(ErrorPaths, AFailedSaveStopsNewAndOpenAndKeepsTheDeclaration)
     ASSERT_EQ(w.Dialogs.Log.size(), shown + 2) << "the question and the error, no open dialog";
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
     EXPECT_EQ(w.Var("KWOTA"), "12");
-    EXPECT_TRUE(w.F().Modified);
+    EXPECT_TRUE(w.F().File().Modified());
 
     // Without a file: "Zapisz jako" into a folder that does not exist, then New stops as well.
-    w.F().FileName.clear();
+    w.F().File().SetFileName(QString());
     w.Dialogs.WindowHandlers.push_back([](QDialog&) { return TForm9::kSave; });
     w.Dialogs.FileAnswers.push_back(QString::fromStdString(w.Dir.File("brak/nowe")));
     w.F().Nowy1Click();
     Pump();
     EXPECT_EQ(w.Var("KWOTA"), "12");
-    EXPECT_TRUE(w.F().FileName.isEmpty()) << "Save as names only a file really written";
-    EXPECT_TRUE(w.F().Modified);
+    EXPECT_TRUE(w.F().File().FileName().isEmpty()) << "Save as names only a file really written";
+    EXPECT_TRUE(w.F().File().Modified());
 }
 
 TEST(ErrorPaths, DeclarationAndWorksheetsAreReplacedTogetherOrNotAtAll)
@@ -134,11 +135,11 @@ TEST(ErrorPaths, DeclarationAndWorksheetsAreReplacedTogetherOrNotAtAll)
     std::filesystem::create_directories(out.File("x.dpite/zajete"));
     w.F().Engine->SetVar("KWOTA", Value::MakeText("2"));
     w.F().Worksheets.Store(Worksheet("KWOTA", "2"));
-    w.F().Modified = true;
+    w.F().File().SetModified(true);
     EXPECT_FALSE(w.F().Zapisz1Click());
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
     EXPECT_EQ(ReadBytes(out.File("x.dpit")), declaration) << "the old declaration is intact";
-    EXPECT_TRUE(w.F().Modified);
+    EXPECT_TRUE(w.F().File().Modified());
     EXPECT_EQ(Listing(out.Path()), (std::vector<std::string>{"x.dpit", "x.dpite"})) << "no temporary file is left";
 
     // "Zapisz jako" to another name whose companion is blocked: nothing is written, FileName stays.
@@ -146,7 +147,7 @@ TEST(ErrorPaths, DeclarationAndWorksheetsAreReplacedTogetherOrNotAtAll)
     w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.File("y")));
     EXPECT_FALSE(w.F().Zapiszjako1Click());
     EXPECT_FALSE(std::filesystem::exists(out.File("y.dpit")));
-    EXPECT_EQ(w.F().FileName, QString::fromStdString(out.File("x.dpit")));
+    EXPECT_EQ(w.F().File().FileName(), QString::fromStdString(out.File("x.dpit")));
     EXPECT_TRUE(w.F().windowTitle().endsWith(QStringLiteral("(x.dpit)")));
 
     // Once the way is free both files are replaced; without worksheets the companion goes.

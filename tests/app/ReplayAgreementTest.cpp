@@ -79,6 +79,6 @@ TEST_P(ReplayAgreement, TheReplayAndTheWindowLeaveTheSameStore)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryAnswerSet, ReplayAgreement, testing::ValuesIn(AnswerSets()),
-                         [](const testing::TestParamInfo<AnswerSet>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<AnswerSet>& param) { return param.param.name; });
 
 } // namespace

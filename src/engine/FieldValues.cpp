@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The values of untouched page fields, and the fill of masked edits.
 #include "engine/FieldValues.h"
+#include "engine/PageText.h"
 
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
@@ -95,57 +96,31 @@ char Cased(char c, int caseMode)
 
 std::optional<FieldMask> ParseFieldMask(std::string_view scriptMask)
 {
-    // The mask part runs to the first ";" that no "\" escapes.
-    size_t end = 0;
-    for (; end < scriptMask.size(); ++end) {
-        if (scriptMask[end] == '\\') {
-            ++end;
-            continue;
-        }
-        if (scriptMask[end] == ';')
-            break;
-    }
-    const std::string_view body = scriptMask.substr(0, std::min(end, scriptMask.size()));
-    FieldMask mask;
-    if (end < scriptMask.size()) {
-        const std::string_view rest = scriptMask.substr(end + 1);
-        mask.saveLiterals = Trim(rest.substr(0, rest.find(';'))) != "0";
-    }
-    int caseMode = 0;
-    auto literal = [&](char c) { mask.cells.push_back({0, c, caseMode}); };
-    auto input = [&](char kind) { mask.cells.push_back({kind, 0, caseMode}); };
-    for (size_t i = 0; i < body.size(); ++i) {
-        const char c = body[i];
-        switch (c) {
-        case '!': break;
-        case '>': caseMode = 1; break;
-        case '<':
-            if (i + 1 < body.size() && body[i + 1] == '>') {
-                caseMode = 0;
-                ++i;
-            } else {
-                caseMode = -1;
-            }
-            break;
-        case '\\':
-            if (i + 1 < body.size())
-                literal(body[++i]);
-            break;
-        case '_': literal(' '); break;
-        case '0': input('9'); break;
-        case '9': input('0'); break;
-        case '#': input('#'); break;
-        case 'L': input('A'); break;
-        case 'l': input('a'); break;
-        case 'A': input('N'); break;
-        case 'a': input('n'); break;
-        case 'C': input('X'); break;
-        case 'c': input('x'); break;
-        default: literal(c); break;
-        }
-    }
-    if (mask.cells.empty())
+    // Read once, by the page builder's own translation: the Qt notation it gives is walked here,
+    // so a mask can never mean one thing on a page and another in the replay.
+    const std::optional<EditMask> translated = TranslateMask(scriptMask);
+    if (!translated)
         return std::nullopt;
+    FieldMask mask;
+    mask.saveLiterals = translated->SaveLiterals;
+    const std::string& qt = translated->QtMask;
+    const std::string_view inputs = "AaNnXx90#";
+    int caseMode = 0;
+    for (size_t i = 0; i < qt.size(); ++i) {
+        const char c = qt[i];
+        if (c == '>')
+            caseMode = 1;
+        else if (c == '<')
+            caseMode = -1;
+        else if (c == '!')
+            caseMode = 0;
+        else if (c == '\\' && i + 1 < qt.size())
+            mask.cells.push_back({0, qt[++i], caseMode});
+        else if (inputs.find(c) != std::string_view::npos)
+            mask.cells.push_back({c, 0, caseMode});
+        else
+            mask.cells.push_back({0, c, caseMode});
+    }
     return mask;
 }
 

@@ -28,7 +28,7 @@ constexpr int kDeclarations = 1000;
 void SaveDeclaration(const std::string& path, int i)
 {
     taxilo::TParser p;
-    const auto text = [&p](const char* name, const std::string& value) { p.SetVar(name, Value::MakeText(value)); };
+    const auto text = [&p](const std::string& name, const std::string& value) { p.SetVar(name, Value::MakeText(value)); };
     const long income = 12000 + (i * 7919L) % 168000;
     const bool joint = i % 3 == 0;
     text("ROK", "2016");
@@ -44,14 +44,16 @@ void SaveDeclaration(const std::string& path, int i)
     text("PIT37_10_1", "1");
     text(joint ? "PIT37_6_2" : "PIT37_6_1", "1");
     text("PIT37_37", std::to_string(income));
-    text("PIT37_38", "1335");
+    text("KOSZTY_PRACA_P", "1335");
     text("PIT37_41", std::to_string(income / 9 + (i % 7) * 100));
     text("SKL_SPOL_P", std::to_string(income * 1371 / 10000));
     text("SKL_ZDR_P", std::to_string(income * 669 / 10000) + ",5");
     if (joint) {
         text("MALZ", "1");
         text("PIT37_68", std::to_string(income / 2));
-        text("PIT37_69", "1335");
+        text("KOSZTY_PRACA_M", "1335");
+        text("WSP_CALY_ROK", "1");
+        text("WSP_WSPOLNOSC", "1");
         text("PIT37_72", std::to_string(income / 20));
         text("PIT36_2_P", "1");
         text("PIT36_2P", std::to_string(85010100000L + i));
@@ -59,8 +61,13 @@ void SaveDeclaration(const std::string& path, int i)
         text("PIT36_25", "Anna");
     }
     if (i % 5 == 0) {
-        text("DZ1_PESEL", "10210112345");
-        text("DZ1_MIES", std::to_string(1 + i % 12));
+        // One child, for a varied number of months from January on.
+        const int months = 1 + i % 12;
+        text("DZ_LICZBA", "1");
+        text("DZ1_PESEL", "10210112343");
+        text("DZ1_CALY", months == 12 ? "1" : "0");
+        for (int m = 1; m <= months && months < 12; ++m)
+            text((m < 10 ? "DZ1_M0" : "DZ1_M") + std::to_string(m), "1");
     }
     if (i % 2 == 0) {
         text("OPP_TAK", "1");

@@ -33,7 +33,7 @@ void SaveAs(const std::string& path, const Answers& answers)
 // (worked out in ReplayCasesTest).
 Answers Employee()
 {
-    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"PIT37_38", "1335"},
+    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
                                 {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
                                 {"OPP_TAK", "1"},
                                 {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
@@ -44,17 +44,17 @@ Answers Employee()
 Answers Parent()
 {
     return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT36_11", "Łęcka; \"Żaneta\""}, {"PIT37_6_1", "0"},
-                                {"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"PIT37_38", "1335"},
+                                {"PIT37_6_4", "1"}, {"PIT37_37", "30000"}, {"KOSZTY_PRACA_P", "1335"},
                                 {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"},
-                                {"DZ1_PESEL", "10210112345"}, {"DZ1_MIES", "12"}, {"DZ2_PESEL", "12220112345"},
-                                {"DZ2_MIES", "12"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                                {"DZ3_DATA", "01-06-2016"}, {"DZ3_MIES", "12"}});
+                                {"DZ_LICZBA", "3"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_CALY", "1"},
+                                {"DZ2_PESEL", "12220112348"}, {"DZ2_CALY", "1"}, {"DZ3_IMIE", "Ola"},
+                                {"DZ3_NAZWISKO", "Kowalska"}, {"DZ3_DATA", "01-06-2016"}, {"DZ3_CALY", "1"}});
 }
 
 // Too little advance paid: 90 000 zł with 5 000 zł of advances leaves something to pay.
 Answers Underpaid()
 {
-    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT37_6_1", "1"}, {"PIT37_37", "90000"}, {"PIT37_38", "1335"},
+    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT37_6_1", "1"}, {"PIT37_37", "90000"}, {"KOSZTY_PRACA_P", "1335"},
                                 {"PIT37_41", "5000"}, {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}});
 }
 
@@ -178,15 +178,15 @@ TEST(BatchCommand, FolderOfGoodDamagedAndWrongYearDeclarations)
     // In name order, as the folder lists them.
     EXPECT_EQ(rows[1][0], "cut.dpit");
     EXPECT_EQ(rows[8][0], "year2015.dpit");
-    EXPECT_EQ(byFile["employee.dpit"], (std::vector<std::string>{"employee.dpit", "PIT-37", "02070803628",
+    EXPECT_EQ(byFile["employee.dpit"], (std::vector<std::string>{"employee.dpit", "PIT-37", "80030512340",
                                                                  "Kowalski Jan", "3624,00", "0,00", "2376,00",
                                                                  "36,20", "OK"}));
-    EXPECT_EQ(byFile["parent.dpit"], (std::vector<std::string>{"parent.dpit", "PIT-37, PIT/O", "02070803628",
+    EXPECT_EQ(byFile["parent.dpit"], (std::vector<std::string>{"parent.dpit", "PIT-37, PIT/O", "80030512340",
                                                                "Łęcka; \"Żaneta\" Jan", "0,00", "0,00", "2000,00",
                                                                "0,00", "OK"}));
     // 90 000 - 1 335 = 88 665 - 12 339 = 76 326 -> 76 326 x 18% - 556,02 = 13 182,66; less health
     // 6 018,73 = 7 163,93 -> 7 164; advances 5 000 -> to pay 2 164.
-    EXPECT_EQ(byFile["underpaid.DPIT"], (std::vector<std::string>{"underpaid.DPIT", "PIT-37", "02070803628",
+    EXPECT_EQ(byFile["underpaid.DPIT"], (std::vector<std::string>{"underpaid.DPIT", "PIT-37", "80030512340",
                                                                   "Kowalski Jan", "7164,00", "2164,00", "0,00",
                                                                   "0,00", "OK"}));
 

@@ -60,7 +60,7 @@ TEST(PrintPatterns, ReplayedDeclarationFillsAllPagesOfPit37AndPitO)
     const Pdf pito = ReplayPdf(dir, dpit, "PITO");
     ASSERT_EQ(pito.status, 0);
     EXPECT_NE(pito.info.find("Pages:           2"), std::string::npos) << pito.info;
-    ExpectAll(pito.text, {"PIT/O", "(22)", "1 0 2 1 0 1 1 2 3 4 5", "KOWALSKA", "ZOFIA", "1 112,04"});
+    ExpectAll(pito.text, {"PIT/O", "(22)", "1 0 2 1 0 1 1 2 3 4 3", "KOWALSKA", "ZOFIA", "1 112,04"});
 }
 
 TEST(PrintPatterns, ReplayPdfRefusesAMissingPatternOrOutput)

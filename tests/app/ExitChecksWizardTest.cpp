@@ -108,11 +108,12 @@ TEST(ExitChecksWizard, SpousesAndChildrensPeselsAreCheckedToo)
 {
     BundledWizard w;
     ASSERT_NO_FATAL_FAILURE(w.Open(
-        With(Joint(), {{"DZ1_IMIE", "Ola"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "02270803624"}, {"DZ1_MIES", "12"}}),
-        kFormsJoint));
+        With(Joint(), {{"DZ_LICZBA", "1"}, {"DZ1_IMIE", "Ola"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "02270803624"},
+                       {"DZ1_CALY", "1"}}),
+        kFormsJoint + 1)); // the children's list is one more page
     ASSERT_NO_FATAL_FAILURE(ShowActive(w));
     ASSERT_NO_FATAL_FAILURE(GoTo(w, "Dane osobowe|Dane identyfikacyjne małżonka|"));
     ASSERT_NO_FATAL_FAILURE(WrongPeselIsReported(w, "PIT36_2P", "PIT36_24", "85010112345"));
-    ASSERT_NO_FATAL_FAILURE(GoTo(w, "Odliczenia|Ulga na dzieci|"));
+    ASSERT_NO_FATAL_FAILURE(GoTo(w, "Odliczenia|Dzieci i miesiące ulgi|"));
     ASSERT_NO_FATAL_FAILURE(WrongPeselIsReported(w, "DZ1_PESEL", "DZ1_NAZWISKO", "02270803624"));
 }

@@ -6,6 +6,7 @@
 #include "edeclaration/HandOff.h"
 #include "engine/Replay.h"
 #include "engine/RootScript.h"
+#include "engine/ScriptWalker.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
@@ -85,10 +86,10 @@ std::string StartupYear(const TParser& loaded, const std::vector<std::string>& r
     engine.ShareScripts(loaded);
     for (const auto& line : rootLines) {
         const auto fields = RootFields(line);
-        const std::string& command = RootField(fields, 0);
-        if (command == "FORM")
+        const Command command = LookupCommand(RootField(fields, 0), Dialect::Root);
+        if (command == Command::Form)
             break;
-        if (command == "SCRIPT")
+        if (command == Command::Script)
             engine.RunScript(engine.BaseDir + "Dane/" + RootField(fields, 1) + ".pit");
     }
     return engine.GetVar("ROK").ToText();
@@ -108,18 +109,19 @@ std::vector<PrintTab> KeptPrintTabs(const TParser& parser, const std::vector<std
     };
     for (size_t index = 0; index < rootLines.size(); ++index) {
         const auto fields = RootFields(rootLines[index]);
-        const std::string& command = RootField(fields, 0);
-        if (command == "IF" && parser.EvalCondition(RootField(fields, 1)) != 1) {
-            while (index + 1 < rootLines.size() && RootCommand(rootLines[++index]) != "ENDIF") {
+        const Command command = LookupCommand(RootField(fields, 0), Dialect::Root);
+        if (command == Command::If && parser.EvalCondition(RootField(fields, 1)) != 1) {
+            while (index + 1 < rootLines.size() &&
+                   TokenizeLine(rootLines[++index], Dialect::Root).command != Command::Endif) {
             }
             continue;
         }
-        if (command != "PRINT" && command != "DELPRINT")
+        if (command != Command::Print && command != Command::DelPrint)
             continue;
         const std::string& condition = RootField(fields, 2);
         const bool holds = condition.empty() || parser.EvalCondition(condition) == 1;
         const auto tab = find(RootField(fields, 1));
-        if (command == "PRINT" && holds && tab == tabs.end())
+        if (command == Command::Print && holds && tab == tabs.end())
             tabs.push_back({RootField(fields, 1), RootField(fields, 3), RootField(fields, 4)});
         else if (!holds && tab != tabs.end())
             tabs.erase(tab);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Executor.h"
 
+#include "engine/ScriptWalker.h"
 #include "foundation/Biblioteka.h"
 
 namespace taxilo {
@@ -77,34 +78,43 @@ bool Executor::ExecuteLine(const std::string& line)
         words_.push_back(line_.substr(start, blank - start));
         start = blank + 1;
     }
-    const std::string_view word = words_[0];
-    if (word == "IF") {
+    // The word exactly as written: the calculation dialect knows only upper-case command words.
+    const Command command = LookupCommand(words_[0], Dialect::Calculation);
+    switch (command) {
+    case Command::If:
         skip_ = eval_.EvalCondition(RestFrom(1));
         return true;
-    }
-    if (word == "ELSE") {
+    case Command::Else:
         skip_ = skip_ == 2 ? 1 : 2;
         return false;
-    }
-    if (word == "ENDIF") {
+    case Command::Endif:
         skip_ = 0;
         return true;
+    default:
+        break;
     }
     if (skip_ == 2)
         return false;
-    if (word == "SET") {
+    switch (command) {
+    case Command::Set:
         ExecuteSet();
-    } else if (word == "SUMS") {
+        break;
+    case Command::Sums:
         // Without a target name or any item there is nothing to sum: the line does nothing.
         if (words_.size() >= 3 && !words_[1].empty()) {
             const int target = vars_.FindVar(words_[1], true);
             vars_.SetAt(target, builtins_.Sums(RestFrom(2)));
         }
-    } else if (word == "GETFILE") {
+        break;
+    case Command::GetFile:
         builtins_.GetFile(RestFrom(1), baseDir_, userDataDir_);
-    } else if (word == "SPECIAL") {
+        break;
+    case Command::Special:
         for (size_t i = 1; i < words_.size(); ++i)
             vars_.AddSpecial(words_[i]);
+        break;
+    default:
+        break;
     }
     return true; // any other word is ignored, and still traced
 }

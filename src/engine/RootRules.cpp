@@ -2,6 +2,7 @@
 #include "engine/RootRules.h"
 
 #include "engine/RootScript.h"
+#include "engine/ScriptWalker.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 #include "foundation/TextFile.h"
@@ -35,8 +36,10 @@ std::vector<SourceLine> Expand(const std::string& folder, std::vector<RootRuleBr
     std::vector<std::vector<std::string>> chains(lines.size());
     size_t index = 0;
     while (index < lines.size()) {
+        // The expansion takes field 0 exactly as written, as the program's own expansion does.
         const std::vector<std::string> fields = SplitText(lines[index].Text, "|");
-        if (Trim(lines[index].Text).empty() || fields.empty() || fields[0] != "INCLUDE") {
+        if (Trim(lines[index].Text).empty() || fields.empty() ||
+            LookupCommand(fields[0], Dialect::Root) != Command::Include) {
             ++index;
             continue;
         }
@@ -72,33 +75,38 @@ std::vector<RootRuleBreach> CheckRootScript(const std::string& folder)
     auto breach = [&breaches](const SourceLine& line, std::string text) {
         breaches.push_back({line.File, line.Line, std::move(text)});
     };
+    // Every line read once by the walker's tokenizer, so the check knows the commands the walk knows.
+    std::vector<ScriptLine> tokens;
+    tokens.reserve(lines.size());
+    for (const SourceLine& line : lines)
+        tokens.push_back(TokenizeLine(line.Text, Dialect::Root, line.Line));
     size_t lastForm = lines.size();
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (RootCommand(lines[i].Text) == "FORM")
+    for (size_t i = 0; i < tokens.size(); ++i)
+        if (tokens[i].command == Command::Form)
             lastForm = i;
     const SourceLine* openIf = nullptr;
     for (size_t i = 0; i < lines.size(); ++i) {
         const SourceLine& line = lines[i];
-        const std::string trimmed = Trim(line.Text);
-        if (trimmed.empty() || trimmed[0] == '#')
+        const ScriptLine& token = tokens[i];
+        if (token.Empty() || token.text[0] == '#')
             continue; // comments and blank lines do nothing wherever they stand
-        const std::string command = RootCommand(line.Text);
-        if (command == "IF") {
+        const Command command = token.command;
+        if (command == Command::If) {
             if (openIf)
                 breach(line, "IF inside the IF block opened at " + Where(*openIf) + " (IF blocks do not nest)");
             else
                 openIf = &line;
-        } else if (command == "ENDIF") {
+        } else if (command == Command::Endif) {
             if (!openIf)
                 breach(line, "ENDIF without an IF");
             openIf = nullptr;
-        } else if (command == "HOTPOINT" && openIf) {
+        } else if (command == Command::Hotpoint && openIf) {
             breach(line, "HOTPOINT inside the IF block opened at " + Where(*openIf) +
                              ": put the step before the IF, with the condition in its own third field");
         }
-        if (lastForm < lines.size() && i > lastForm && command != "PRINT" && command != "DELPRINT" &&
-            command != "CMD" && command != "ENDIF")
-            breach(line, command + " after the last FORM (only PRINT, DELPRINT and CMD may follow it)");
+        if (lastForm < lines.size() && i > lastForm && command != Command::Print && command != Command::DelPrint &&
+            command != Command::Cmd && command != Command::Endif)
+            breach(line, token.word + " after the last FORM (only PRINT, DELPRINT and CMD may follow it)");
     }
     if (openIf)
         breach(*openIf, "IF without an ENDIF");

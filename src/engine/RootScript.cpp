@@ -27,11 +27,6 @@ const std::string& RootField(const std::vector<std::string>& fields, size_t i)
     return i < fields.size() ? fields[i] : kEmptyField;
 }
 
-std::string RootCommand(const std::string& line)
-{
-    return TokenizeLine(line, Dialect::Root).word;
-}
-
 bool IsHotpointLine(const std::string& line)
 {
     return TokenizeLine(line, Dialect::Root).command == Command::Hotpoint;
@@ -58,7 +53,8 @@ void ExpandIncludes(std::vector<std::string>& lines, const TParser& engine, cons
             continue;
         }
         const std::vector<std::string> fields = SplitText(lines[index], "|");
-        if (fields.empty() || fields[0] != "INCLUDE") {
+        // Field 0 exactly as written: only "INCLUDE" itself is expanded.
+        if (fields.empty() || LookupCommand(fields[0], Dialect::Root) != Command::Include) {
             ++index;
             continue;
         }

@@ -13,8 +13,6 @@ namespace taxilo {
 std::vector<std::string> RootFields(const std::string& line);
 // Field i of fields; a field beyond the end counts as empty.
 const std::string& RootField(const std::vector<std::string>& fields, size_t i);
-// The command word of a root line, trimmed and upper-cased as the walker reads it.
-std::string RootCommand(const std::string& line);
 // Whether the line is a step-list line: its command word is HOTPOINT.
 bool IsHotpointLine(const std::string& line);
 

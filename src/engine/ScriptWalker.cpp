@@ -84,18 +84,32 @@ const std::vector<CommandInfo>& CommandTable()
 
 Command LookupCommand(std::string_view word, Dialect dialect)
 {
-    // Every word stands once in the table; a few share a first letter.
-    static const std::array<std::vector<const CommandInfo*>, 256> byInitial = [] {
-        std::array<std::vector<const CommandInfo*>, 256> index;
-        for (const CommandInfo& info : CommandTable())
-            index[static_cast<unsigned char>(info.word.front())].push_back(&info);
-        return index;
+    // Words indexed by first letter and length: at most a few candidates per slot, so a line's
+    // word costs one or two short compares (the calculation executor asks once per statement).
+    constexpr size_t kMaxLength = 16, kPerSlot = 4;
+    struct Index {
+        std::array<std::array<const CommandInfo*, kPerSlot>, 26 * kMaxLength> slots{};
+    };
+    static const Index index = [] {
+        Index built;
+        for (const CommandInfo& info : CommandTable()) {
+            auto& slot = built.slots[static_cast<size_t>(info.word.front() - 'A') * kMaxLength + info.word.size()];
+            size_t k = 0;
+            while (k < kPerSlot && slot[k] != nullptr)
+                ++k;
+            if (k < kPerSlot) // a word left out here fails the walker's test of the table
+                slot[k] = &info;
+        }
+        return built;
     }();
-    if (word.empty())
+    if (word.empty() || word.size() >= kMaxLength || word.front() < 'A' || word.front() > 'Z')
         return Command::None;
-    for (const CommandInfo* info : byInitial[static_cast<unsigned char>(word.front())])
+    for (const CommandInfo* info : index.slots[static_cast<size_t>(word.front() - 'A') * kMaxLength + word.size()]) {
+        if (info == nullptr)
+            break;
         if (info->word == word)
             return (info->dialects & static_cast<unsigned>(dialect)) != 0 ? info->command : Command::None;
+    }
     return Command::None;
 }
 

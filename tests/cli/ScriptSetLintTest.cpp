@@ -36,12 +36,13 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
             continue;
         const auto fields = SplitText(line, "|");
         SCOPED_TRACE(line);
-        EXPECT_NE(TokenizeLine(line, Dialect::Root).command, Command::None) << "unknown root command";
-        if (fields[0] == "SCRIPT") {
+        const Command command = TokenizeLine(line, Dialect::Root).command;
+        EXPECT_NE(command, Command::None) << "unknown root command";
+        if (command == Command::Script) {
             EXPECT_NO_THROW(parser.FetchScript(parser.BaseDir + "Dane/" + fields.at(1) + ".pit"));
             ++scripts;
         }
-        if (fields[0] != "FORM")
+        if (command != Command::Form)
             continue;
         ++pages;
         std::vector<std::string> page;

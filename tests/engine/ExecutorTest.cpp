@@ -72,6 +72,27 @@ TEST_F(Exec, CommentsEmptyLinesAndUnknownWords)
     EXPECT_EQ(V("Y"), "2");
 }
 
+TEST_F(Exec, OnlyTheCalculationWordsAsWrittenAreCommands)
+{
+    // The command table's words of the other dialects and words in lower case are unknown
+    // words here: ignored, still traced, and a lower-case "if" starts no skip.
+    std::vector<std::vector<std::string>> calls;
+    TraceCallback trace = [&](const std::vector<std::string>& lines) { calls.push_back(lines); };
+    std::vector<std::string> lines{"SETV A = 1", "SETROUND B = 1", "if 1 = 2", "set C = 1",  "CMD X",
+                                   "SET D = 2",  "IF 1 = 2",       "special E", "ELSE",      "sums F G",
+                                   "SUMS H D",   "endif",          "SET I = 3", "ENDIF",     "SPECIAL J"};
+    p.ExecuteLines(lines, &trace);
+    for (const char* name : {"A", "B", "C", "F"})
+        EXPECT_FALSE(Has(name)) << name;
+    EXPECT_EQ(V("D"), "2");
+    EXPECT_EQ(V("H"), "2");
+    EXPECT_EQ(V("I"), "3");
+    EXPECT_FALSE(p.IsSpecial("E"));
+    EXPECT_TRUE(p.IsSpecial("J"));
+    // Every line but the skipped "special E" and the ELSE.
+    EXPECT_EQ(calls.size(), 13u);
+}
+
 TEST_F(Exec, ResetConditionIsDamaged)
 {
     p.SetVar("RESET", Value::MakeInteger(1));

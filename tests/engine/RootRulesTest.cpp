@@ -49,6 +49,19 @@ TEST(RootRules, EveryBreachIsNamedWithItsFileAndLine)
                   "root.pit:6: SETMINGOTO after the last FORM (only PRINT, DELPRINT and CMD may follow it)"}));
 }
 
+TEST(RootRules, CommandWordsAreReadAsTheWalkerReadsThem)
+{
+    // Command words trimmed and in any case, as the walk takes them; a page word is no root
+    // command; an INCLUDE is expanded only as written (the program does not expand "include",
+    // so the missing file is never read).
+    EXPECT_EQ(Check({{"root.pit", "include|brak\n hotpoint |x||A|a\nform|p1\n if |M = 1\n Hotpoint |x|M = 1|A|b\n"
+                                  "FORM|p2\nendif\n print |T||W|X\n delprint|T|X = 1\ncmd|SHOWBACK\nText|tekst\n"}}),
+              (std::vector<std::string>{
+                  "root.pit:5: HOTPOINT inside the IF block opened at root.pit:4: put the step before the IF, with "
+                  "the condition in its own third field",
+                  "root.pit:11: TEXT after the last FORM (only PRINT, DELPRINT and CMD may follow it)"}));
+}
+
 TEST(RootRules, TheBundledRootScriptKeepsTheRules)
 {
     std::vector<std::string> found;

@@ -83,6 +83,14 @@ TEST(ScriptWalker, EveryDialectReadsItsCommandWordTrimmedAndUpperCased)
         for (size_t k = i + 1; k < CommandTable().size(); ++k)
             EXPECT_NE(CommandTable()[i].word, CommandTable()[k].word);
     EXPECT_EQ(LookupCommand("SUMS", Dialect::Calculation), Command::Sums);
+    // Every word of the table is found in each of its dialects, and only as written.
+    for (const CommandInfo& info : CommandTable())
+        for (const Dialect dialect : {Dialect::Root, Dialect::Page, Dialect::Test, Dialect::Calculation})
+            EXPECT_EQ(LookupCommand(info.word, dialect),
+                      (info.dialects & static_cast<unsigned>(dialect)) != 0 ? info.command : Command::None)
+                << info.word;
+    for (const char* word : {"", "set", " SET", "SETT", "S", "Ż", "SETMINGOTOSETMINGOTO", "_IF"})
+        EXPECT_EQ(LookupCommand(word, Dialect::Calculation), Command::None) << word;
 }
 
 TEST(ScriptWalker, PageLinesKeepOneFlatIfStateAndStopAtTheFirstTestBlock)

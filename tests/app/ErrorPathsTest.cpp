@@ -35,16 +35,6 @@ FileList Steps()
             {"init.pit", "SET ROK = 2016\r\n"}};
 }
 
-// The names in a folder, sorted.
-std::vector<std::string> Listing(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEstPoz Worksheet(const std::string& name, const std::string& amount)
 {
     TEstPoz worksheet;
@@ -54,27 +44,6 @@ TEstPoz Worksheet(const std::string& name, const std::string& amount)
     return worksheet;
 }
 
-// Environment variables set for one test and put back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 } // namespace
 
@@ -140,7 +109,7 @@ TEST(ErrorPaths, DeclarationAndWorksheetsAreReplacedTogetherOrNotAtAll)
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
     EXPECT_EQ(ReadBytes(out.File("x.dpit")), declaration) << "the old declaration is intact";
     EXPECT_TRUE(w.F().File().Modified());
-    EXPECT_EQ(Listing(out.Path()), (std::vector<std::string>{"x.dpit", "x.dpite"})) << "no temporary file is left";
+    EXPECT_EQ(FolderListing(out.Path()), (std::vector<std::string>{"x.dpit", "x.dpite"})) << "no temporary file is left";
 
     // "Zapisz jako" to another name whose companion is blocked: nothing is written, FileName stays.
     std::filesystem::create_directories(out.File("y.dpite/zajete"));
@@ -254,9 +223,9 @@ TEST(ErrorPaths, LicenceWindowSaysWhenTheTextIsMissing)
 TEST(ErrorPaths, DialogsOpenInTheApplicationDataWhenThereIsNoDocumentsFolder)
 {
     TempDir home, appData;
-    ScopedEnv homeEnv("HOME", QByteArray::fromStdString(home.Path()));
-    ScopedEnv configEnv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.File(".config")));
-    ScopedEnv appDataEnv("APPDATA", QByteArray::fromStdString(appData.Path()));
+    ScopedEnvironment homeEnv("HOME", home.Path());
+    ScopedEnvironment configEnv("XDG_CONFIG_HOME", home.File(".config"));
+    ScopedEnvironment appDataEnv("APPDATA", appData.Path());
     // No Documents folder in this home: the documents folder is undetermined.
     EXPECT_EQ(SpecialFolders::DialogFolder(), appData.Path());
     Wizard w(Steps());

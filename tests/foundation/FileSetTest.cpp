@@ -12,15 +12,6 @@
 namespace taxilo::test {
 namespace {
 
-std::vector<std::string> Listing(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(FileSet, ReplacesAllTargetsOrPutsEveryOneBack)
 {
     TempDir dir;
@@ -37,7 +28,7 @@ TEST(FileSet, ReplacesAllTargetsOrPutsEveryOneBack)
     }
     EXPECT_EQ(ReadBytes(dir.File("a")), "stare a");
     EXPECT_EQ(ReadBytes(dir.File("c")), "stare c");
-    EXPECT_EQ(Listing(dir.Path()), (std::vector<std::string>{"a", "c", "d"})) << "b is gone again, no temporaries";
+    EXPECT_EQ(FolderListing(dir.Path()), (std::vector<std::string>{"a", "c", "d"})) << "b is gone again, no temporaries";
 
     std::filesystem::remove_all(dir.File("d"));
     {
@@ -50,7 +41,7 @@ TEST(FileSet, ReplacesAllTargetsOrPutsEveryOneBack)
     }
     EXPECT_EQ(ReadBytes(dir.File("a")), "nowe a");
     EXPECT_EQ(ReadBytes(dir.File("b")), "nowe b");
-    EXPECT_EQ(Listing(dir.Path()), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(FolderListing(dir.Path()), (std::vector<std::string>{"a", "b"}));
 
     // A set given up before its commit changes nothing and leaves nothing.
     {
@@ -59,7 +50,7 @@ TEST(FileSet, ReplacesAllTargetsOrPutsEveryOneBack)
         EXPECT_THROW(files.Write(dir.File("brak/x"), "x"), std::exception);
     }
     EXPECT_EQ(ReadBytes(dir.File("a")), "nowe a");
-    EXPECT_EQ(Listing(dir.Path()), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(FolderListing(dir.Path()), (std::vector<std::string>{"a", "b"}));
 }
 
 } // namespace

@@ -9,37 +9,17 @@
 namespace taxilo::test {
 namespace {
 
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentVariable()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 TEST(SpecialFolders, EnvironmentWinsWhenSet)
 {
     {
-        EnvironmentVariable appData("APPDATA", "C:\\Users\\jan\\AppData\\Roaming");
-        EnvironmentVariable programFiles("TAXILO_PROGRAM_FILES", "/srv/programy");
+        ScopedEnvironment appData("APPDATA", "C:\\Users\\jan\\AppData\\Roaming");
+        ScopedEnvironment programFiles("TAXILO_PROGRAM_FILES", "/srv/programy");
         EXPECT_EQ(SpecialFolders::RoamingAppData(), "C:/Users/jan/AppData/Roaming/");
         EXPECT_EQ(SpecialFolders::UserDataDir(), "C:/Users/jan/AppData/Roaming/Taxilo2016/");
         EXPECT_EQ(SpecialFolders::ProgramFiles(), "/srv/programy/");
     }
-    EnvironmentVariable appData("APPDATA", "");
+    ScopedEnvironment appData("APPDATA", "");
     const std::string fallback = SpecialFolders::RoamingAppData();
     EXPECT_FALSE(fallback.empty());
     EXPECT_EQ(fallback.back(), '/');

@@ -3,6 +3,7 @@
 
 #include "foundation/Cp1250.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +76,29 @@ std::string ShellQuote(const std::string& text)
             out += c;
     }
     return out + "'";
+}
+
+std::vector<std::string> FolderListing(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value)
+    : name_(name), had_(std::getenv(name) != nullptr), old_(had_ ? std::getenv(name) : "")
+{
+    setenv(name, value.c_str(), 1);
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (had_)
+        setenv(name_, old_.c_str(), 1);
+    else
+        unsetenv(name_);
 }
 
 } // namespace taxilo::test

@@ -32,4 +32,21 @@ std::string RunCommand(const std::string& command, int& status);
 // Quotes one argument for the shell.
 std::string ShellQuote(const std::string& text);
 
+// The names in a folder, sorted.
+std::vector<std::string> FolderListing(const std::string& folder);
+
+// An environment variable set for one test and put back (or removed) afterwards.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    std::string old_;
+};
+
 } // namespace taxilo::test

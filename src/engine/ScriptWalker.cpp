@@ -7,6 +7,7 @@
 #include "foundation/SplitLib.h"
 
 #include <array>
+#include <cstdint>
 #include <exception>
 
 namespace taxilo {
@@ -19,96 +20,118 @@ constexpr unsigned kCalc = static_cast<unsigned>(Dialect::Calculation);
 
 const std::string kNoField;
 
+constexpr auto kCommands = std::to_array<CommandInfo>({
+    {"IF", Command::If, kRoot | kPage | kTest | kCalc},
+    {"ELSE", Command::Else, kPage | kTest | kCalc},
+    {"ENDIF", Command::Endif, kRoot | kPage | kTest | kCalc},
+    {"SET", Command::Set, kPage | kTest | kCalc},
+    {"SETROUND", Command::SetRound, kPage | kTest},
+    {"SETV", Command::SetV, kPage},
+    {"CMD", Command::Cmd, kRoot | kPage | kTest},
+    {"HEAD", Command::Head, kPage},
+    {"TEXT", Command::Text, kPage},
+    {"TEXTC", Command::TextC, kPage},
+    {"TEXTVAR", Command::TextVar, kPage},
+    {"URL", Command::Url, kPage},
+    {"HINT", Command::Hint, kPage},
+    {"HTML", Command::Html, kPage},
+    {"BG", Command::Bg, kPage},
+    {"BEVEL", Command::Bevel, kPage},
+    {"SPACE", Command::Space, kPage},
+    {"CONSTSPACE", Command::ConstSpace, kPage},
+    {"SETCX", Command::SetCx, kPage},
+    {"SETCXR", Command::SetCxr, kPage},
+    {"SETCY", Command::SetCy, kPage},
+    {"GROUP_BEGIN", Command::GroupBegin, kPage},
+    {"GROUP_END", Command::GroupEnd, kPage},
+    {"INFO_BEGIN", Command::InfoBegin, kPage},
+    {"INFO_END", Command::InfoEnd, kPage},
+    {"PRINTALL", Command::PrintAll, kPage},
+    {"FLOAT", Command::Float, kPage},
+    {"FLOATOLD", Command::FloatOld, kPage},
+    {"EDIT", Command::Edit, kPage},
+    {"EDITCHOICE", Command::EditChoice, kPage},
+    {"EDITDATE", Command::EditDate, kPage},
+    {"COMBO", Command::Combo, kPage},
+    {"CHOICE", Command::Choice, kPage},
+    {"YESNO", Command::YesNo, kPage},
+    // A page script ends at its first TEST_BEGIN: the block's lines belong to the tests.
+    {"TEST_BEGIN", Command::TestBegin, kPage | kTest},
+    {"TEST_END", Command::TestEnd, kTest},
+    {"TEST", Command::Test, kTest},
+    {"QUESTION", Command::Question, kTest},
+    {"INFO", Command::Info, kTest},
+    {"NOTIF", Command::Notif, kTest},
+    {"ROOT", Command::Root, kRoot},
+    {"INCLUDE", Command::Include, kRoot},
+    {"HOTPOINT", Command::Hotpoint, kRoot},
+    {"FORM", Command::Form, kRoot},
+    {"SCRIPT", Command::Script, kRoot},
+    {"PRINT", Command::Print, kRoot},
+    {"DELPRINT", Command::DelPrint, kRoot},
+    {"SETMINGOTO", Command::SetMinGoto, kRoot},
+    {"DEBUG", Command::Debug, kRoot},
+    {"SIMPLEDEBUG", Command::SimpleDebug, kRoot},
+    {"SUMS", Command::Sums, kCalc},
+    {"GETFILE", Command::GetFile, kCalc},
+    {"SPECIAL", Command::Special, kCalc},
+});
+
+// Words indexed by first letter and length: at most a few candidates per slot, so a line's word
+// costs one or two short compares (the calculation executor asks once per statement). Built at
+// compile time; a word that does not fit fails the build.
+constexpr size_t kMaxLength = 16, kPerSlot = 4;
+struct CommandIndex {
+    std::array<std::array<std::uint8_t, kPerSlot>, 26 * kMaxLength> slots{}; // table position + 1; 0 ends
+};
+
+constexpr size_t SlotOf(std::string_view word)
+{
+    return static_cast<size_t>(word.front() - 'A') * kMaxLength + word.size();
+}
+
+constexpr CommandIndex BuildIndex()
+{
+    CommandIndex index;
+    for (size_t i = 0; i < kCommands.size(); ++i) {
+        const std::string_view word = kCommands[i].word;
+        if (word.empty() || word.size() >= kMaxLength || word.front() < 'A' || word.front() > 'Z')
+            throw "a command word outside the index";
+        auto& slot = index.slots[SlotOf(word)];
+        size_t k = 0;
+        while (k < kPerSlot && slot[k] != 0)
+            ++k;
+        if (k == kPerSlot)
+            throw "too many command words of one letter and length";
+        slot[k] = static_cast<std::uint8_t>(i + 1);
+    }
+    return index;
+}
+
+constexpr CommandIndex kIndex = BuildIndex();
+
 } // namespace
 
-const std::vector<CommandInfo>& CommandTable()
+std::span<const CommandInfo> CommandTable()
 {
-    static const std::vector<CommandInfo> table{
-        {"IF", Command::If, kRoot | kPage | kTest | kCalc},
-        {"ELSE", Command::Else, kPage | kTest | kCalc},
-        {"ENDIF", Command::Endif, kRoot | kPage | kTest | kCalc},
-        {"SET", Command::Set, kPage | kTest | kCalc},
-        {"SETROUND", Command::SetRound, kPage | kTest},
-        {"SETV", Command::SetV, kPage},
-        {"CMD", Command::Cmd, kRoot | kPage | kTest},
-        {"HEAD", Command::Head, kPage},
-        {"TEXT", Command::Text, kPage},
-        {"TEXTC", Command::TextC, kPage},
-        {"TEXTVAR", Command::TextVar, kPage},
-        {"URL", Command::Url, kPage},
-        {"HINT", Command::Hint, kPage},
-        {"HTML", Command::Html, kPage},
-        {"BG", Command::Bg, kPage},
-        {"BEVEL", Command::Bevel, kPage},
-        {"SPACE", Command::Space, kPage},
-        {"CONSTSPACE", Command::ConstSpace, kPage},
-        {"SETCX", Command::SetCx, kPage},
-        {"SETCXR", Command::SetCxr, kPage},
-        {"SETCY", Command::SetCy, kPage},
-        {"GROUP_BEGIN", Command::GroupBegin, kPage},
-        {"GROUP_END", Command::GroupEnd, kPage},
-        {"INFO_BEGIN", Command::InfoBegin, kPage},
-        {"INFO_END", Command::InfoEnd, kPage},
-        {"PRINTALL", Command::PrintAll, kPage},
-        {"FLOAT", Command::Float, kPage},
-        {"FLOATOLD", Command::FloatOld, kPage},
-        {"EDIT", Command::Edit, kPage},
-        {"EDITCHOICE", Command::EditChoice, kPage},
-        {"EDITDATE", Command::EditDate, kPage},
-        {"COMBO", Command::Combo, kPage},
-        {"CHOICE", Command::Choice, kPage},
-        {"YESNO", Command::YesNo, kPage},
-        // A page script ends at its first TEST_BEGIN: the block's lines belong to the tests.
-        {"TEST_BEGIN", Command::TestBegin, kPage | kTest},
-        {"TEST_END", Command::TestEnd, kTest},
-        {"TEST", Command::Test, kTest},
-        {"QUESTION", Command::Question, kTest},
-        {"INFO", Command::Info, kTest},
-        {"NOTIF", Command::Notif, kTest},
-        {"ROOT", Command::Root, kRoot},
-        {"INCLUDE", Command::Include, kRoot},
-        {"HOTPOINT", Command::Hotpoint, kRoot},
-        {"FORM", Command::Form, kRoot},
-        {"SCRIPT", Command::Script, kRoot},
-        {"PRINT", Command::Print, kRoot},
-        {"DELPRINT", Command::DelPrint, kRoot},
-        {"SETMINGOTO", Command::SetMinGoto, kRoot},
-        {"DEBUG", Command::Debug, kRoot},
-        {"SIMPLEDEBUG", Command::SimpleDebug, kRoot},
-        {"SUMS", Command::Sums, kCalc},
-        {"GETFILE", Command::GetFile, kCalc},
-        {"SPECIAL", Command::Special, kCalc},
-    };
-    return table;
+    return kCommands;
 }
 
 Command LookupCommand(std::string_view word, Dialect dialect)
 {
-    // Words indexed by first letter and length: at most a few candidates per slot, so a line's
-    // word costs one or two short compares (the calculation executor asks once per statement).
-    constexpr size_t kMaxLength = 16, kPerSlot = 4;
-    struct Index {
-        std::array<std::array<const CommandInfo*, kPerSlot>, 26 * kMaxLength> slots{};
-    };
-    static const Index index = [] {
-        Index built;
-        for (const CommandInfo& info : CommandTable()) {
-            auto& slot = built.slots[static_cast<size_t>(info.word.front() - 'A') * kMaxLength + info.word.size()];
-            size_t k = 0;
-            while (k < kPerSlot && slot[k] != nullptr)
-                ++k;
-            if (k < kPerSlot) // a word left out here fails the walker's test of the table
-                slot[k] = &info;
-        }
-        return built;
-    }();
     if (word.empty() || word.size() >= kMaxLength || word.front() < 'A' || word.front() > 'Z')
         return Command::None;
-    for (const CommandInfo* info : index.slots[static_cast<size_t>(word.front() - 'A') * kMaxLength + word.size()]) {
-        if (info == nullptr)
+    for (const std::uint8_t entry : kIndex.slots[SlotOf(word)]) {
+        if (entry == 0)
             break;
-        if (info->word == word)
-            return (info->dialects & static_cast<unsigned>(dialect)) != 0 ? info->command : Command::None;
+        const CommandInfo& info = kCommands[entry - 1];
+        // Same slot, so same first letter and length: the rest compared in place (cheaper than
+        // a call to memcmp for words this short).
+        size_t i = 1;
+        while (i < word.size() && info.word[i] == word[i])
+            ++i;
+        if (i == word.size())
+            return (info.dialects & static_cast<unsigned>(dialect)) != 0 ? info.command : Command::None;
     }
     return Command::None;
 }

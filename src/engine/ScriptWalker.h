@@ -7,6 +7,7 @@
 // the headless sinks (engine/Replay.h) keep only what reaches the variable store.
 #include "engine/Parser.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,7 @@ struct CommandInfo {
 };
 
 // Every command word of every dialect, once.
-const std::vector<CommandInfo>& CommandTable();
+std::span<const CommandInfo> CommandTable();
 // The command of an already normalised word (trimmed, upper case) in a dialect.
 Command LookupCommand(std::string_view word, Dialect dialect);
 // A command word as every reader compares it: trimmed, then upper-cased (Polish letters too).

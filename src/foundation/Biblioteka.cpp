@@ -79,8 +79,12 @@ std::string SkipLeadingBlanks(std::string_view text)
 
 void CollapseBlanks(std::string& text)
 {
-    size_t out = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    // Most lines have no double blank: nothing is moved before the first one.
+    const size_t first = text.find("  ");
+    if (first == std::string::npos)
+        return;
+    size_t out = first + 1;
+    for (size_t i = first + 2; i < text.size(); ++i) {
         if (text[i] == ' ' && out > 0 && text[out - 1] == ' ')
             continue;
         text[out++] = text[i];

@@ -5,6 +5,7 @@
 // cannot hold that many characters) is a dead check, and a new message without a case here fails.
 #include "BundledWizard.h"
 
+#include "engine/ScriptWalker.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 
@@ -22,21 +23,27 @@ namespace fs = std::filesystem;
 
 using PageMessage = std::pair<std::string, std::string>; // page script, message (UTF-8, line breaks)
 
-// The test-block messages of every page script of the set, read from the UTF-8 sources.
+// The test-block messages of every page the root script shows (FORM lines), read from the UTF-8
+// sources; words are read as the walker reads them.
 std::set<PageMessage> MessagesOfTheScriptSet()
 {
+    const fs::path scripts = fs::path(TAXILO_SOURCE_DIR) / "data" / "scripts";
+    std::set<std::string> pages;
+    std::ifstream root(scripts / "root.pit");
+    for (std::string line; std::getline(root, line);)
+        if (const ScriptLine form = TokenizeLine(line, Dialect::Root); form.command == Command::Form)
+            pages.insert(form.Field(1));
+    EXPECT_FALSE(pages.empty());
     std::set<PageMessage> messages;
-    for (const auto& entry : fs::directory_iterator(fs::path(TAXILO_SOURCE_DIR) / "data" / "scripts")) {
-        const std::string page = entry.path().stem().string();
-        if (page.rfind("p_", 0) != 0)
-            continue;
-        std::ifstream in(entry.path());
+    for (const std::string& page : pages) {
+        std::ifstream in(scripts / (page + ".pit"));
+        EXPECT_TRUE(in) << page;
         for (std::string line; std::getline(in, line);) {
-            const std::vector<std::string> fields = SplitText(line, "|");
-            const std::string& command = fields.front();
-            if ((command == "TEST" || command == "QUESTION" || command == "INFO" || command == "NOTIF") &&
-                fields.size() > 2)
-                messages.insert({page, StrReplaceAll(fields[2], "\\n", "\n")});
+            const ScriptLine test = TokenizeLine(line, Dialect::Test);
+            const bool message = test.command == Command::Test || test.command == Command::Question ||
+                                 test.command == Command::Info || test.command == Command::Notif;
+            if (message && test.fields.size() > 2)
+                messages.insert({page, StrReplaceAll(test.fields[2], "\\n", "\n")});
         }
     }
     return messages;

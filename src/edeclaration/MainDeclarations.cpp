@@ -109,6 +109,7 @@ const std::vector<MainFormDef>& MainForms()
         const AttachRule ordZu10{"zzu", "", "_10_2"};
         const AttachRule ordZu6{"zzu", "", "_6_2"};
         std::vector<MainFormDef> f;
+        // clang-format off
         f.push_back({"PIT-37", "PIT37", "/wzor/2016/06/28/3369/", kTypes2016,
                      R"~(<KodFormularza kodSystemowy="PIT-37 (23)" rodzajZobowiazania="Z" kodPodatku="PIT" wersjaSchemy="1-0E">PIT-37</KodFormularza>)~",
                      "23", "P_10", "10_1", SubjectStyle::Full, false, kPit37Rows, Closing::StatementAndInstructions,
@@ -151,6 +152,7 @@ const std::vector<MainFormDef>& MainForms()
         f.push_back({"PIT-38M", "PIT38M", "/wzor/2016/01/05/3062/", kTypes2011, kPit38Code, "11", "P_6", "6_1",
                      SubjectStyle::Plain, true, kPit38Rows, Closing::Instructions38,
                      Join({ZgSeries("zg38", "PITZGM", "_62"), {ordZu6}})});
+        // clang-format on
         return f;
     }();
     return forms;

@@ -17,6 +17,7 @@ namespace taxilo {
 // The dialects that share the "|" line form, and the calculation scripts' blank-separated one.
 enum class Dialect : unsigned { Root = 1, Page = 2, Test = 4, Calculation = 8 };
 
+// clang-format off
 enum class Command {
     None, // not a command of the dialect asked for
     // flow and assignments, shared
@@ -32,6 +33,7 @@ enum class Command {
     // calculation scripts (run by the statement executor)
     Sums, GetFile, Special,
 };
+// clang-format on
 
 struct CommandInfo {
     std::string_view word;

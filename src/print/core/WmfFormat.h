@@ -10,6 +10,7 @@ inline constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7u;
 inline constexpr std::size_t kPlaceableHeaderSize = 22;
 inline constexpr std::size_t kMetaHeaderSize = 18;
 
+// clang-format off
 enum Record : std::uint16_t {
     META_EOF = 0x0000,
     META_SAVEDC = 0x001E,
@@ -73,6 +74,7 @@ enum : std::uint16_t { ALTERNATE = 1, WINDING = 2 };
 enum PenStyle : std::uint16_t { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5 };
 enum BrushStyle : std::uint16_t { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5 };
 enum HatchStyle : std::uint16_t { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4, HS_DIAGCROSS = 5 };
+// clang-format on
 
 // Colours are COLORREF values: 0x00BBGGRR.
 inline constexpr std::uint32_t Rgb(int r, int g, int b)

@@ -88,6 +88,7 @@ int WmfWriter::CreateFont(int height, int weight, bool italic, bool underline, b
     return AddObject();
 }
 
+// clang-format off
 void WmfWriter::SelectObject(int index) { Record(META_SELECTOBJECT, {S(index)}); }
 void WmfWriter::DeleteObject(int index)
 {
@@ -113,6 +114,7 @@ void WmfWriter::IntersectClipRect(int left, int top, int right, int bottom)
 }
 void WmfWriter::MoveTo(int x, int y) { Record(META_MOVETO, {S(y), S(x)}); }
 void WmfWriter::LineTo(int x, int y) { Record(META_LINETO, {S(y), S(x)}); }
+// clang-format on
 void WmfWriter::Rectangle(int left, int top, int right, int bottom)
 {
     Record(META_RECTANGLE, {S(bottom), S(right), S(top), S(left)});

@@ -232,6 +232,9 @@ inline Answers SingleParentOfThree()
                          {"DZ3_PESEL", "16260112340"}, {"DZ3_CALY", "1"}});
 }
 
+// Each form's own answer sets, in tests/support/answers/ (included at the end of this header).
+inline std::vector<NamedAnswers> Pit38AnswerSets();
+
 struct AnswerSet {
     std::string name;
     Answers answers;
@@ -314,6 +317,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
         };
         for (NamedAnswers& rule : RuleAnswerSets())
             all.push_back({rule.name, std::move(rule.answers)});
+        for (NamedAnswers& set : Pit38AnswerSets())
+            all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;
@@ -339,3 +344,5 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 }
 
 } // namespace taxilo::test
+
+#include "support/answers/Pit38Answers.h"

@@ -197,7 +197,7 @@ def page_abroad(o):
     a(f"TEST|({s}_DYW_POD = 0) ^ ({s}_DYW > 0)|Wpisano podatek pobrany za granicą bez przychodu, od którego go pobrano. Wpisz przychód przed potrąceniem podatku.")
     for k in range(1, COUNTRIES + 1):
         z = o.zg(k)
-        a(f"TEST|(({z}_31 = 0) & ({z}_32 = 0)) ^ (({z}_KRAJ <> 0) & ({z}_KRAJ <> \"POLSKA\"))|Wybierz z listy państwo {k}, w którym uzyskano dochód i zapłacono podatek.")
+        a(f"TEST|(({z}_31 = 0) & ({z}_32 = 0)) ^ (({z}_KRAJ <> \"\") & ({z}_KRAJ <> 0) & ({z}_KRAJ <> \"POLSKA\"))|Wybierz z listy państwo {k}, w którym uzyskano dochód i zapłacono podatek.")
         a(f"TEST|({z}_32 = 0) ^ ({z}_31 > 0)|Przy państwie {k} wpisz dochód uzyskany w tym państwie – bez niego nie można odliczyć podatku.")
         if k > 1:
             prev = o.zg(k - 1)

@@ -147,6 +147,7 @@ def page_income(o):
     a(f"FLOAT|{p}_20|150|Przychód:|||200")
     a(f"FLOAT|{p}_21|150|Koszty uzyskania przychodów:|||200")
     a("HINT|R|Skąd wziąć te kwoty?|W informacji PIT-8C, w części z przychodami z odpłatnego zbycia papierów wartościowych i pochodnych instrumentów finansowych (art. 30b ustawy), są dwie kwoty: przychód i koszty uzyskania przychodów. Przepisz je bez zmian – biuro maklerskie przeliczyło już waluty i wliczyło prowizje.\\nKilka rachunków to kilka PIT-8C: w każdym polu wpisz sumę kwot ze wszystkich informacji (przycisk „+”). Strata na jednym rachunku zmniejsza zysk na innym.\\nKoszty nabycia papierów kupionych przed 2016 r. i sprzedanych w 2016 r. są już w PIT-8C.")
+    a("HINT|R|PIT-38 krok po kroku|pomoc_pit38.rtf")
     a("GROUP_END")
     a("SPACE|6")
     a("GROUP_BEGIN|{B}Inne przychody – zagraniczny broker, sprzedaż bez PIT-8C (poz. 22-23)")

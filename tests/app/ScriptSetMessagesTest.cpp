@@ -66,7 +66,7 @@ Answers Children(int count, const Answers& more)
 }
 
 struct Trigger {
-    const char* page; // the page script the declaration opens on
+    std::string page; // the page script the declaration opens on
     int forms;        // pages reached, which puts that page last
     Answers answers;
     std::string message;
@@ -79,6 +79,11 @@ std::vector<Trigger> Triggers()
     std::vector<Trigger> t = {
         {"p_wybor", 1, With(single, {{"PIT37_6_1", "0"}}), "Wybierz sposób opodatkowania (poz. 6)."},
         {"p_wybor", 1, With(single, {{"PIT37_10_1", "0"}}), "Wybierz cel złożenia formularza (poz. 10)."},
+        {"p_wybor", 1, With(single, {{"WYB_37", "0"}}), "Zaznacz co najmniej jedno zeznanie, które składasz za 2016 rok."},
+        {"p_wybor", 1, With(single, {{"WYB_36", "1"}}),
+         "PIT-36 i PIT-37 wzajemnie się wykluczają: kto składa PIT-36, wykazuje w nim także przychody z PIT-11. "
+         "Zaznacz tylko PIT-36."},
+        {"p_wybor", 1, With(single, {{"WYB_38", "1"}, {"PIT38_6_1", "0"}}), "Wybierz cel złożenia PIT-38 (poz. 6)."},
         {"p_podatnik", 2, With(single, {{"PIT36_12", ""}}), "Wpisz nazwisko i pierwsze imię."},
         {"p_podatnik", 2, With(single, {{"PIT36_1P", ""}}), "Wpisz 11 cyfr numeru PESEL."},
         {"p_podatnik", 2, With(single, {{"PIT36_1_P", "0"}, {"PIT36_1_N", "1"}, {"PIT36_1N", "12345"}}),
@@ -204,6 +209,46 @@ std::vector<Trigger> Triggers()
                      "Zaznacz miesiące, w których dziecko nr " + n + " dawało prawo do ulgi (albo „przez cały rok”)."});
         t.push_back({"p_dzieci_lista", 9, With(before, With(Child(k, "1"), {{p + "UDZIAL", "150"}})),
                      "Twoja część ulgi na dziecko nr " + n + " to liczba od 1 do 100 (100 – całą ulgę odliczasz Ty)."});
+    }
+    // PIT-38 pages of the taxpayer and of the spouse (the same generated tests, own variables).
+    struct Pit38Person {
+        Answers answers;
+        int income, abroad; // pages reached on the two PIT-38 pages
+        std::string s, zg, suffix;
+    };
+    for (const Pit38Person& o : {Pit38Person{Pit38OneBroker(), 5, 6, "S38", "PITZG", ""},
+                                 Pit38Person{Pit38WithTheSpousesPit38M(), 8, 9, "S38M", "PITZGM", "_m"}}) {
+        const std::string income = "p38_dochody" + o.suffix, abroad = "p38_zagranica" + o.suffix;
+        const auto zg = [&o](int k) { return k == 1 ? o.zg : o.zg + std::to_string(k); };
+        for (int y = 2011; y <= 2015; ++y) {
+            const std::string year = std::to_string(y);
+            t.push_back({income, o.income,
+                         With(o.answers, {{o.s + "_STRATA_" + year, "1000"}, {o.s + "_ODL_" + year, "2000"}}),
+                         "Z straty z " + year + " r. odliczono już więcej, niż ona wynosiła. Sprawdź obie kwoty w "
+                         "zeznaniach PIT-38 z poprzednich lat."});
+        }
+        t.push_back({abroad, o.abroad,
+                     With(o.answers, {{"WYB_39", "1"}, {zg(1) + "_KRAJ", "NIEMCY"}, {zg(1) + "_31", "100"}}),
+                     "Załączników PIT/ZG do PIT-38 i do PIT-36 albo PIT-39 nie da się przygotować w jednym pliku. "
+                     "Złóż PIT-38 w osobnym pliku: rozpocznij nowe zeznanie i zaznacz w nim tylko PIT-38."});
+        t.push_back({abroad, o.abroad, With(o.answers, {{o.s + "_DYW_POD", "100"}}),
+                     "Wpisano podatek pobrany za granicą bez przychodu, od którego go pobrano. Wpisz przychód przed "
+                     "potrąceniem podatku."});
+        for (int k = 1; k <= 5; ++k) {
+            const std::string n = std::to_string(k);
+            // Rows before k filled, row k missing its country, then its income.
+            Answers before = o.answers;
+            for (int j = 1; j < k; ++j)
+                before = With(before, {{zg(j) + "_KRAJ", "NIEMCY"}, {zg(j) + "_31", "100"}});
+            t.push_back({abroad, o.abroad, With(before, {{zg(k) + "_31", "100"}}),
+                         "Wybierz z listy państwo " + n + ", w którym uzyskano dochód i zapłacono podatek."});
+            t.push_back({abroad, o.abroad, With(before, {{zg(k) + "_KRAJ", "NIEMCY"}, {zg(k) + "_32", "10"}}),
+                         "Przy państwie " + n + " wpisz dochód uzyskany w tym państwie – bez niego nie można odliczyć "
+                         "podatku."});
+            if (k > 1)
+                t.push_back({abroad, o.abroad, With(o.answers, {{zg(k) + "_KRAJ", "NIEMCY"}, {zg(k) + "_31", "100"}}),
+                             "Wpisuj państwa po kolei: najpierw wypełnij państwo " + std::to_string(k - 1) + "."});
+        }
     }
     return t;
 }

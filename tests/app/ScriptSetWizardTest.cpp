@@ -170,6 +170,16 @@ TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
                   kFormsWithChildren);
 }
 
+// PIT-37, PIT-38 and the spouse's own PIT-38M: the choice, the shared data (with the spouse's,
+// not filing jointly), four pages of PIT-37, two PIT-38 pages each, 1% and the result.
+TEST(ScriptSetWizard, EveryPageOfPit37AndBothPit38BuildsWithoutAWarning)
+{
+    WalkEveryPage(With(Pit37AndPit38(), {{"WYB_38M", "1"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
+                                         {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
+                                         {"ADRES_M_JAK_P", "1"}, {"PIT38M_20", "20000"}, {"PIT38M_21", "25000"}}),
+                  15);
+}
+
 TEST(ScriptSetWizard, AnOrganisationChosenFromTheListNeedsNoTypedKrs)
 {
     // Only the chooser's text: the 1% page lets the user on, and the number comes from the register.
@@ -343,7 +353,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     w.Dialogs.ChooserAnswers.push_back(W("Polska Akcja Humanitarna KRS:0000136833"));
     w.F().Page->findChild<QPushButton*>(QStringLiteral("chooserButton"))->click();
     Pump();
-    w.Field<QCheckBox>("PIT37_140")->setChecked(true);
+    w.Field<QCheckBox>("OPP_ZGODA")->setChecked(true);
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
     ExpectVars(w, {{"PIT36_1", "80030512340"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},

@@ -165,5 +165,27 @@ TEST(PatternDescription, PagesAreNumberedAndBadStatementsNameTheirLine)
     EXPECT_THROW(GeneratePattern("pattern X\npage\nfield A 1 2 3 kind=other\n"), EngineError);
 }
 
+TEST(PatternDescription, AnAliasRenamesOnlyItsPrefixAndKeepsThePages)
+{
+    // The spouse's copy of a return: PIT38_20 becomes PIT38M_20, the shared ROK and PIT38X_1 stay.
+    const auto pattern = GeneratePattern("pattern PIT38\nalias PIT38M PIT38 PIT38M\npage\nfield PIT38_20 1 2 9\n"
+                                         "field ROK 1 2 9\nfield PIT38X_1 1 2 9\npage\nfield PIT38_35 1 2 9\n");
+    ASSERT_EQ(pattern.Aliases.size(), 1u);
+    const auto copy = AliasedPattern(pattern, pattern.Aliases[0]);
+    ASSERT_EQ(copy.Pages.size(), 2u);
+    EXPECT_EQ(copy.Name, "PIT38M");
+    EXPECT_EQ(copy.Pages[0].FileBase, "PIT38M_01");
+    EXPECT_EQ(copy.Pages[1].FileBase, "PIT38M_02");
+    EXPECT_EQ(copy.Pages[0].Wmf, pattern.Pages[0].Wmf);
+    const auto fields = ParseFieldFile(copy.Pages[0].Fff);
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_EQ(fields[0].Name, "PIT38M_20");
+    EXPECT_EQ(fields[1].Name, "ROK");
+    EXPECT_EQ(fields[2].Name, "PIT38X_1");
+    EXPECT_EQ(ParseFieldFile(copy.Pages[1].Fff)[0].Name, "PIT38M_35");
+    EXPECT_EQ(ParseFieldFile(pattern.Pages[0].Fff)[0].Name, "PIT38_20") << "the original keeps its names";
+    EXPECT_THROW(GeneratePattern("pattern X\nalias Y X\npage\n"), EngineError);
+}
+
 } // namespace
 } // namespace taxilo

@@ -19,10 +19,10 @@ namespace taxilo::test {
 
 using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
 
-// Taxpayer, address, tax office and purpose, before the user's figures.
+// Taxpayer, address, tax office and purpose of a PIT-37, before the user's figures.
 inline Answers BaseAnswers()
 {
-    return {{"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "80030512340"},
+    return {{"START_GOTOWE", "1"}, {"WYB_37", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "80030512340"},
             {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"}, {"PIT36_13", "05-03-1980"},
             {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"}, {"PIT36_16", "Warszawa"},
             {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"}, {"PIT36_19", "10"},
@@ -232,6 +232,9 @@ inline Answers SingleParentOfThree()
                          {"DZ3_PESEL", "16260112340"}, {"DZ3_CALY", "1"}});
 }
 
+// Each form's own answer sets, in tests/support/answers/ (included at the end of this header).
+inline std::vector<NamedAnswers> Pit38AnswerSets();
+
 struct AnswerSet {
     std::string name;
     Answers answers;
@@ -314,6 +317,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
         };
         for (NamedAnswers& rule : RuleAnswerSets())
             all.push_back({rule.name, std::move(rule.answers)});
+        for (NamedAnswers& set : Pit38AnswerSets())
+            all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;
@@ -339,3 +344,5 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 }
 
 } // namespace taxilo::test
+
+#include "support/answers/Pit38Answers.h"

@@ -245,6 +245,10 @@ private:
         } else if (cmd == "field") {
             NeedPage();
             Field(w);
+        } else if (cmd == "alias") {
+            if (w.size() != 4 || w[1].empty() || w[2].empty() || w[3].empty())
+                Fail("alias NAZWA STARY_PREFIKS NOWY_PREFIKS");
+            result_.Aliases.push_back({Cp1250::FromUtf8(w[1]), Cp1250::FromUtf8(w[2]), Cp1250::FromUtf8(w[3])});
         } else {
             Fail("nieznane polecenie: " + cmd);
         }
@@ -304,6 +308,23 @@ private:
 GeneratedPattern GeneratePattern(std::string_view utf8Description)
 {
     return Generator{}.Run(utf8Description);
+}
+
+GeneratedPattern AliasedPattern(const GeneratedPattern& pattern, const PatternAlias& alias)
+{
+    GeneratedPattern copy;
+    copy.Name = alias.Name;
+    const std::string from = alias.From + "_";
+    for (const GeneratedPage& page : pattern.Pages) {
+        GeneratedPage renamed = page;
+        renamed.FileBase = alias.Name + page.FileBase.substr(pattern.Name.size());
+        for (TPatternField& field : renamed.Fields)
+            if (field.Name.rfind(from, 0) == 0)
+                field.Name = alias.To + "_" + field.Name.substr(from.size());
+        renamed.Fff = EncodeFieldFile(renamed.Fields);
+        copy.Pages.push_back(std::move(renamed));
+    }
+    return copy;
 }
 
 } // namespace taxilo

@@ -17,6 +17,9 @@
 //   comb X Y CELL H COUNT              COUNT boxes of width CELL side by side
 //   field NAME X Y SIZE [pitch=N] [bold] [italic] [underline] [strikeout] [right]
 //         [kind=text|amount|check]     a field record; the name is the script variable
+//   alias NAME FROM TO                 also writes the pattern as NAME, every field named FROM_...
+//                                      renamed TO_... (one form printed for several variable
+//                                      prefixes, e.g. the spouse's copy of a return)
 //
 // Every page image is 181 mm x 267 mm, the printed area of a form sheet.
 #include "print/core/PatternFile.h"
@@ -34,9 +37,14 @@ struct GeneratedPage {
     std::vector<TPatternField> Fields;
 };
 
+struct PatternAlias {
+    std::string Name, From, To;
+};
+
 struct GeneratedPattern {
     std::string Name;
     std::vector<GeneratedPage> Pages;
+    std::vector<PatternAlias> Aliases;
 };
 
 // Page image size: 181 mm x 267 mm at 1440 units per inch.
@@ -46,5 +54,9 @@ inline constexpr int kPageImageHeight = 15137; // round(267 / 25.4 * 1440)
 
 // Raises EngineError ("wiersz N: ...") for a statement it does not understand.
 GeneratedPattern GeneratePattern(std::string_view utf8Description);
+
+// The pattern under the alias's name: the same page images, the file bases renamed and every
+// field whose name starts with From + "_" renamed to start with To + "_".
+GeneratedPattern AliasedPattern(const GeneratedPattern& pattern, const PatternAlias& alias);
 
 } // namespace taxilo

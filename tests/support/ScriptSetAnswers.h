@@ -176,6 +176,9 @@ struct NamedAnswers {
     int forms;
 };
 
+// Each form's or rule group's own answer sets, in its header under support/answers/.
+inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets();
+
 inline std::vector<NamedAnswers> RuleAnswerSets()
 {
     std::vector<Answers> ten;
@@ -314,6 +317,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
         };
         for (NamedAnswers& rule : RuleAnswerSets())
             all.push_back({rule.name, std::move(rule.answers)});
+        for (NamedAnswers& rule : Pit37ReliefsAnswerSets())
+            all.push_back({rule.name, std::move(rule.answers)});
         return all;
     }();
     return sets;
@@ -339,3 +344,5 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 }
 
 } // namespace taxilo::test
+
+#include "support/answers/Pit37ReliefsAnswers.h"

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Hand-worked PIT-37 cases of the reliefs finished after the first rule cases, replayed through
+// the whole wizard by taxilo-cli: the housing reliefs of acquired rights (PIT/D, PIT-2K).
+#include "ScriptSetCases.h"
+#include "support/answers/Pit37ReliefsAnswers.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace taxilo::test {
+namespace {
+
+struct Replayed {
+    std::map<std::string, std::string> vars; // UTF-8
+    std::string xml;
+    bool xmlParses = false;
+    Pdf pitd, pit2k;
+};
+
+Replayed ReplayAll(const Answers& answers)
+{
+    TempDir dir;
+    const std::string dpit = SaveAnswers(dir, answers);
+    Replayed r;
+    const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
+    EXPECT_EQ(vars.status, 0);
+    std::istringstream lines(vars.out);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t eq = line.find(" = ");
+        if (eq != std::string::npos)
+            r.vars[line.substr(0, eq)] = line.substr(eq + 3);
+    }
+    const auto xml = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml PIT-37");
+    EXPECT_EQ(xml.status, 0);
+    r.xml = xml.out;
+    WriteBytes(dir.File("pit37.xml"), xml.out);
+    int status = -1;
+    RunCommand("xmllint --noout " + ShellQuote(dir.File("pit37.xml")) + " 2>&1", status);
+    r.xmlParses = status == 0;
+    if (r.vars["PIT_D"] == "1")
+        r.pitd = ReplayPdf(dir, dpit, "PITD");
+    if (r.vars["PIT_2K"] == "1")
+        r.pit2k = ReplayPdf(dir, dpit, "PIT2K");
+    return r;
+}
+
+void ExpectVars(const Replayed& r, const Answers& expected)
+{
+    for (const auto& [name, value] : expected) {
+        const auto found = r.vars.find(name);
+        ASSERT_NE(found, r.vars.end()) << name;
+        EXPECT_EQ(found->second, value) << name;
+    }
+}
+
+bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Interest relief continued under acquired rights (art. 26b of the act as in 2006, kept by art. 5
+// of the act of 16 November 2006) and housing deductions of earlier years (acquired rights, art. 7
+// of the act of 27 July 2002), first year with PIT-2K. Income 48 665 - 6 855 = 41 810 (poz. 103);
+// interest 5 000 (poz. 105) -> 36 810; housing 2 000 (poz. 107) -> 34 810 (poz. 111, 112);
+// tax 34 810 x 18% - 556,02 = 5 709,78; less health 3 345,50 = 2 364,28 (poz. 122); housing
+// deduction from the tax 300 (poz. 123) -> 2 064,28 -> 2 064; advances 6 000 -> overpaid 3 936.
+TEST(Pit37Reliefs, HousingReliefsFirstYearWithPit2K)
+{
+    const Replayed r = ReplayAll(HousingReliefsFirstYear());
+    ExpectVars(r, {{"PIT37_103", "41810"}, {"PIT37_105", "5000"}, {"PIT37_107", "2000"}, {"PIT37_111", "34810"},
+                   {"PIT37_112", "34810"}, {"PIT37_113", "5709,78"}, {"PIT37_122", "2364,28"}, {"PIT37_123", "300"},
+                   {"PIT37_126", "2064"}, {"PIT37_129", "3936"}, {"PITD_10", "5000"}, {"PITD_12", "5000"},
+                   {"PITD_18", "2000"}, {"PITD_20", "2000"}, {"PITD_22", "0"}, {"PITD_24", "300"}, {"PITD_26", "300"},
+                   {"PITD_29", "7000"}, {"PITD_30", "300"}, {"PITD_31", "0"}, {"PIT_D", "1"}, {"PIT_2K", "1"},
+                   {"POR_JEST", "0"}, {"POR_NAL_P", "2064"}});
+    EXPECT_TRUE(r.xmlParses) << r.xml;
+    for (const char* part : {"<P_105>5000</P_105>", "<P_107>2000</P_107>", "<P_123>300</P_123>",
+                             "<P_126>2064</P_126>", "kodSystemowy=\"PIT/D (26)\"", "<zd:P_10>5000</zd:P_10>",
+                             "<zd:P_12>5000</zd:P_12>", "<zd:P_29>7000</zd:P_29>", "<zd:P_31>0.00</zd:P_31>",
+                             "kodSystemowy=\"PIT-2K (8)\"", "<z2k:P_9>2</z2k:P_9>", "<z2k:P_11>180000</z2k:P_11>",
+                             "<z2k:P_12>15-03-2005</z2k:P_12>", "<z2k:P_13>Bank Hipoteczny S.A.</z2k:P_13>"})
+        EXPECT_TRUE(Has(r.xml, part)) << part;
+    EXPECT_FALSE(Has(r.xml, "<zd:P_11>")) << "nothing for a spouse who does not file jointly";
+    // The printed attachments: one page each, with the amounts in their boxes.
+    EXPECT_TRUE(Has(r.pitd.info, "Pages:           1")) << r.pitd.info;
+    for (const char* amount : {"5 000,00", "2 000,00", "300,00", "7 000,00"})
+        EXPECT_TRUE(Has(r.pitd.text, amount)) << amount << "\n" << r.pitd.text;
+    EXPECT_TRUE(Has(r.pit2k.info, "Pages:           1")) << r.pit2k.info;
+    EXPECT_TRUE(Has(r.pit2k.text, "180 000,00")) << r.pit2k.text;
+    EXPECT_TRUE(Has(r.pit2k.text, "Bank Hipoteczny S.A.")) << r.pit2k.text;
+}
+
+// Deductions above the income and the tax: the excess carries over (acquired rights). Income
+// 18 665 - 2 742 = 15 923; interest 10 000 -> 5 923; housing 8 000 of which 5 923 -> 0, 2 077
+// carried over; tax 0, so the health contribution and the 1 000 from the tax are not used
+// (1 000 carried over); advances 1 500 overpaid. Without PIT-2K: the relief is not new.
+TEST(Pit37Reliefs, HousingDeductionsOverTheIncomeCarryOver)
+{
+    const Replayed r = ReplayAll(HousingReliefsOverTheIncome());
+    ExpectVars(r, {{"PIT37_103", "15923"}, {"PIT37_105", "10000"}, {"PIT37_107", "5923"}, {"PIT37_111", "0"},
+                   {"PIT37_113", "0"}, {"PIT37_116", "0"}, {"PIT37_123", "0"}, {"PIT37_126", "0"},
+                   {"PIT37_129", "1500"}, {"PITD_20", "5923"}, {"PITD_22", "2077"}, {"PITD_24", "1000"},
+                   {"PITD_26", "0"}, {"PITD_28", "1000"}, {"PITD_29", "15923"}, {"PITD_30", "0"},
+                   {"PITD_31", "3077"}, {"PIT_D", "1"}, {"PIT_2K", "0"}});
+    EXPECT_TRUE(Has(r.xml, "<zd:P_22>2077</zd:P_22>"));
+    EXPECT_FALSE(Has(r.xml, "Zalacznik_PIT-2K"));
+    EXPECT_EQ(r.pit2k.status, -1) << "no PIT-2K printed";
+    // Answered "no" on the reliefs page, the typed figures are ignored and nothing is attached.
+    const Replayed off = ReplayAll(With(HousingReliefsOverTheIncome(), {{"PITD_TAK", "0"}}));
+    ExpectVars(off, {{"PIT37_105", "0"}, {"PIT37_107", "0"}, {"PIT37_111", "15923"}, {"PIT_D", "0"}});
+    EXPECT_FALSE(Has(off.xml, "Zalacznik_PIT_D"));
+}
+
+// Spouses jointly (art. 6 ust. 2) with interest relief each: 76 326 - 3 000 = 73 326 and
+// 24 552 - 1 000 = 23 552, together 96 878, half 48 439; tax 2 x (48 439 x 18% - 556,02) =
+// 16 326,00; health 6 018,73 + 2 006,24 -> 8 301,03; the spouse's 500 from the tax -> 7 801,03
+// -> 7 801; advances 17 000 -> overpaid 9 199. Alone: 73 326 x 18% - 556,02 = 12 642,66 -
+// 6 018,73 = 6 623,93 -> 6 624; 23 552 x 18% - 556,02 = 3 683,34 - 2 006,24 - 500 = 1 177,10
+// -> 1 177; together 7 801, the same as jointly.
+TEST(Pit37Reliefs, HousingReliefsOfBothSpousesJointly)
+{
+    const Replayed r = ReplayAll(HousingReliefsJoint());
+    ExpectVars(r, {{"PIT37_105", "3000"}, {"PIT37_106", "1000"}, {"PIT37_111", "96878"}, {"PIT37_112", "48439"},
+                   {"PIT37_113", "16326"}, {"PIT37_122", "8301,03"}, {"PIT37_123", "500"}, {"PIT37_126", "7801"},
+                   {"PIT37_129", "9199"}, {"PITD_11", "1000"}, {"PITD_13", "1000"}, {"PITD_25", "500"},
+                   {"PITD_27", "500"}, {"PITD_29", "4000"}, {"POR_NAL_P", "6624"}, {"POR_NAL_M", "1177"},
+                   {"POR_IND", "7801"}, {"POR_ROZNICA", "0"}, {"PIT_2K", "0"}});
+    EXPECT_TRUE(Has(r.xml, "<zd:Podmiot2 rola=\"Małżonek\">"));
+    EXPECT_TRUE(Has(r.xml, "<zd:P_11>1000</zd:P_11>"));
+}
+
+} // namespace
+} // namespace taxilo::test

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Answer sets of the PIT-37 reliefs finished after the first rule cases: the housing reliefs of
+// acquired rights with their attachments PIT/D and PIT-2K. Appended to AnswerSets(), so the
+// agreement test replays each one through taxilo-cli and through the window.
+#include "support/ScriptSetAnswers.h"
+
+namespace taxilo::test {
+
+// The 50 000 zł employee (income 48 665, contributions 6 855 + 3 345,50) continuing the interest
+// relief (5 000 zł) for the first time with PIT-2K, with 2 000 zł of housing deductions from income
+// and 300 zł from the tax carried over from earlier years.
+inline Answers HousingReliefsFirstYear()
+{
+    return With(Employee("50000", "1335", "6000"),
+                {{"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}, {"PITD_TAK", "1"}, {"PITD_ODS_P", "5000"},
+                 {"PITD_MDOCH_P", "2000"}, {"PITD_MPOD_P", "300"}, {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_9_1", "0"},
+                 {"PIT2K_9_2", "1"}, {"PIT2K_10", "250000"}, {"PIT2K_11", "180000"}, {"PIT2K_12", "15-03-2005"},
+                 {"PIT2K_13", "Bank Hipoteczny S.A."}, {"PIT2K_14", "Warszawa, ul. Długa 5 m. 3"}});
+}
+
+// A 20 000 zł employee whose housing deductions exceed both the income and the tax: the rest is
+// carried over to the next years.
+inline Answers HousingReliefsOverTheIncome()
+{
+    return With(Employee("20000", "1335", "1500"),
+                {{"SKL_SPOL_P", "2742"}, {"SKL_ZDR_P", "1337,5"}, {"PITD_TAK", "1"}, {"PITD_ODS_P", "10000"},
+                 {"PITD_MDOCH_P", "8000"}, {"PITD_MPOD_P", "1000"}});
+}
+
+// Spouses jointly in the first bracket (76 326 and 24 552 zł after contributions), each with
+// interest relief, the spouse with a housing deduction from the tax.
+inline Answers HousingReliefsJoint()
+{
+    return With(JointBothInTheFirstBracket(), {{"PITD_TAK", "1"}, {"PITD_ODS_P", "3000"}, {"PITD_ODS_M", "1000"},
+                                               {"PITD_MPOD_M", "500"}});
+}
+
+inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
+{
+    return {
+        {"HousingReliefsFirstYear", HousingReliefsFirstYear(), 12},
+        {"HousingReliefsOverTheIncome", HousingReliefsOverTheIncome(), 11},
+        {"HousingReliefsJoint", HousingReliefsJoint(), 14},
+    };
+}
+
+} // namespace taxilo::test

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hand-worked PIT-37 cases of the reliefs finished after the first rule cases, replayed through
-// the whole wizard by taxilo-cli: the housing reliefs of acquired rights (PIT/D, PIT-2K).
+// Hand-worked PIT-37 cases of the rules finished after the first rule cases, replayed through the
+// whole wizard by taxilo-cli: the housing reliefs of acquired rights (PIT/D, PIT-2K), the single
+// parent's income limit when filing individually, joint filing shown to a married person filing alone.
 #include "ScriptSetCases.h"
 #include "support/answers/Pit37ReliefsAnswers.h"
 
@@ -128,6 +129,51 @@ TEST(Pit37Reliefs, HousingReliefsOfBothSpousesJointly)
                    {"POR_IND", "7801"}, {"POR_ROZNICA", "0"}, {"PIT_2K", "0"}});
     EXPECT_TRUE(Has(r.xml, "<zd:Podmiot2 rola=\"Małżonek\">"));
     EXPECT_TRUE(Has(r.xml, "<zd:P_11>1000</zd:P_11>"));
+}
+
+// The one-child limit (art. 27f ust. 1 pkt 1): 112 000 zł for a parent raising the child alone
+// (lit. b, the conditions of art. 6 ust. 4a) also when filing individually (box 1), 56 000 zł for
+// another unmarried parent. Income 58 665: alone, the relief 12 x 92,67 = 1 112,04 is given; tax
+// 58 665 x 18% - 556,02 = 10 003,68 - 1 112,04 = 8 891,64 -> 8 892; advances 9 000 -> 108 overpaid.
+// Not alone: above 56 000, no relief, 10 003,68 -> 10 004, 1 004 to pay.
+TEST(Pit37Reliefs, SingleParentsLimitWhenFilingIndividually)
+{
+    const Replayed alone = ReplayAll(SingleParentFilingIndividually(true));
+    ExpectVars(alone, {{"PIT37_6_1", "1"}, {"LIMIT_DZ", "112000"}, {"DOCH_DZ", "58665"}, {"PONAD_LIMIT_DZ", "0"},
+                       {"ULGA_DZIECI", "1112,04"}, {"PIT37_118", "1112,04"}, {"PIT37_126", "8892"},
+                       {"PIT37_129", "108"}, {"PITO_43", "1112,04"}, {"PIT_O", "1"}});
+    const Replayed notAlone = ReplayAll(SingleParentFilingIndividually(false));
+    ExpectVars(notAlone, {{"LIMIT_DZ", "56000"}, {"PONAD_LIMIT_DZ", "1"}, {"ULGA_DZIECI", "0"}, {"PIT37_126", "10004"},
+                          {"PIT37_128", "1004"}});
+    // Married all year to a parent deprived of parental authority and raising the child alone:
+    // only the filer's own income counts (lit. b), so the spouse's 60 000 zł does not break the limit.
+    const Replayed married = ReplayAll(With(SingleParentFilingIndividually(true),
+                                            {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "60000"}}));
+    ExpectVars(married, {{"LIMIT_DZ", "112000"}, {"DOCH_DZ", "58665"}, {"ULGA_DZIECI", "1112,04"}});
+    const Replayed both = ReplayAll(With(SingleParentFilingIndividually(false),
+                                         {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "60000"}}));
+    ExpectVars(both, {{"LIMIT_DZ", "112000"}, {"DOCH_DZ", "118665"}, {"ULGA_DZIECI", "0"}});
+}
+
+// A married person filing alone is shown what joint filing would cost (art. 6 ust. 2). Alone
+// 102 213: 14 839,02 + (102 213 - 85 528) x 32% = 20 178,22; the spouse's 20 000: 3 600 - 556,02
+// = 3 043,98; together 23 222,20. Jointly (102 213 + 20 000) / 2 = 61 106,50 -> 61 107:
+// 2 x (10 999,26 - 556,02) = 20 886,48; joint filing saves 2 335,72. Spouse without income:
+// 102 213 / 2 = 51 106,50 -> 51 107, 2 x (9 199,26 - 556,02) = 17 286,48, saving 2 891,74.
+// Two incomes in the first bracket (41 810 and 10 000) save nothing.
+TEST(Pit37Reliefs, MarriedPersonFilingAloneIsShownJointFiling)
+{
+    const Replayed r = ReplayAll(MarriedFilingAlone());
+    ExpectVars(r, {{"PIT37_126", "12153"}, {"POR_MO", "1"}, {"POR_MO_T_M", "3043,98"}, {"POR_MO_B_W", "61107"},
+                   {"POR_MO_T_W", "20886,48"}, {"POR_MO_T_OSOBNO", "23222,2"}, {"POR_MO_OSZCZ", "2335,72"},
+                   {"POR_JEST", "0"}});
+    ExpectVars(ReplayAll(With(MarriedFilingAlone(), {{"DOCH_MALZ_INNY", "0"}})),
+               {{"POR_MO_T_W", "17286,48"}, {"POR_MO_OSZCZ", "2891,74"}});
+    ExpectVars(ReplayAll(With(Employee("50000", "1335", "6000"),
+                              {{"SKL_SPOL_P", "6855"}, {"ZONATY", "1"}, {"DOCH_MALZ_INNY", "10000"}})),
+               {{"POR_MO", "1"}, {"POR_MO_T_OSOBNO", "8213,76"}, {"POR_MO_T_W", "8213,76"}, {"POR_MO_OSZCZ", "0"}});
+    // Not married all year: nothing to compare.
+    ExpectVars(ReplayAll(With(MarriedFilingAlone(), {{"ZONATY", "0"}})), {{"POR_MO", "0"}, {"POR_MO_OSZCZ", "0"}});
 }
 
 } // namespace

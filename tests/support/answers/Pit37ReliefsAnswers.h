@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Answer sets of the PIT-37 reliefs finished after the first rule cases: the housing reliefs of
-// acquired rights with their attachments PIT/D and PIT-2K. Appended to AnswerSets(), so the
+// Answer sets of the PIT-37 rules finished after the first rule cases: the housing reliefs of
+// acquired rights with their attachments PIT/D and PIT-2K, the single parent's income limit when
+// filing individually, the comparison for a married person filing alone. Appended to AnswerSets(), so the
 // agreement test replays each one through taxilo-cli and through the window.
 #include "support/ScriptSetAnswers.h"
 
@@ -36,12 +37,30 @@ inline Answers HousingReliefsJoint()
                                                {"PITD_MPOD_M", "500"}});
 }
 
+// An unmarried parent of one child with 58 665 zł income, filing individually (box 1): above the
+// 56 000 zł limit unless raising the child alone.
+inline Answers SingleParentFilingIndividually(bool alone)
+{
+    return With(Employee("60000", "1335", "9000"),
+                With({{"ZONATY", "0"}, {"DZ_SAMOTNIE", alone ? "1" : "0"}, {"DZ_LICZBA", "1"}}, ChildAnswers(1)));
+}
+
+// Married all year, filing alone: 102 213 zł after contributions, the spouse 20 000 zł.
+inline Answers MarriedFilingAlone()
+{
+    return With(Employee("120000", "1335", "22000"),
+                {{"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"}, {"ZONATY", "1"}, {"DOCH_MALZ_INNY", "20000"}});
+}
+
 inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
 {
     return {
         {"HousingReliefsFirstYear", HousingReliefsFirstYear(), 12},
         {"HousingReliefsOverTheIncome", HousingReliefsOverTheIncome(), 11},
         {"HousingReliefsJoint", HousingReliefsJoint(), 14},
+        {"SingleParentFilingIndividually", SingleParentFilingIndividually(true), 11},
+        {"UnmarriedParentNotAloneFilingIndividually", SingleParentFilingIndividually(false), 11},
+        {"MarriedFilingAlone", MarriedFilingAlone(), 10},
     };
 }
 

@@ -12,8 +12,9 @@ CHILDREN = 10
 MONTHS = ["styczeń", "luty", "marzec", "kwiecień", "maj", "czerwiec", "lipiec", "sierpień", "wrzesień",
           "październik", "listopad", "grudzień"]
 SHORT = ["sty", "lut", "mar", "kwi", "maj", "cze", "lip", "sie", "wrz", "paź", "lis", "gru"]
-# PIT/O (22) has groups for six children in its e-declaration; the variable blocks are 3xx-7xx, 11xx.
-PITO_BLOCKS = [3, 4, 5, 6, 7, 11]
+# One PIT/O child group per child (part E of the e-declaration); the variable blocks are 3xx-7xx,
+# 11xx, then 12xx-15xx for the seventh to the tenth child (8xx-10xx hold part D's deductions).
+PITO_BLOCKS = [3, 4, 5, 6, 7, 11, 12, 13, 14, 15]
 ORDINAL = ["Pierwsze", "Drugie", "Trzecie", "Czwarte", "Piąte", "Szóste", "Siódme", "Ósme", "Dziewiąte",
            "Dziesiąte"]
 

@@ -176,5 +176,29 @@ TEST(Pit37Reliefs, MarriedPersonFilingAloneIsShownJointFiling)
     ExpectVars(ReplayAll(With(MarriedFilingAlone(), {{"ZONATY", "0"}})), {{"POR_MO", "0"}, {"POR_MO_OSZCZ", "0"}});
 }
 
+// Every child is listed in PIT/O part E of the e-declaration, the seventh to the tenth too (art. 27f
+// names each child; part E has one group per child). Nine children all year and the tenth from
+// July: 2 x 1 112,04 + 2 000,04 + 6 x 2 700 + 6 x 225 = 21 774,12.
+TEST(Pit37Reliefs, EveryOfTenChildrenInTheEDeclaration)
+{
+    const Replayed r = ReplayAll(TenChildrenTheLastBornInJuly());
+    ExpectVars(r, {{"O40_VAL", "10"}, {"ULGA_DZIECI", "21774,12"}, {"ULGA_DZ10", "1350"}, {"PITO_1501", "10210112343"},
+                   {"PITO_1502", "DZIECKO10"}, {"PITO_1505_01", "0"}, {"PITO_1505_07", "0"}, {"PITO_1505_08", "1"},
+                   {"PITO_1505_13", "1"}, {"PITO_1507", "1350"}, {"PITO_1207", "2700"}});
+    EXPECT_TRUE(r.xmlParses) << r.xml;
+    size_t groups = 0;
+    for (size_t at = r.xml.find("<zo3x:P_E typ=\"G\">"); at != std::string::npos;
+         at = r.xml.find("<zo3x:P_E typ=\"G\">", at + 1))
+        ++groups;
+    EXPECT_EQ(groups, 10u);
+    // The last group: the tenth child, its months July-December, its relief.
+    const std::string last = r.xml.substr(r.xml.rfind("<zo3x:P_E typ=\"G\">"));
+    for (const char* part : {"<zo3x:P_E1>10210112343</zo3x:P_E1>", "<zo3x:P_E5_7>1</zo3x:P_E5_7>",
+                             "<zo3x:P_E5_12>1</zo3x:P_E5_12>", "<zo3x:P_E7>1350</zo3x:P_E7>"})
+        EXPECT_TRUE(Has(last, part)) << part << "\n" << last;
+    EXPECT_FALSE(Has(last, "<zo3x:P_E5_6>1</zo3x:P_E5_6>")) << last;
+    EXPECT_FALSE(Has(last, "<zo3x:P_E5>1</zo3x:P_E5>")) << last;
+}
+
 } // namespace
 } // namespace taxilo::test

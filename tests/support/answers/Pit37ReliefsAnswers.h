@@ -52,6 +52,16 @@ inline Answers MarriedFilingAlone()
                 {{"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"}, {"ZONATY", "1"}, {"DOCH_MALZ_INNY", "20000"}});
 }
 
+// Ten children, the tenth born in July: every one is listed in PIT/O.
+inline Answers TenChildrenTheLastBornInJuly()
+{
+    std::vector<Answers> children;
+    for (int k = 1; k <= 9; ++k)
+        children.push_back(ChildAnswers(k));
+    children.push_back(ChildAnswers(10, kSecondHalf));
+    return EmployeeWithChildren(children);
+}
+
 inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
 {
     return {
@@ -61,6 +71,7 @@ inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
         {"SingleParentFilingIndividually", SingleParentFilingIndividually(true), 11},
         {"UnmarriedParentNotAloneFilingIndividually", SingleParentFilingIndividually(false), 11},
         {"MarriedFilingAlone", MarriedFilingAlone(), 10},
+        {"TenChildrenTheLastBornInJuly", TenChildrenTheLastBornInJuly(), 11},
     };
 }
 

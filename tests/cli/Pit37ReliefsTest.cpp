@@ -6,6 +6,7 @@
 #include "support/answers/Pit37ReliefsAnswers.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <map>
 #include <sstream>
 
@@ -16,7 +17,7 @@ struct Replayed {
     std::map<std::string, std::string> vars; // UTF-8
     std::string xml;
     bool xmlParses = false;
-    Pdf pitd, pit2k;
+    Pdf pitd, pit2k, pitod;
 };
 
 Replayed ReplayAll(const Answers& answers)
@@ -43,6 +44,8 @@ Replayed ReplayAll(const Answers& answers)
         r.pitd = ReplayPdf(dir, dpit, "PITD");
     if (r.vars["PIT_2K"] == "1")
         r.pit2k = ReplayPdf(dir, dpit, "PIT2K");
+    if (std::atoi(r.vars["O40_VAL"].c_str()) > 6)
+        r.pitod = ReplayPdf(dir, dpit, "PITOD");
     return r;
 }
 
@@ -198,6 +201,10 @@ TEST(Pit37Reliefs, EveryOfTenChildrenInTheEDeclaration)
         EXPECT_TRUE(Has(last, part)) << part << "\n" << last;
     EXPECT_FALSE(Has(last, "<zo3x:P_E5_6>1</zo3x:P_E5_6>")) << last;
     EXPECT_FALSE(Has(last, "<zo3x:P_E5>1</zo3x:P_E5>")) << last;
+    // The continuation sheet prints the seventh to the tenth child.
+    EXPECT_TRUE(Has(r.pitod.info, "Pages:           1")) << r.pitod.info;
+    for (const char* part : {"DZIECKO 7", "DZIECKO 10", "DZIECKO10", "1 350,00", "2 700,00"})
+        EXPECT_TRUE(Has(r.pitod.text, part)) << part << "\n" << r.pitod.text;
 }
 
 } // namespace

@@ -117,3 +117,18 @@ TEST(Pit37ReliefsWizard, ResultPageShowsJointFilingToAMarriedPersonFilingAlone)
         << page;
     EXPECT_TRUE(Contains(page, "Rozliczenie wspólne byłoby korzystniejsze o 2335,72 zł")) << page;
 }
+
+// The result page of a parent raising a child alone who files individually names the saving of the
+// single parent's method (556 zł, worked in Pit37Reliefs.SingleParentFilingIndividuallyIsShown...).
+TEST(Pit37ReliefsWizard, ResultPageShowsTheSingleParentsMethod)
+{
+    BundledWizard w;
+    w.Open(SingleParentFilingIndividually(true), 11);
+    ExpectOnResultPage(w);
+    Shot(w, "p_wynik_samotny_rodzic");
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Rozliczenie indywidualne (to zeznanie): podatek należny 8892,00 zł; jako osoba "
+                               "samotnie wychowująca dzieci: 8336,00 zł."))
+        << page;
+    EXPECT_TRUE(Contains(page, "byłoby korzystniejsze o 556,00 zł")) << page;
+}

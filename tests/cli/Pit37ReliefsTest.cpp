@@ -158,6 +158,24 @@ TEST(Pit37Reliefs, SingleParentsLimitWhenFilingIndividually)
     ExpectVars(both, {{"LIMIT_DZ", "112000"}, {"DOCH_DZ", "118665"}, {"ULGA_DZIECI", "0"}});
 }
 
+// A parent raising a child alone who files individually is shown the single parent's method
+// (art. 6 ust. 4): 58 665 / 2 = 29 332,50 -> 29 333; 2 x (5 279,94 - 556,02) = 9 447,84 - 1 112,04
+// = 8 335,80 -> 8 336 against 8 892: 556 less. With contributions (30 000 zł, 24 552 after 4 113):
+// alone 3 863,34 - 2 006,24 - 1 112,04 = 745,06 -> 745; halved 12 276: 2 x 1 653,66 = 3 307,32 -
+// 2 006,24 - 1 112,04 = 189,04 -> 189, again 556 less.
+TEST(Pit37Reliefs, SingleParentFilingIndividuallyIsShownTheSingleParentsMethod)
+{
+    ExpectVars(ReplayAll(SingleParentFilingIndividually(true)),
+               {{"POR_SO", "1"}, {"POR_SO_B", "29333"}, {"POR_SO_T", "9447,84"}, {"POR_SO_U", "1112,04"},
+                {"POR_SO_NAL", "8336"}, {"POR_SO_OSZCZ", "556"}, {"POR_MO", "0"}});
+    ExpectVars(ReplayAll(With(Employee("30000", "1335", "2000"),
+                              With({{"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"ZONATY", "0"},
+                                    {"DZ_SAMOTNIE", "1"}, {"DZ_LICZBA", "1"}},
+                                   ChildAnswers(1)))),
+               {{"PIT37_126", "745"}, {"POR_SO_Z", "2006,24"}, {"POR_SO_NAL", "189"}, {"POR_SO_OSZCZ", "556"}});
+    ExpectVars(ReplayAll(SingleParentFilingIndividually(false)), {{"POR_SO", "0"}, {"POR_SO_OSZCZ", "0"}});
+}
+
 // A married person filing alone is shown what joint filing would cost (art. 6 ust. 2). Alone
 // 102 213: 14 839,02 + (102 213 - 85 528) x 32% = 20 178,22; the spouse's 20 000: 3 600 - 556,02
 // = 3 043,98; together 23 222,20. Jointly (102 213 + 20 000) / 2 = 61 106,50 -> 61 107:

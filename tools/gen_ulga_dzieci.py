@@ -12,8 +12,9 @@ CHILDREN = 10
 MONTHS = ["styczeń", "luty", "marzec", "kwiecień", "maj", "czerwiec", "lipiec", "sierpień", "wrzesień",
           "październik", "listopad", "grudzień"]
 SHORT = ["sty", "lut", "mar", "kwi", "maj", "cze", "lip", "sie", "wrz", "paź", "lis", "gru"]
-# PIT/O (22) has groups for six children in its e-declaration; the variable blocks are 3xx-7xx, 11xx.
-PITO_BLOCKS = [3, 4, 5, 6, 7, 11]
+# One PIT/O child group per child (part E of the e-declaration); the variable blocks are 3xx-7xx,
+# 11xx, then 12xx-15xx for the seventh to the tenth child (8xx-10xx hold part D's deductions).
+PITO_BLOCKS = [3, 4, 5, 6, 7, 11, 12, 13, 14, 15]
 ORDINAL = ["Pierwsze", "Drugie", "Trzecie", "Czwarte", "Piąte", "Szóste", "Siódme", "Ósme", "Dziewiąte",
            "Dziesiąte"]
 
@@ -38,6 +39,8 @@ def calc():
     a("# wychowująca dziecko) albo 56 000 zł (pozostali). Limit dotyczy tylko miesięcy, w których")
     a("# prawo do ulgi dawało jedno dziecko. Dochód porównywany z limitem: dochód opodatkowany według")
     a("# skali po odliczeniu składek na ubezpieczenia społeczne (RESZTA_P, RESZTA_M z c_podatek).")
+    a("# Osoba samotnie wychowująca dziecko (art. 27f ust. 1 pkt 1 lit. b w zw. z art. 6 ust. 4a) ma")
+    a("# limit 112 000 zł od swoich dochodów także wtedy, gdy rozlicza się indywidualnie (DZ_SAMOTNIE).")
     a("# Art. 27f ust. 2a: rodzice dzielą ulgę na dziecko; w zeznaniu wykazuje się przypadającą")
     a("# podatnikowi część (DZk_UDZIAL w procentach, 100 gdy nie wpisano).")
     a("# Kolejność dzieci (od najstarszego) decyduje tylko o tym, której pozycji PIT/O przypisać")
@@ -47,6 +50,9 @@ def calc():
     a("ENDIF")
     a("IF ZONATY = \"\"")
     a("SET ZONATY = 0")
+    a("ENDIF")
+    a("IF DZ_SAMOTNIE = \"\"")
+    a("SET DZ_SAMOTNIE = 0")
     a("ENDIF")
     a("IF DOCH_MALZ_INNY = \"\"")
     a("SET DOCH_MALZ_INNY = 0")
@@ -62,8 +68,11 @@ def calc():
     a("IF PIT37_6_4 = 1")
     a("SET LIMIT_DZ = 112000")
     a("ENDIF")
+    a("IF (DZ_SAMOTNIE = 1) & (MALZ <> 1)")
+    a("SET LIMIT_DZ = 112000")
+    a("ENDIF")
     a("SET DOCH_DZ = RESZTA_P + RESZTA_M")
-    a("IF (ZONATY = 1) & (MALZ <> 1)")
+    a("IF (ZONATY = 1) & (MALZ <> 1) & (DZ_SAMOTNIE <> 1)")
     a("SET DOCH_DZ = DOCH_DZ + DOCH_MALZ_INNY")
     a("ENDIF")
     a("SET PONAD_LIMIT_DZ = 0")

@@ -231,10 +231,11 @@ void WriteMonthFlags(const ElementWriter& writer, Lines& lines, const std::strin
     }
 }
 
-// PIT/O part E: one group per child, as many as O40_VAL says, from the blocks 3xx ... 7xx, 11xx.
+// PIT/O part E: one group per child, as many as O40_VAL says, from the blocks 3xx ... 7xx, 11xx and,
+// for the seventh to the tenth child, 12xx ... 15xx (the wizard takes up to ten children).
 void WritePitOChildren(const ElementWriter& writer, Lines& lines, const std::string& tp)
 {
-    static constexpr int kBlocks[] = {3, 4, 5, 6, 7, 11};
+    static constexpr int kBlocks[] = {3, 4, 5, 6, 7, 11, 12, 13, 14, 15};
     const Number children = writer.Num("O40_VAL");
     for (size_t k = 0; k < std::size(kBlocks); ++k) {
         if (!children.Greater(static_cast<std::int64_t>(k)))

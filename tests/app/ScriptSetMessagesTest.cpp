@@ -196,6 +196,17 @@ std::vector<Trigger> Triggers()
         {"p_rehab", 11, With(joint, {{"REHAB_TAK_M", "1"}, {"REH_PIES_M", "2300"}}),
          "Wydatki małżonka na utrzymanie psa asystującego odlicza się najwyżej do 2 280 zł – program odliczy tylko "
          "tę kwotę."},
+        {"p_pitd", 8, With(single, {{"PITD_TAK", "1"}, {"PITD_2K_PIERWSZY", "1"}}),
+         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz "
+         "„nie”."},
+        {"p_pitd", 8, With(single, {{"PITD_TAK", "1"}}),
+         "Nie wpisałeś żadnej kwoty ulg mieszkaniowych – załącznik PIT/D nie zostanie dołączony."},
+        {"p_pit2k", 9,
+         With(single, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}, {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_13", "Bank"}}),
+         "Wpisz kwotę kredytu (pożyczki) mieszkaniowego."},
+        {"p_pit2k", 9,
+         With(single, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}, {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_11", "90000"}}),
+         "Wpisz nazwę banku albo innego kredytodawcy."},
     };
     t.insert(t.end(), eligibility.begin(), eligibility.end());
     for (int k = 1; k <= 10; ++k) {

@@ -79,7 +79,8 @@ std::set<std::string> FieldNames(const std::string& folder, const std::string& p
     pages = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string file = entry.path().filename().string();
-        if (file.rfind(pattern + "_", 0) != 0 || entry.path().extension() != ".fff")
+        // A pattern of one page has NAME.fff, one of several NAME_01.fff, NAME_02.fff ...
+        if ((file.rfind(pattern + "_", 0) != 0 && file != pattern + ".fff") || entry.path().extension() != ".fff")
             continue;
         ++pages;
         const std::string bytes = ReadFileBytes(entry.path().string());
@@ -105,6 +106,12 @@ TEST(PrintPatterns, EveryComputedRowHasItsBoxAndEveryBoxNamesAKnownVariable)
     EXPECT_EQ(pitoPages, 2);
     ASSERT_FALSE(pito.empty());
     fields.insert(pito.begin(), pito.end());
+    // Children seven to ten are printed on the PIT/O continuation sheet.
+    int pitodPages = 0;
+    const std::set<std::string> pitod = FieldNames(folder, "PITOD", pitodPages);
+    EXPECT_EQ(pitodPages, 1);
+    EXPECT_TRUE(pitod.count("PITO_1501")) << "the tenth child's PESEL";
+    fields.insert(pitod.begin(), pitod.end());
 
     const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
     ASSERT_EQ(vars.status, 0);

@@ -176,6 +176,9 @@ struct NamedAnswers {
     int forms;
 };
 
+// Each form's or rule group's own answer sets, in its header under support/answers/.
+inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets();
+
 inline std::vector<NamedAnswers> RuleAnswerSets()
 {
     std::vector<Answers> ten;
@@ -319,6 +322,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
             all.push_back({rule.name, std::move(rule.answers)});
         for (NamedAnswers& set : Pit38AnswerSets())
             all.push_back({set.name, std::move(set.answers)});
+        for (NamedAnswers& rule : Pit37ReliefsAnswerSets())
+            all.push_back({rule.name, std::move(rule.answers)});
         return all;
     }();
     return sets;
@@ -346,3 +351,4 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 } // namespace taxilo::test
 
 #include "support/answers/Pit38Answers.h"
+#include "support/answers/Pit37ReliefsAnswers.h"

@@ -21,12 +21,13 @@ FIRST_TAXED_YEAR = TAX_YEAR - 5
 def page():
     L = []
     a = L.append
-    a("# Plik tworzy tools/gen_pit39.py – zmiany wprowadzaj w generatorze.")
     a("HEAD|Sprzedaż nieruchomości lub praw majątkowych (PIT-39)")
     a("TEXT|Wpisz każdą sprzedaż (zamianę, zniesienie współwłasności za spłatą) z 2016 roku: mieszkania, domu, "
       "działki, udziału w nich, spółdzielczego prawa do lokalu albo prawa użytkowania wieczystego gruntu. "
       "Kwoty i daty znajdziesz w akcie notarialnym sprzedaży i w dokumentach nabycia. Na podstawie dat "
       "program sprawdzi, czy od nabycia minęło pięć lat – wtedy sprzedaż nie podlega podatkowi.|9")
+    a("TEXT|Zeznanie PIT-39 za 2016 r. składa się, a podatek wpłaca, do 2 maja 2017 r.|9|B")
+    a("HINT|R|Jak wypełnić PIT-39? (pomoc)|pomoc_pit39.rtf")
     a("HINT|R|Kiedy sprzedaż podlega podatkowi?|Podatek płaci się, jeżeli sprzedaż nastąpiła przed upływem "
       "pięciu lat, licząc od końca roku, w którym nieruchomość nabyto albo wybudowano (art. 10 ust. 1 pkt 8 "
       "ustawy). Przykład: mieszkanie kupione w marcu 2012 r. można sprzedać bez podatku od 1 stycznia 2018 r.\\n"

@@ -232,6 +232,13 @@ inline Answers SingleParentOfThree()
                          {"DZ3_PESEL", "16260112340"}, {"DZ3_CALY", "1"}});
 }
 
+} // namespace taxilo::test
+
+// Each form's answer sets, in their own headers (they use NamedAnswers above).
+#include "support/answers/Pit39Answers.h"
+
+namespace taxilo::test {
+
 struct AnswerSet {
     std::string name;
     Answers answers;
@@ -314,6 +321,7 @@ inline const std::vector<AnswerSet>& AnswerSets()
         };
         for (NamedAnswers& rule : RuleAnswerSets())
             all.push_back({rule.name, std::move(rule.answers)});
+        for (NamedAnswers& set : Pit39AnswerSets()) all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;

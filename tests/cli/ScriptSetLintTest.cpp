@@ -59,7 +59,7 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
         }
     }
     EXPECT_EQ(pages, 17);
-    EXPECT_EQ(scripts, 13);
+    EXPECT_EQ(scripts, 14);
 }
 
 } // namespace

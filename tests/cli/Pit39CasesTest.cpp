@@ -193,6 +193,38 @@ TEST(Pit39Cases, FlatAbroadDeductsTheForeignTaxOnPitZg)
     EXPECT_TRUE(Has(r.xml, "<zg39:P_33>100000</zg39:P_33>"));
     EXPECT_TRUE(Has(r.xml, "<zg39:P_34>12345.67</zg39:P_34>"));
     EXPECT_TRUE(Has(r.xml, "<P_56>1</P_56>"));
+
+    // 25 000 zł paid abroad is more than the Polish tax on that income: only 19 000 is deducted,
+    // nothing is due; PIT/ZG still shows the tax paid there.
+    const auto capped = Replay39("Pit39FlatAbroadTaxAboveTheLimit");
+    ExpectFiled(capped);
+    ExpectRows(capped, {{"PIT39_28", "19000"}, {"P39_ZAGR_OBCIETY", "1"}, {"PIT39_29", "0"}, {"PITZG_34", "25000"},
+                        {"PIT39_52", "0"}});
+}
+
+} // namespace taxilo::test
+
+namespace taxilo::test {
+
+// PIT-37 (the 50 000 zł employee) and the inherited flat's PIT-39 in one declaration: each form
+// keeps its own figures and its own 1% of its own tax due (art. 45c): PIT-37 tax due 3 624 ->
+// 36,20; PIT-39 tax due 50 004 -> 500,04 rounded down to 10 gr = 500,00. Both documents are
+// written, each with its own header.
+TEST(Pit39Cases, BesidePit37EachFormKeepsItsFiguresAndItsOnePercent)
+{
+    const auto r = Replay39("Pit39InheritedFlatBesidePit37");
+    ExpectFiled(r);
+    ExpectRows(r, {{"PIT_37", "1"}, {"PIT_39", "1"}, {"PIT37_126", "3624"}, {"PIT37_138", "36,2"},
+                   {"PIT39_29", "50004"}, {"PIT39_52", "500"}, {"PIT39_51", "0000030897"}});
+    TempDir dir;
+    const std::string dpit = SaveAnswers(dir, AnswerSetNamed("Pit39InheritedFlatBesidePit37"));
+    const auto pit37 = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml PIT-37");
+    EXPECT_EQ(pit37.status, 0);
+    EXPECT_TRUE(Has(pit37.out, "kodSystemowy=\"PIT-37 (23)\""));
+    EXPECT_TRUE(Has(pit37.out, "<P_126>3624</P_126>"));
+    EXPECT_FALSE(Has(pit37.out, "P_29>")) << "no PIT-39 row in the PIT-37 document";
+    EXPECT_TRUE(Has(r.xml, "<P_29>50004</P_29>"));
+    EXPECT_TRUE(Has(r.xml, "<P_52>500</P_52>"));
 }
 
 } // namespace taxilo::test

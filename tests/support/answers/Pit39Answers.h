@@ -8,11 +8,16 @@
 
 namespace taxilo::test {
 
-// PIT-39 alone: taxpayer, address and tax office of the base answers, the form chosen.
+// PIT-39 alone: taxpayer, address and tax office of the base answers, the form and its purpose.
 inline Answers Pit39Only()
 {
-    return With(BaseAnswers(), {{"WYB_37", "0"}, {"WYB_39", "1"}, {"PIT_39", "1"}});
+    return With(BaseAnswers(), {{"WYB_37", "0"}, {"WYB_39", "1"}, {"PIT39_6_1", "1"}, {"PIT39_6_2", "0"}});
 }
+
+// 1% for the organisation chosen on the shared 1% page, with consent to pass on the data.
+inline const Answers kPit39OnePercent{{"OPP_NOWE", "1"}, {"OPP_TAK", "1"},
+                                      {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                                      {"OPP_NR", "0000030897"}, {"OPP_ZGODA", "1"}};
 
 // One sale (k = 1, 2, 3): acquired by purchase (costs of acquisition) or, with `inherited`, by
 // inheritance (the inheritance tax paid in place of the purchase costs).
@@ -34,9 +39,9 @@ inline Answers Sale(int k, const std::string& acquired, const std::string& sold,
 inline Answers FlatSoldInTheFourthYear()
 {
     return With(With(Pit39Only(), Sale(1, "15-03-2013", "20-06-2016", "412345,67", "6100", "298750,4", "21300")),
-                {{"SPR1_OPIS", "mieszkanie przy ul. Polnej 5 w Krakowie"}, {"SPR1_WYDATKI", "150000"},
-                 {"P39_CEL_1", "1"}, {"OPP_TAK", "1"}, {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                 {"PIT37_137", "0000030897"}, {"PIT37_140", "1"}});
+                With({{"SPR1_OPIS", "mieszkanie przy ul. Polnej 5 w Krakowie"}, {"SPR1_WYDATKI", "150000"},
+                      {"P39_CEL_1", "1"}},
+                     kPit39OnePercent));
 }
 
 // A flat bought in May 2010 and sold in September 2016: the five years ended with 2015.
@@ -66,18 +71,31 @@ inline Answers FlatAbroad()
                 {{"P39_ZAGR", "1"}, {"P39_KRAJ", "NIEMCY"}, {"SPR1_ZAGR", "1"}, {"P39_PODATEK_ZAGR", "12345,67"}});
 }
 
-// Pages each answer set reaches: the first sections, the two PIT-39 steps, 1% and the result.
-inline constexpr int kPit39Forms = 9;
+// The inherited flat filed beside a PIT-37 (the 50 000 zł employee) in one declaration.
+inline Answers InheritedFlatBesidePit37()
+{
+    return With(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
+                                     {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
+                                     {"WYB_39", "1"}, {"PIT39_6_1", "1"}}),
+                With(Sale(1, "20-11-2012", "03-03-2016", "280000", "2500", "4321", "10000", true), kPit39OnePercent));
+}
+
+// Pages each answer set reaches: the choice, taxpayer, address, tax office, the two PIT-39 steps,
+// 1% and the result; beside a PIT-37 its four pages more (incomes, contributions, reliefs, children).
+inline constexpr int kPit39Forms = 8;
+inline constexpr int kPit39BesidePit37Forms = kPit39Forms + 4;
 
 inline std::vector<NamedAnswers> Pit39AnswerSets()
 {
     return {
         {"Pit39FlatSoldInTheFourthYear", FlatSoldInTheFourthYear(), kPit39Forms},
-        {"Pit39Correction", With(FlatSoldInTheFourthYear(), {{"PIT37_10_1", "0"}, {"PIT37_10_2", "1"}}), kPit39Forms},
+        {"Pit39Correction", With(FlatSoldInTheFourthYear(), {{"PIT39_6_1", "0"}, {"PIT39_6_2", "1"}}), kPit39Forms},
         {"Pit39SaleAfterFiveYears", SaleAfterFiveYears(), kPit39Forms},
         {"Pit39SeveralSales", SeveralSales(), kPit39Forms},
         {"Pit39InheritedFlat", InheritedFlat(), kPit39Forms},
         {"Pit39FlatAbroad", FlatAbroad(), kPit39Forms},
+        {"Pit39FlatAbroadTaxAboveTheLimit", With(FlatAbroad(), {{"P39_PODATEK_ZAGR", "25000"}}), kPit39Forms},
+        {"Pit39InheritedFlatBesidePit37", InheritedFlatBesidePit37(), kPit39BesidePit37Forms},
     };
 }
 

@@ -11,7 +11,7 @@ namespace taxilo::test {
 // PIT-39 alone: taxpayer, address and tax office of the base answers, the form and its purpose.
 inline Answers Pit39Only()
 {
-    return With(BaseAnswers(), {{"WYB_37", "0"}, {"WYB_39", "1"}, {"PIT39_6_1", "1"}, {"PIT39_6_2", "0"}});
+    return With(Base(), {{"WYB_37", "0"}, {"WYB_39", "1"}, {"PIT39_6_1", "1"}, {"PIT39_6_2", "0"}});
 }
 
 // 1% for the organisation chosen on the shared 1% page, with consent to pass on the data.
@@ -74,7 +74,7 @@ inline Answers FlatAbroad()
 // The inherited flat filed beside a PIT-37 (the 50 000 zł employee) in one declaration.
 inline Answers InheritedFlatBesidePit37()
 {
-    return With(With(BaseAnswers(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
+    return With(With(Base(), {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
                                      {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
                                      {"WYB_39", "1"}, {"PIT39_6_1", "1"}}),
                 With(Sale(1, "20-11-2012", "03-03-2016", "280000", "2500", "4321", "10000", true), kPit39OnePercent));

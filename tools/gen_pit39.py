@@ -42,18 +42,18 @@ def page():
             a(f"GROUP_BEGIN|{{B}}{ORDINAL[k - 1]} sprzedaż|20|GR_SPR{k}|SPR{k}_TAK = 1")
         else:
             a(f"GROUP_BEGIN|{{B}}{ORDINAL[k - 1]} sprzedaż|20|GR_SPR{k}")
-        a(f"EDIT|{p}OPIS|330|Co sprzedałeś:|np. mieszkanie przy ul. Polnej 5 w Krakowie||200|60")
+        a(f"EDIT|{p}OPIS|330|Co sprzedałeś (np. mieszkanie, działkę):|||280|60")
         a(f"CHOICE|RADIO|{p}KUPNO|DEFAULT|nabyte przez kupno, zamianę albo wybudowane|||{p}K_NABYCIA")
         a(f"CHOICE|RADIO|{p}SPADEK||nabyte w spadku, w darowiźnie albo w inny nieodpłatny sposób|||{p}PODATEK_SD")
-        a(f"EDITDATE|{p}DATA_NAB|110|Data nabycia:|dzień-miesiąc-rok, przy spadku dzień śmierci spadkodawcy||200")
-        a(f"EDITDATE|{p}DATA_ZB|110|Data sprzedaży:|data aktu notarialnego sprzedaży||200")
-        a(f"FLOAT|{p}CENA|150|Cena sprzedaży:|cena z aktu notarialnego sprzedaży||200")
-        a(f"FLOAT|{p}K_ZBYCIA|150|Koszty sprzedaży:|notariusz, pośrednik, wycena, ogłoszenia||200")
-        a(f"FLOAT|{p}K_NABYCIA|150|Koszt nabycia:|cena z aktu zakupu z jego kosztami (notariusz, PCC, prowizja)|"
-          f"{p}SPADEK <> 1|200")
-        a(f"FLOAT|{p}NAKLADY|150|Nakłady zwiększające wartość:|udokumentowane fakturami remonty, modernizacja||200")
-        a(f"FLOAT|{p}PODATEK_SD|150|Zapłacony podatek od spadków i darowizn:|część przypadająca na sprzedaną "
-          f"nieruchomość|{p}SPADEK = 1|200")
+        a("TEXT|Datą nabycia przy spadku jest dzień śmierci spadkodawcy, przy darowiźnie dzień umowy darowizny, "
+          "przy budowie dzień jej zakończenia.|8|I")
+        a(f"EDITDATE|{p}DATA_NAB|110|Data nabycia (dzień-miesiąc-rok):|||280")
+        a(f"EDITDATE|{p}DATA_ZB|110|Data aktu notarialnego sprzedaży:|||280")
+        a(f"FLOAT|{p}CENA|150|Cena z aktu notarialnego sprzedaży:|||280")
+        a(f"FLOAT|{p}K_ZBYCIA|150|Koszty sprzedaży (notariusz, pośrednik):|||280")
+        a(f"FLOAT|{p}K_NABYCIA|150|Koszt nabycia z aktu zakupu:||{p}SPADEK <> 1|280")
+        a(f"FLOAT|{p}NAKLADY|150|Nakłady (remonty z fakturami):|||280")
+        a(f"FLOAT|{p}PODATEK_SD|150|Zapłacony podatek od spadków i darowizn:||{p}SPADEK = 1|280")
         a(f"HINT|R|Skąd wziąć te kwoty?|Cena sprzedaży: kwota z aktu notarialnego sprzedaży (cena, za którą "
           f"sprzedałeś). Koszty sprzedaży to wydatki poniesione, by sprzedać: taksa notarialna i opłaty z aktu "
           f"sprzedaży, prowizja pośrednika, wycena – przychodem jest cena pomniejszona o te koszty (art. 19 ust. 1 "
@@ -67,14 +67,14 @@ def page():
     a("SPACE|8")
     a("CHOICE|CHECK|P39_ZAGR||{B}Któraś z nieruchomości leży za granicą i zapłaciłem tam podatek od jej sprzedaży|||GR_ZAGR")
     a("GROUP_BEGIN|{B}Nieruchomość za granicą (załącznik PIT/ZG)|20|GR_ZAGR|P39_ZAGR = 1")
-    a("COMBO|P39_KRAJ|220|Państwo:|||200||kraje.pit|0")
+    a("COMBO|P39_KRAJ|220|Państwo:|||280||kraje.pit|0")
     for k in range(1, SALES + 1):
         a(f"CHOICE|CHECK|SPR{k}_ZAGR||{ORDINAL[k - 1].lower()} sprzedaż dotyczy nieruchomości w tym państwie|")
-    a("FLOAT|P39_PODATEK_ZAGR|150|Podatek zapłacony za granicą:|w złotych, po kursie NBP z dnia roboczego "
-      "przed zapłatą||200")
+    a("FLOAT|P39_PODATEK_ZAGR|150|Podatek zapłacony tam (w złotych):|||280")
     a("HINT|R|Jak rozlicza się podatek zagraniczny?|Podatek zapłacony za granicą od dochodu ze sprzedaży "
       "odlicza się od podatku, ale tylko do tej części polskiego podatku, która przypada na dochód uzyskany "
-      "za granicą (art. 30e ust. 6 ustawy). Do zeznania dołącza się załącznik PIT/ZG – program go wypełni.")
+      "za granicą (art. 30e ust. 6 ustawy). Kwotę w walucie przelicz na złote po średnim kursie NBP z ostatniego "
+      "dnia roboczego przed dniem zapłaty podatku. Do zeznania dołącza się załącznik PIT/ZG – program go wypełni.")
     a("GROUP_END")
     a("TEST_BEGIN")
     for k in range(1, SALES + 1):

@@ -10,7 +10,10 @@
 #include "ScriptSetCases.h"
 
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 
 namespace taxilo::test {
@@ -225,6 +228,46 @@ TEST(Pit39Cases, BesidePit37EachFormKeepsItsFiguresAndItsOnePercent)
     EXPECT_FALSE(Has(pit37.out, "P_29>")) << "no PIT-39 row in the PIT-37 document";
     EXPECT_TRUE(Has(r.xml, "<P_29>50004</P_29>"));
     EXPECT_TRUE(Has(r.xml, "<P_52>500</P_52>"));
+}
+
+} // namespace taxilo::test
+
+namespace taxilo::test {
+
+// The PIT-39 print pattern has its two pages, a box for every row the scripts compute, and no box
+// whose variable no script uses (row 55, additional information, is left for the hand).
+TEST(Pit39Cases, ThePrintPatternPlacesEveryComputedRow)
+{
+    TempDir dir;
+    const std::string folder = dir.File("wzorce");
+    ASSERT_EQ(Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " +
+                  ShellQuote(folder))
+                  .status,
+              0);
+    std::set<std::string> fields;
+    int pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string file = entry.path().filename().string();
+        if (file.rfind("PIT39_", 0) != 0 || entry.path().extension() != ".fff")
+            continue;
+        ++pages;
+        const std::string bytes = ReadBytes(entry.path().string());
+        for (size_t at = 0; at + 532 <= bytes.size(); at += 532)
+            fields.insert(bytes.substr(at + 1, static_cast<unsigned char>(bytes[at])));
+    }
+    EXPECT_EQ(pages, 2);
+    const auto r = Replay39("Pit39FlatAbroad");
+    const std::regex row(R"(PIT39_\d+(_\d+)?)");
+    for (const auto& [name, value] : r.vars) {
+        if (std::regex_match(name, row)) {
+            EXPECT_TRUE(fields.count(name)) << name << " has no box in PIT39";
+        }
+    }
+    for (const auto& name : fields) {
+        if (name != "PIT39_55") {
+            EXPECT_TRUE(r.vars.count(name)) << "the pattern names " << name << ", which the replay never sets";
+        }
+    }
 }
 
 } // namespace taxilo::test

@@ -271,3 +271,32 @@ TEST(Pit39Cases, ThePrintPatternPlacesEveryComputedRow)
 }
 
 } // namespace taxilo::test
+
+namespace taxilo::test {
+
+// The five years of art. 10 ust. 1 pkt 8 at their edge, through the sale script alone: acquired
+// on the last day of 2010, the period ended on 31-12-2015 (not taxed); acquired on the first day
+// of 2011, it ends on 31-12-2016, after a sale in 2016 (taxed). A sale dated 2015, an acquisition
+// after the sale and a half-typed date are not sales of 2016: no tax and no failed conversion.
+TEST(Pit39Cases, TheFiveYearsEndWithTheFifthCalendarYearAfterTheAcquisition)
+{
+    const std::string script = ShellQuote(std::string(TAXILO_SOURCE_DIR) + "/data/scripts/c39_sprzedaz.pit");
+    auto taxed = [&](const std::string& acquired, const std::string& sold) {
+        const auto r = Cli("--set SPR1_DATA_NAB=" + ShellQuote(acquired) + " --set SPR1_DATA_ZB=" + ShellQuote(sold) +
+                           " --num SPR1_CENA=100000 exec " + script);
+        EXPECT_EQ(r.status, 0) << r.out;
+        if (r.out.find("SPR1_OPOD = 1") != std::string::npos)
+            return std::string("taxed");
+        return std::string(r.out.find("SPR1_PO_5_LATACH = 1") != std::string::npos ? "five years passed" : "no sale");
+    };
+    EXPECT_EQ(taxed("31-12-2010", "02-01-2016"), "five years passed");
+    EXPECT_EQ(taxed("01-01-2011", "31-12-2016"), "taxed");
+    EXPECT_EQ(taxed("15-06-2016", "16-06-2016"), "taxed");
+    EXPECT_EQ(taxed("17-06-2016", "16-06-2016"), "no sale");
+    EXPECT_EQ(taxed("01-01-2013", "30-12-2015"), "no sale");
+    EXPECT_EQ(taxed("01-01-20  ", "30-12-2016"), "no sale");
+    EXPECT_EQ(taxed("  -  -    ", "30-12-2016"), "no sale");
+    EXPECT_EQ(taxed("31-13-2013", "30-12-2016"), "no sale");
+}
+
+} // namespace taxilo::test

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PIT-39 in the main window: the sale and exemption pages with their hand-worked figures (the
+// same cases as tests/cli/Pit39CasesTest.cpp), a sale after the five years that the wizard
+// refuses to file, and every page walked with Next without a warning.
+#include "BundledWizard.h"
+
+#include <QPushButton>
+
+#include <fstream>
+#include <set>
+
+using namespace taxilo;
+using namespace taxilo::test;
+
+namespace {
+
+const std::string kSaleStep = "Sprzedaż nieruchomości (PIT-39)|Sprzedaż nieruchomości lub praw|";
+const std::string kExemptionStep = "Sprzedaż nieruchomości (PIT-39)|Pięć lat od nabycia i zwolnienie mieszkaniowe|";
+const std::string kResultStep = "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|";
+
+// Presses Next until the button is disabled or a warning stops the wizard; every page reached
+// must build and be left without a warning. Gives the captions of the pages visited.
+std::vector<std::string> WalkToTheEnd(BundledWizard& w)
+{
+    std::vector<std::string> visited{w.StepCaption()};
+    for (int guard = 0; guard < 40 && w.F().sBitBtn1->isEnabled(); ++guard) {
+        const size_t logged = w.Dialogs.Log.size();
+        const int before = w.F().CurrentStep();
+        w.F().sBitBtn1->click();
+        Pump();
+        EXPECT_EQ(w.WarningsSince(logged), "") << "leaving " << visited.back();
+        if (w.F().CurrentStep() == before)
+            break;
+        visited.push_back(w.StepCaption());
+    }
+    return visited;
+}
+
+int StepsUpTo(const std::vector<std::string>& visited, const std::string& caption)
+{
+    const auto at = std::find(visited.begin(), visited.end(), caption);
+    return at == visited.end() ? -1 : static_cast<int>(at - visited.begin()) + 1;
+}
+
+} // namespace
+
+// Flat bought 15-03-2013, sold 20-06-2016, 150 000 zł spent on a new flat (art. 21 ust. 1 pkt 131):
+// revenue 406 245,67, costs 320 050,40, income 86 195,27, exempt 31 826,29, base 54 369,
+// tax 10 330,11, tax due 10 330, 1% 103,30. Walked from the first page to the result.
+TEST(Pit39Wizard, FlatSoldInTheFourthYearWalksEveryPageToTheResult)
+{
+    BundledWizard w;
+    w.Open(FlatSoldInTheFourthYear(), 1);
+    const auto visited = WalkToTheEnd(w);
+    std::string walked;
+    for (const auto& step : visited)
+        walked += step + "\n";
+    EXPECT_EQ(static_cast<int>(visited.size()), kPit39Forms) << walked;
+    EXPECT_GT(StepsUpTo(visited, kSaleStep), 0) << walked;
+    EXPECT_EQ(StepsUpTo(visited, kExemptionStep), StepsUpTo(visited, kSaleStep) + 1) << walked;
+    ASSERT_EQ(w.StepCaption(), kResultStep) << walked;
+    ExpectVars(w, {{"PIT39_20", "406245,67"}, {"PIT39_21", "320050,4"}, {"PIT39_23", "86195,27"},
+                   {"PIT39_24", "31826,29"}, {"PIT39_26", "54369"}, {"PIT39_27", "10330,11"}, {"PIT39_29", "10330"},
+                   {"PIT39_52", "103,3"}});
+    EXPECT_TRUE(w.HasTab("PIT39", "PIT-39"));
+}
+
+// The exemption page shows what the five-year check found and the sale's figures, and asks the
+// housing expenses of the sale with income.
+TEST(Pit39Wizard, ExemptionPageShowsTheFiveYearsAndTheIncome)
+{
+    BundledWizard w;
+    w.Open(FlatSoldInTheFourthYear(), 1);
+    std::vector<std::string> visited = WalkToTheEnd(w);
+    const int exemption = StepsUpTo(visited, kExemptionStep);
+    ASSERT_GT(exemption, 0);
+    BundledWizard at;
+    at.Open(FlatSoldInTheFourthYear(), exemption);
+    ASSERT_EQ(at.StepCaption(), kExemptionStep);
+    const std::string page = at.PageText();
+    EXPECT_TRUE(Contains(page, "pięć lat mija dopiero z końcem 2018 roku")) << page;
+    EXPECT_TRUE(Contains(page, "dochód: 86195,27 zł")) << page;
+    ASSERT_NE(at.Field<AmountEdit>("SPR1_WYDATKI"), nullptr);
+    EXPECT_EQ(at.Field<AmountEdit>("SPR1_WYDATKI")->Number(), 150000.0);
+}
+
+// Bought in 2010, sold in 2016: the five years ended with 2015, nothing is taxed. The page says
+// so and Next is refused with the reason, so no empty PIT-39 is filed.
+TEST(Pit39Wizard, SaleAfterTheFiveYearsIsRefusedWithTheReason)
+{
+    BundledWizard probe;
+    probe.Open(FlatSoldInTheFourthYear(), 1);
+    const int exemption = StepsUpTo(WalkToTheEnd(probe), kExemptionStep);
+    ASSERT_GT(exemption, 0);
+    BundledWizard w;
+    w.Open(SaleAfterFiveYears(), exemption);
+    ASSERT_EQ(w.StepCaption(), kExemptionStep);
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "nie musisz składać zeznania PIT-39")) << page;
+    EXPECT_TRUE(Contains(page, "pięć lat minęło z końcem 2015 roku")) << page;
+    const size_t logged = w.Dialogs.Log.size();
+    w.F().sBitBtn1->click();
+    Pump();
+    EXPECT_EQ(w.StepCaption(), kExemptionStep);
+    EXPECT_TRUE(Contains(w.WarningsSince(logged), "zeznania PIT-39 nie składasz")) << w.WarningsSince(logged);
+}
+
+// Three sales, an inherited flat and a flat abroad walk every page without a warning too.
+TEST(Pit39Wizard, EveryPageOfTheOtherCasesBuildsWithoutAWarning)
+{
+    for (const Answers& answers : {SeveralSales(), InheritedFlat(), FlatAbroad()}) {
+        BundledWizard w;
+        w.Open(answers, 1);
+        const auto visited = WalkToTheEnd(w);
+        EXPECT_EQ(w.StepCaption(), kResultStep);
+        EXPECT_EQ(static_cast<int>(visited.size()), kPit39Forms);
+    }
+}
+
+namespace {
+
+// The test-block messages of the PIT-39 pages, read from their UTF-8 sources.
+std::set<std::string> Pit39Messages()
+{
+    std::set<std::string> messages;
+    for (const char* page : {"p39_sprzedaz", "p39_zwolnienie"}) {
+        std::ifstream in(std::string(TAXILO_SOURCE_DIR) + "/data/scripts/" + page + ".pit");
+        for (std::string line; std::getline(in, line);) {
+            const size_t bar = line.find('|');
+            const std::string command = line.substr(0, bar);
+            if (command == "TEST" || command == "NOTIF") {
+                const size_t second = line.find('|', bar + 1);
+                messages.insert(line.substr(second + 1));
+            }
+        }
+    }
+    return messages;
+}
+
+Answers Changed(const Answers& answers, const Answers& more)
+{
+    return With(answers, more);
+}
+
+} // namespace
+
+// Every message of the PIT-39 pages comes up for the one answer that breaks it: the declaration
+// opens on the page (the sale page is page 5, the exemption page 6 of a PIT-39 alone), Next is
+// pressed, and exactly that message is shown.
+TEST(Pit39Wizard, EveryMessageOfThePit39PagesIsShownForTheAnswerThatBreaksIt)
+{
+    const std::string notTaxed = "Żadna z wpisanych sprzedaży nie podlega podatkowi (albo ich daty są niepełne), więc "
+                                 "zeznania PIT-39 nie składasz. Popraw daty w kroku „Sprzedaż nieruchomości” albo "
+                                 "rozpocznij nowe zeznanie bez PIT-39.";
+    const std::string dates = " sprzedaż: wpisz pełne daty nabycia i sprzedaży (dzień-miesiąc-rok). Sprzedaż musi być z "
+                              "2016 roku, a nabycie nie później niż sprzedaż – wróć do kroku „Sprzedaż nieruchomości”.";
+    struct Case {
+        int forms;
+        Answers answers;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {5, Changed(FlatSoldInTheFourthYear(), {{"SPR1_CENA", "0"}}), "Pierwsza sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
+        {5, Changed(SeveralSales(), {{"SPR2_CENA", "0"}}), "Druga sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
+        {5, Changed(SeveralSales(), {{"SPR3_CENA", "0"}}), "Trzecia sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
+        {5, Changed(SeveralSales(), {{"SPR1_K_ZBYCIA", "300000"}}),
+         "Pierwsza sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
+        {5, Changed(SeveralSales(), {{"SPR2_K_ZBYCIA", "50000"}}),
+         "Druga sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
+        {5, Changed(SeveralSales(), {{"SPR3_K_ZBYCIA", "100000"}}),
+         "Trzecia sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
+        {5, Changed(FlatAbroad(), {{"P39_KRAJ", ""}}), "Wybierz państwo, w którym leży nieruchomość."},
+        {5, Changed(FlatAbroad(), {{"SPR1_ZAGR", "0"}}),
+         "Zaznacz, której sprzedaży dotyczy podatek zapłacony za granicą."},
+        {5, Changed(FlatAbroad(), {{"PIT38_62", "1"}}),
+         "W tym zeznaniu załącznik PIT/ZG ma już inny formularz (PIT-36, PIT-36L albo PIT-38). Złóż PIT-39 z "
+         "nieruchomością za granicą w osobnym pliku: rozpocznij nowe zeznanie i wybierz w nim tylko PIT-39."},
+        {6, SaleAfterFiveYears(), notTaxed},
+        {6, Changed(SeveralSales(), {{"SPR1_DATA_ZB", "10-04-2015"}}), "Pierwsza" + dates},
+        {6, Changed(SeveralSales(), {{"SPR2_DATA_NAB", "30-06-20  "}}), "Druga" + dates},
+        {6, Changed(SeveralSales(), {{"SPR3_DATA_NAB", "20-08-2017"}}), "Trzecia" + dates},
+        {6, Changed(FlatSoldInTheFourthYear(), {{"P39_CEL_1", "0"}}),
+         "Zaznacz, na jakie własne cele mieszkaniowe wydałeś pieniądze ze sprzedaży. Inne wydatki nie dają "
+         "zwolnienia – wtedy wpisz 0."},
+        {6, Changed(FlatSoldInTheFourthYear(), {{"P39_CEL_INNE", "1"}}),
+         "Wydatki inne niż na własne cele mieszkaniowe (np. mieszkanie na wynajem, meble, samochód) nie dają "
+         "zwolnienia. W polach wydatków wpisz tylko kwoty wydane na cele mieszkaniowe."},
+    };
+    std::set<std::string> reached;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        BundledWizard w;
+        w.Open(c.answers, c.forms);
+        EXPECT_EQ(w.StepCaption(), c.forms == 5 ? kSaleStep : kExemptionStep);
+        const size_t before = w.Dialogs.Log.size();
+        w.F().sBitBtn1->click();
+        Pump();
+        std::vector<std::string> shown;
+        for (size_t i = before; i < w.Dialogs.Log.size(); ++i)
+            if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
+                shown.push_back(w.Dialogs.Log[i].Text.toStdString());
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown.front(), c.message);
+        reached.insert(shown.front());
+    }
+    for (const std::string& message : Pit39Messages())
+        EXPECT_TRUE(reached.count(message)) << "no answers bring up: " << message;
+}

@@ -152,6 +152,23 @@ TEST(Pit28Cases, JointRentalIsSharedUnlessOneSpouseTaxesAll)
     ExpectVars(all, {{"PIT28_26", "60000"}, {"PIT28_41", "5100"}, {"PIT28_72", "5100"}, {"PIT28_74", "2700"}});
 }
 
+// A half share in a partnership (art. 8 ust. 1 of the PIT act): 50 000 at 8,5% -> 4 250,00 and
+// 20 000 at 3% -> 600,00; 4 850 due, 3 000 paid -> 1 850 to pay. PIT-28/B carries the partnership
+// (its NIP without dashes), PIT-28/A is not attached (no business of his own, no rental).
+TEST(Pit28Cases, PartnershipShareOnPit28B)
+{
+    const auto r = Replay(PartnerInALumpSumPartnership(), {"PIT-28"}, {"PIT28B"});
+    ExpectVars(r, {{"PIT28_22", "50000"}, {"PIT28_24", "20000"}, {"PIT28_41", "4250"}, {"PIT28_43", "600"},
+                   {"PIT28_72", "4850"}, {"PIT28_74", "1850"}, {"PIT28_142", "0"}, {"PIT28_143", "1"},
+                   {"PIT28B1_10", "140000"}, {"PIT28B1_19", "50000"}, {"PIT28B1_21", "20000"},
+                   {"PIT28B1_23", "70000"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<z28b:P_8>5250000000</z28b:P_8>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28b:P_19>50000</z28b:P_19>")) << xml;
+    EXPECT_FALSE(Has(xml, "Zalacznik_PIT-28_A")) << xml;
+    ExpectPages(r, "PIT28B", 1);
+}
+
 // A correction of a PIT-28 carries ORD-ZU and purpose 2; 1% of the lump sum due (3 060) is 30,60.
 TEST(Pit28Cases, CorrectionWithOnePercent)
 {

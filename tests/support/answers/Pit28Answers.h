@@ -49,6 +49,14 @@ inline Answers JointRentalHalf()
     return Pit28Only({{"NAJ28_PRZYCHOD", "60000"}, {"NAJ28_WSPOLNY", "1"}, {"NAJ28_UDZIAL", "50"}, {"ZAPL28", "2400"}});
 }
 
+// A partner with a half share in a partnership whose services at 8,5% earned 100 000 zł and whose
+// trade at 3% earned 40 000 zł; 3 000 zł of lump sums paid.
+inline Answers PartnerInALumpSumPartnership()
+{
+    return Pit28Only({{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."}, {"SP28_NIP", "525-000-00-00"},
+                      {"SP28_UDZIAL", "50"}, {"SP28_85", "100000"}, {"SP28_3", "40000"}, {"ZAPL28", "3000"}});
+}
+
 // A flat-tax trader: revenue 200 000, costs 80 000, contributions 9 000 + health 2 985,84, a
 // 20 000 zł loss of 2015 (15 000 asked for), advances 18 000.
 inline Answers FlatTaxTraderWithLoss(const Answers& more = {})
@@ -67,6 +75,7 @@ inline std::vector<NamedAnswers> Pit28AnswerSets()
         {"TraderAtThreePercent", TraderAtThreePercent(), 99},
         {"TraderWithLossAndInternet", TraderWithLossAndInternet(), 99},
         {"JointRentalHalf", JointRentalHalf(), 99},
+        {"PartnerInALumpSumPartnership", PartnerInALumpSumPartnership(), 99},
         {"FlatTaxTraderWithLoss", FlatTaxTraderWithLoss(), 99},
         {"FlatTaxTraderWithForeignEstablishment",
          FlatTaxTraderWithLoss({{"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"ZG36L_DOCHOD", "10000"},

@@ -128,9 +128,7 @@ class Writer:
         self.emit("font 6")
         self.emit(f'text {vx + 3} {self.y + 2} left "{number}."')
         if kind == "amount":
-            self.emit("font 6")
-            self.emit(f'text {vx + value_w - 6} {self.y + 2} right "zł,      gr"')
-            self.emit(f"field {var} {vx + value_w - 8} {self.y + 11} 10 right kind=amount")
+            self.emit(f"field {var} {vx + value_w - 8} {self.y + 9} 10 right kind=amount")
         elif kind == "check":
             self.emit(f"box {vx + 30} {self.y + 8} 11 11")
             self.emit(f"field {var} {vx + 32} {self.y + 8.5} 9 bold kind=check")
@@ -150,10 +148,10 @@ def generate(rows_text):
         f = line.split("|")
         kind = f[0]
         if kind == "pattern":
-            name = f[1]
-            out.append(f"# Wzór wydruku {f[2]}: generuje go tools/gen_row_pattern.py z data/rows/{name}.rows –")
+            name = f[2]
+            out.append(f"# Wzór wydruku {f[2]}: generuje go tools/gen_row_pattern.py z data/rows/{f[1]}.rows –")
             out.append("# zmieniaj opis wierszy, nie ten plik. Numery pozycji i opisy: data/README.md.")
-            out.append(f"pattern {name}")
+            out.append(f"pattern {f[1]}")
             w.new_page(f[2])
             w.header(f[2], f[3], f[4], f[5] if len(f) > 5 else "")
         elif kind == "part":

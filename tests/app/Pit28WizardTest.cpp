@@ -3,7 +3,6 @@
 // the figures worked out by hand in tests/cli/Pit28CasesTest.cpp, the refusals of the shared
 // attachments, and the steps of both forms, each of which must build without a warning.
 #include "BundledWizard.h"
-#include "support/answers/Pit28Answers.h"
 
 #include <algorithm>
 #include <string>
@@ -72,7 +71,7 @@ TEST(Pit28Wizard, TraderWithLossAndInternetGetsPitO)
     ExpectOnResultPage(w);
     ExpectVars(w, {{"PIT28_31", "13760"}, {"PIT28_72", "6545"}, {"PIT28_75", "2455"}, {"PIT_O", "1"},
                    {"PIT_37", "0"}});
-    EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
+    EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
     EXPECT_EQ(w.F().FindPreviewTab("PIT37"), -1);
 }
 

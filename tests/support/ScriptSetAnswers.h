@@ -232,6 +232,8 @@ inline Answers SingleParentOfThree()
                          {"DZ3_PESEL", "16260112340"}, {"DZ3_CALY", "1"}});
 }
 
+#include "support/answers/Pit28Answers.h"
+
 struct AnswerSet {
     std::string name;
     Answers answers;
@@ -314,6 +316,7 @@ inline const std::vector<AnswerSet>& AnswerSets()
         };
         for (NamedAnswers& rule : RuleAnswerSets())
             all.push_back({rule.name, std::move(rule.answers)});
+        for (NamedAnswers& set : Pit28AnswerSets()) all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answer sets of PIT-28 (lump sum on recorded revenue) and PIT-36L (19% flat tax) for 2016, for
-// the hand-worked cases and the replay/window agreement test.
-#include "support/ScriptSetAnswers.h"
-
+// the hand-worked cases and the replay/window agreement test. Part of support/ScriptSetAnswers.h,
+// which includes it where its helpers (Base, OneEmployee, NamedAnswers) are defined: include that.
 #include <vector>
 
 namespace taxilo::test {

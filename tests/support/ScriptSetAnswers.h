@@ -232,7 +232,12 @@ inline Answers SingleParentOfThree()
                          {"DZ3_PESEL", "16260112340"}, {"DZ3_CALY", "1"}});
 }
 
+} // namespace taxilo::test
+
+// Each form's answer sets, in their own headers (they use the helpers above).
 #include "support/answers/Pit28Answers.h"
+
+namespace taxilo::test {
 
 struct AnswerSet {
     std::string name;

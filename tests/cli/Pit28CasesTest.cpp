@@ -138,6 +138,24 @@ TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
     EXPECT_TRUE(Has(r.pdf.at("PITO").text, "760,00")) << r.pdf.at("PITO").text;
 }
 
+// Housing reliefs of acquired rights on the lump sum: 1 000 zł of interest from revenue, so
+// 20 000 - 8 000 - 1 000 = 11 000 at 8,5% -> 935,00; + 9 000,00 = 9 935,00; less health 2 985,84
+// = 6 949,16; less the 500 zł housing deduction from the lump sum = 6 449,16 -> 6 449; paid 9 000
+// -> 2 551 back. PIT/D and PIT-2K are attached to the PIT-28.
+TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
+{
+    const auto r = Replay(TraderWithHousingReliefs(), {"PIT-28"}, {"PITD", "PIT2K"});
+    ExpectVars(r, {{"PIT28_32", "1000"}, {"PIT28_31", "9000"}, {"PIT28_35", "11000"}, {"PIT28_41", "935"},
+                   {"PIT28_48", "500"}, {"PIT28_53", "6449,16"}, {"PIT28_72", "6449"}, {"PIT28_75", "2551"},
+                   {"PITD_12", "1000"}, {"PITD_26", "500"}, {"PIT_D", "1"}, {"PIT_2K", "1"}, {"PIT28_140", "1"},
+                   {"PIT28_141", "1"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<zd:P_12>1000</zd:P_12>")) << xml;
+    EXPECT_TRUE(Has(xml, "Zalacznik_PIT-2K")) << xml;
+    ExpectPages(r, "PITD", 1);
+    ExpectPages(r, "PIT2K", 1);
+}
+
 // A flat owned jointly by spouses in joint property: each taxes half of the 60 000 zł rent (art. 8
 // ust. 1 of the PIT act): 30 000 x 8,5% = 2 550; paid 2 400 -> 150 to pay. With the statement that
 // the taxpayer taxes all of it, the whole 60 000 -> 5 100.

@@ -42,6 +42,16 @@ inline Answers TraderWithLossAndInternet()
     return TraderAtThreePercent({{"STRATA28", "10000"}, {"STRATA28_ODL", "6000"}, {"ZO28_INTERNET", "900"}});
 }
 
+// The same trader continuing the interest relief (1 000 zł of interest, the first time: PIT-2K)
+// and a housing deduction from tax of 500 zł carried over from earlier years.
+inline Answers TraderWithHousingReliefs()
+{
+    return TraderAtThreePercent({{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}, {"PITD_MPOD_P", "500"},
+                                 {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_9_2", "1"}, {"PIT2K_10", "180000"},
+                                 {"PIT2K_11", "100000"}, {"PIT2K_12", "15-06-2005"}, {"PIT2K_13", "Bank Przykładowy"},
+                                 {"PIT2K_14", "Warszawa, ul. Polna 1"}});
+}
+
 // A flat owned jointly by spouses, let for 60 000 zł; each spouse files for half.
 inline Answers JointRentalHalf()
 {
@@ -73,6 +83,7 @@ inline std::vector<NamedAnswers> Pit28AnswerSets()
         {"LandlordBesidePit37", LandlordBesidePit37(), 99},
         {"TraderAtThreePercent", TraderAtThreePercent(), 99},
         {"TraderWithLossAndInternet", TraderWithLossAndInternet(), 99},
+        {"TraderWithHousingReliefs", TraderWithHousingReliefs(), 99},
         {"JointRentalHalf", JointRentalHalf(), 99},
         {"PartnerInALumpSumPartnership", PartnerInALumpSumPartnership(), 99},
         {"FlatTaxTraderWithLoss", FlatTaxTraderWithLoss(), 99},

@@ -59,7 +59,9 @@ TEST(Pit28Wizard, PitODeductionBesidePit37IsRefused)
     BundledWizard w;
     w.Open(With(LandlordBesidePit37(), {{"ZO28_INTERNET", "500"}}), 99);
     const std::string shown = LeaveStep(w, "PIT-28 – ryczałt|Odliczenia, składka zdrowotna, wpłaty|");
-    EXPECT_TRUE(Contains(shown, "Złóż PIT-28 w osobnym pliku")) << shown;
+    std::string log;
+    for (const auto& e : w.Dialogs.Log) log += e.Kind.toStdString() + "|" + e.Caption.toStdString() + "|" + e.Text.toStdString() + "\n";
+    EXPECT_TRUE(Contains(shown, "Złóż PIT-28 w osobnym pliku")) << shown << "\nstep " << w.StepCaption() << "\n" << log;
 }
 
 // The trader at 3% with his loss and the internet relief (the hand-worked case of the command

@@ -10,20 +10,20 @@ namespace taxilo::test {
 // Only PIT-28 ticked on the first page.
 inline Answers Pit28Only(const Answers& more)
 {
-    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_28", "1"}, {"PIT37_6_1", "1"}}), more);
+    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_28", "1"}, {"PIT28_6_1", "1"}, {"PIT37_6_1", "1"}}), more);
 }
 
 // Only PIT-36L ticked on the first page.
 inline Answers Pit36LOnly(const Answers& more)
 {
-    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_36L", "1"}, {"PIT37_6_1", "1"}}), more);
+    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_36L", "1"}, {"PIT36L_6_1", "1"}, {"PIT37_6_1", "1"}}), more);
 }
 
 // An employee (50 000 zł, the PIT-37 of OneEmployee) who also lets a flat he owns alone for
 // 36 000 zł a year and paid 3 000 zł of lump sums.
 inline Answers LandlordBesidePit37()
 {
-    return With(OneEmployee("6000"), {{"WYB_37", "1"}, {"WYB_28", "1"}, {"NAJ28_PRZYCHOD", "36000"}, {"ZAPL28", "3000"}});
+    return With(OneEmployee("6000"), {{"WYB_37", "1"}, {"WYB_28", "1"}, {"PIT28_6_1", "1"}, {"NAJ28_PRZYCHOD", "36000"}, {"ZAPL28", "3000"}});
 }
 
 // A shop at 3% (300 000 zł) with 20 000 zł of services at 8,5%, own contributions 8 000 zł, the

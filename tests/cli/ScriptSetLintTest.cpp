@@ -59,7 +59,7 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
         }
     }
     EXPECT_EQ(pages, 21);
-    EXPECT_EQ(scripts, 15);
+    EXPECT_EQ(scripts, 17);
 }
 
 } // namespace

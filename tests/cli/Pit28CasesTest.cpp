@@ -220,16 +220,20 @@ TEST(Pit28Cases, FlatTaxTraderWithALossAndTheHealthContribution)
 
 // With a German establishment earning 10 000 (tax 3 000 paid there): base 111 000, 19% = 21 090;
 // the credit is capped at 21 090 x 10 000 / 111 000 = 1 900; 21 090 - 1 900 - 2 985,84 =
-// 16 204,16 -> 16 204. PIT/ZG zg36l carries the country, the income and the tax.
+// 16 204,16 -> 16 204. PIT/ZG zg36l carries the country, the income and the tax. Filed as a
+// correction: purpose 2 and ORD-ZU.
 TEST(Pit28Cases, FlatTaxTraderWithAForeignEstablishment)
 {
-    const auto r = Replay(Pit28AnswerSets().back().answers, {"PIT-36L"}, {});
+    const auto r = Replay(With(Pit28AnswerSets().back().answers, {{"PIT36L_6_1", "0"}, {"PIT36L_6_2", "1"}}),
+                          {"PIT-36L"}, {});
     ExpectVars(r, {{"PIT36L_28", "10000"}, {"PIT36L_29", "111000"}, {"PIT36L_30", "21090"}, {"PIT36L_31", "1900"},
                    {"PIT36L_37", "16204"}, {"PIT36L_104", "1"}, {"PITZG_7", "DE"}, {"PITZG_29", "10000"},
                    {"PITZG_30", "3000"}});
     const std::string& xml = r.xml.at("PIT-36L");
     EXPECT_TRUE(Has(xml, "<zg36l:P_7>DE</zg36l:P_7>")) << xml;
     EXPECT_TRUE(Has(xml, "<zg36l:P_30>3000</zg36l:P_30>")) << xml;
+    EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">2</CelZlozenia>")) << xml;
+    EXPECT_TRUE(Has(xml, "Zalacznik_ORD-ZU")) << xml;
 }
 
 } // namespace

@@ -14,6 +14,8 @@ packages=(
   xvfb xauth imagemagick poppler-utils
   fonts-liberation fonts-crosextra-carlito fonts-dejavu-core
   qt6-translations-l10n
+  # the pattern generator of tools/gen_row_pattern.py, checked by the tests
+  python3
   # the validators of the install check (tests/install)
   desktop-file-utils appstream shared-mime-info man-db
 )

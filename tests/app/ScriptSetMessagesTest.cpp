@@ -72,6 +72,81 @@ struct Trigger {
     std::string message;
 };
 
+// PIT-28 and PIT-36L alone: choice 1, personal data 2-4, the form's pages from 5 on. Beside a
+// single PIT-37 (pages 5-8) PIT-28 starts at 9; beside a joint one (pages 4-11) at 12.
+std::vector<Trigger> Pit28AndPit36LTriggers()
+{
+    const Answers trader = TraderAtThreePercent();
+    const Answers flat = FlatTaxTraderWithLoss();
+    const Answers landlord = LandlordBesidePit37();
+    const Answers housing = With(trader, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}});
+    return {
+        {"p_wybor", 1, With(flat, {{"PIT36L_6_1", "0"}}), "Wybierz cel złożenia PIT-36L (poz. 6)."},
+        {"p_wybor", 1, With(flat, {{"WYB_36", "1"}}),
+         "PIT-36L i PIT-36 w jednym pliku miałyby wspólny załącznik PIT/B. Przygotuj PIT-36L w osobnym pliku (nowe "
+         "zeznanie)."},
+        {"p_wybor", 1, With(trader, {{"PIT28_6_1", "0"}}), "Wybierz cel złożenia PIT-28 (poz. 6)."},
+        {"p_dzialalnosc", 5, With(flat, {{"FIRMA1_UDZIAL_P", "150"}}),
+         "Udział w zysku działalności 1 musi być większy od zera i nie większy niż 100%."},
+        {"p_dzialalnosc", 5, With(flat, {{"FIRMA2_TAK_P", "1"}, {"FIRMA2_UDZIAL_P", "150"}}),
+         "Udział w zysku działalności 2 musi być większy od zera i nie większy niż 100%."},
+        {"p_dzialalnosc", 5, With(flat, {{"FIRMA3_TAK_P", "1"}, {"FIRMA3_UDZIAL_P", "150"}}),
+         "Udział w zysku działalności 3 musi być większy od zera i nie większy niż 100%."},
+        {"p_dzialalnosc", 5, With(flat, {{"FIRMA_SKL_ZDR_P", "3500"}}),
+         "Wpisana składka zdrowotna jest wyższa niż 7,75% najniższej podstawy za 12 miesięcy 2016 r. (2 985,84 zł). "
+         "Jeżeli płaciłeś składkę od wyższej podstawy, zostaw kwotę; jeżeli wpisałeś pełną składkę 9%, popraw ją.\n"
+         "Czy chcesz poprawić kwotę?"},
+        {"p36l_liniowy", 6, With(flat, {{"STRATA36L", "0"}}), "Wpisz całą kwotę straty – odliczyć można najwyżej jej połowę."},
+        {"p36l_liniowy", 6, flat, "W jednym roku można odliczyć najwyżej połowę straty – program odliczy tylko tę kwotę."},
+        {"p36l_liniowy", 6, With(flat, {{"STRATA36L_ODL", "0"}, {"ZG36L_TAK", "1"}}),
+         "Wybierz państwo, w którym działa zakład."},
+        {"p36l_liniowy", 6,
+         With(flat, {{"STRATA36L_ODL", "0"}, {"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"WYB_38", "1"}}),
+         "Drugie zeznanie w tym pliku także może mieć załącznik PIT/ZG, a załączniki te mają wspólne pola. Złóż "
+         "PIT-36L w osobnym pliku (nowe zeznanie)."},
+        {"p36l_liniowy", 6, With(flat, {{"STRATA36L_ODL", "0"}, {"WYB_36", "1"}}),
+         "Zeznania PIT-36 i PIT-36L w jednym pliku miałyby wspólny załącznik PIT/B. Złóż PIT-36L w osobnym pliku (nowe "
+         "zeznanie)."},
+        {"p36l_liniowy", 13, With(Joint(), {{"WYB_36L", "1"}, {"PIT36L_6_1", "1"}, {"FIRMA1_UDZIAL_P", "100"}}),
+         "Podatnik liniowy nie może rozliczyć się wspólnie z małżonkiem (art. 6 ust. 8 ustawy), a zeznanie PIT-37 w "
+         "tym pliku jest wspólne. Złóż PIT-36L w osobnym pliku albo wybierz w PIT-37 rozliczenie indywidualne."},
+        {"p28_przychody", 5, Pit28Only({}),
+         "Wpisz przynajmniej jeden przychód opodatkowany ryczałtem – bez niego zeznanie PIT-28 nie jest potrzebne."},
+        {"p28_przychody", 5, With(trader, {{"R28_FIRMA", ""}}), "Wpisz nazwę firmy – trafi do załącznika PIT-28/A."},
+        {"p28_przychody", 5, With(JointRentalHalf(), {{"NAJ28_UDZIAL", "150"}}),
+         "Udział w przychodzie z najmu wpisz w procentach – od 1 do 100."},
+        {"p28_przychody", 5, With(PartnerInALumpSumPartnership(), {{"SP28_UDZIAL", "150"}}),
+         "Udział w przychodach spółki wpisz w procentach – od 1 do 100."},
+        {"p28_przychody", 5, With(PartnerInALumpSumPartnership(), {{"SP28_NAZWA", ""}}),
+         "Wpisz nazwę spółki – trafi do załącznika PIT-28/B."},
+        {"p28_przychody", 12, With(Joint(), {{"WYB_28", "1"}, {"PIT28_6_1", "1"}, {"NAJ28_PRZYCHOD", "36000"}}),
+         "PIT-28 składa każdy podatnik osobno, a zeznanie PIT-37 w tym pliku jest wspólne z małżonkiem – PIT-28 miałby "
+         "wtedy w e-deklaracji dane małżonka. Złóż PIT-28 w osobnym pliku (nowe zeznanie)."},
+        {"p28_odliczenia", 6, With(trader, {{"ZO28_INTERNET", "900"}}),
+         "Ulga internetowa wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
+        {"p28_odliczenia", 6, With(trader, {{"ZO28_IKZE", "5000"}}),
+         "Wpłaty na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę kwotę."},
+        {"p28_odliczenia", 6, With(trader, {{"STRATA28_ODL", "1000"}}),
+         "Wpisz całą kwotę straty – odliczyć można najwyżej jej połowę."},
+        {"p28_odliczenia", 6, With(trader, {{"STRATA28", "1000"}, {"STRATA28_ODL", "600"}}),
+         "W jednym roku można odliczyć najwyżej połowę straty – program odliczy tylko tę kwotę."},
+        {"p28_odliczenia", 10, With(landlord, {{"ZO28_INTERNET", "500"}}),
+         "Ulgi z załącznika PIT/O odliczasz już w drugim zeznaniu tego pliku (PIT-37 lub PIT-36), a oba zeznania "
+         "miałyby wspólny załącznik. Złóż PIT-28 w osobnym pliku (nowe zeznanie) albo usuń tu kwoty ulg."},
+        {"p28_odliczenia", 10, With(landlord, {{"IKZE_P", "1000"}}),
+         "Do drugiego zeznania w tym pliku dołączasz załącznik PIT/O, PIT/D lub PIT-2K – w PIT-28 pojawiłby się ten sam "
+         "załącznik. Złóż to zeznanie (PIT-28) w osobnym pliku."},
+        {"p_pitd", 7, With(housing, {{"PITD_ODS_P", "0"}, {"PITD_2K_PIERWSZY", "1"}}),
+         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz „nie”."},
+        {"p_pitd", 7, With(housing, {{"PITD_ODS_P", "0"}}),
+         "Nie wpisałeś żadnej kwoty ulg mieszkaniowych – załącznik PIT/D nie zostanie dołączony."},
+        {"p_pit2k", 8, With(housing, {{"PITD_2K_PIERWSZY", "1"}, {"PIT2K_13", "Bank"}}),
+         "Wpisz kwotę kredytu (pożyczki) mieszkaniowego."},
+        {"p_pit2k", 8, With(housing, {{"PITD_2K_PIERWSZY", "1"}, {"PIT2K_11", "50000"}}),
+         "Wpisz nazwę banku albo innego kredytodawcy."},
+    };
+}
+
 std::vector<Trigger> Triggers()
 {
     const Answers single = OneEmployee("6000");
@@ -144,8 +219,9 @@ std::vector<Trigger> Triggers()
          "się jako osoba samotnie wychowująca dzieci (art. 6 ust. 8 ustawy)." + another},
         // Incomes PIT-37 cannot take, each sent to its form.
         {"p_wybor", 1, With(single, {{"INNY_DZIAL", "1"}}),
-         "Przychody z działalności gospodarczej wykazuje się w zeznaniu PIT-36 (albo PIT-36L, PIT-28 – według "
-         "formy opodatkowania)." + notYet},
+         "Przychody z działalności gospodarczej nie mieszczą się w PIT-37. Przy podatku liniowym 19% zaznacz także "
+         "PIT-36L, przy ryczałcie – PIT-28; przy zasadach ogólnych (skala) całość rozlicza się w PIT-36 zamiast "
+         "PIT-37."},
         {"p_wybor", 1, With(single, {{"INNY_NAJEM", "1"}}),
          "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + notYet},
         {"p_wybor", 1, With(single, {{"INNY_ZAGR", "1"}}),
@@ -262,6 +338,8 @@ std::vector<Trigger> Triggers()
                              "Wpisuj państwa po kolei: najpierw wypełnij państwo " + std::to_string(k - 1) + "."});
         }
     }
+    const std::vector<Trigger> forms = Pit28AndPit36LTriggers();
+    t.insert(t.end(), forms.begin(), forms.end());
     return t;
 }
 

@@ -505,3 +505,14 @@ TEST(ScriptSetWizard, NoTaxDueLeavesTheOnePercentRequestOut)
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
     ExpectVars(w, {{"PIT37_126", "0"}, {"PIT37_137", ""}, {"PIT37_138", "0"}, {"PIT37_140", "0"}});
 }
+
+// PIT-28 alone and PIT-36L alone: choice, three personal-data steps, the form's two steps, 1% and
+// the result.
+TEST(ScriptSetWizard, EveryPageOfPit28AndPit36LBuildsWithoutAWarning)
+{
+    WalkEveryPage(TraderWithLossAndInternet(), 8);
+    WalkEveryPage(With(JointRentalHalf(), {{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."},
+                                           {"SP28_UDZIAL", "50"}, {"SP28_3", "40000"}}),
+                  8);
+    WalkEveryPage(FlatTaxTraderWithLoss(), 8);
+}

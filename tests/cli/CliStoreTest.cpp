@@ -4,6 +4,7 @@
 #include "engine/Parser.h"
 #include "foundation/Biblioteka.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -89,5 +90,9 @@ TEST(CliPak, TheBuiltProgramFolderHoldsTheScriptSet)
     TParser p;
     p.BaseDir = std::string(TAXILO_PROGRAM_DIR) + "/";
     p.LoadScripts();
-    EXPECT_EQ(p.FetchScript(p.BaseDir + "Dane/root.pit").at(1), "ROOT|Taxilo 2016");
+    // The first line that is not a comment names the wizard.
+    const auto root = p.FetchScript(p.BaseDir + "Dane/root.pit");
+    const auto first = std::find_if(root.begin(), root.end(), [](const std::string& line) { return line.rfind("#", 0) != 0; });
+    ASSERT_NE(first, root.end());
+    EXPECT_EQ(*first, "ROOT|Taxilo 2016");
 }

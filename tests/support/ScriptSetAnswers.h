@@ -238,6 +238,7 @@ inline Answers SingleParentOfThree()
 // Each form's own answer sets, in tests/support/answers/ (included at the end of this header).
 inline std::vector<NamedAnswers> Pit38AnswerSets();
 inline std::vector<NamedAnswers> Pit39AnswerSets();
+inline std::vector<NamedAnswers> Pit28AnswerSets();
 
 struct AnswerSet {
     std::string name;
@@ -327,6 +328,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
             all.push_back({rule.name, std::move(rule.answers)});
         for (NamedAnswers& set : Pit39AnswerSets())
             all.push_back({set.name, std::move(set.answers)});
+        for (NamedAnswers& set : Pit28AnswerSets())
+            all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;
@@ -356,3 +359,4 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 #include "support/answers/Pit38Answers.h"
 #include "support/answers/Pit37ReliefsAnswers.h"
 #include "support/answers/Pit39Answers.h"
+#include "support/answers/Pit28Answers.h"

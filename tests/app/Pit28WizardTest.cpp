@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PIT-28 and PIT-36L through the real main window: declarations replayed to the result page with
+// the figures worked out by hand in tests/cli/Pit28CasesTest.cpp, the refusals of the shared
+// attachments, and the steps of both forms, each of which must build without a warning.
+#include "BundledWizard.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace taxilo;
+using namespace taxilo::test;
+
+namespace {
+
+bool HasStep(const BundledWizard& w, const char* caption)
+{
+    const auto steps = w.Steps();
+    return std::find(steps.begin(), steps.end(), W(caption)) != steps.end();
+}
+
+// Goes back to the step with the caption (UTF-8) by Back, then presses Next once; gives the
+// warnings the step's tests showed.
+std::string LeaveStep(BundledWizard& w, const std::string& caption)
+{
+    for (int guard = 0; guard < 40 && w.StepCaption() != caption; ++guard) {
+        w.F().sBitBtn2->click();
+        Pump();
+    }
+    EXPECT_EQ(w.StepCaption(), caption);
+    const size_t logged = w.Dialogs.Log.size();
+    w.F().sBitBtn1->click();
+    Pump();
+    return w.WarningsSince(logged);
+}
+
+} // namespace
+
+// The landlord beside his PIT-37 (art. 12 ust. 1 pkt 3 lit. a of the lump-sum act): 36 000 x 8,5%
+// = 3 060 due, 3 000 paid -> 60 to pay; the PIT-37 of the employee alone: 3 624 due, 2 376 back.
+TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
+{
+    BundledWizard w;
+    w.Open(LandlordBesidePit37(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Przychody z działalności i najmu|"));
+    ExpectVars(w, {{"PIT28_26", "36000"}, {"PIT28_41", "3060"}, {"PIT28_72", "3060"}, {"PIT28_74", "60"},
+                   {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT_O", "0"}});
+    EXPECT_TRUE(w.HasTab("PIT28", "PIT-28"));
+    EXPECT_TRUE(w.HasTab("PIT28A", "PIT-28/A"));
+    EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
+    EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1);
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Ryczałt należny (poz. 72): 3060,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "PIT-28 – do zapłaty: 60,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3624,00 zł")) << page;
+}
+
+// A PIT/O deduction on PIT-28 beside PIT-37 would share PIT-37's attachment: the deductions step
+// refuses it and sends the return to a separate file.
+TEST(Pit28Wizard, PitODeductionBesidePit37IsRefused)
+{
+    BundledWizard w;
+    w.Open(With(LandlordBesidePit37(), {{"ZO28_INTERNET", "500"}}), 99);
+    const std::string shown = LeaveStep(w, "PIT-28 – ryczałt|Odliczenia, składka zdrowotna, wpłaty|");
+    std::string log;
+    for (const auto& e : w.Dialogs.Log) log += e.Kind.toStdString() + "|" + e.Caption.toStdString() + "|" + e.Text.toStdString() + "\n";
+    EXPECT_TRUE(Contains(shown, "Złóż PIT-28 w osobnym pliku")) << shown << "\nstep " << w.StepCaption() << "\n" << log;
+}
+
+// The trader at 3% with his loss and the internet relief (the hand-worked case of the command
+// line): 6 545 due, 2 455 back, PIT/O attached to PIT-28 alone.
+TEST(Pit28Wizard, TraderWithLossAndInternetGetsPitO)
+{
+    BundledWizard w;
+    w.Open(TraderWithLossAndInternet(), 99);
+    ExpectOnResultPage(w);
+    ExpectVars(w, {{"PIT28_31", "13760"}, {"PIT28_72", "6545"}, {"PIT28_75", "2455"}, {"PIT_O", "1"},
+                   {"PIT_37", "0"}});
+    EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
+    EXPECT_EQ(w.F().FindPreviewTab("PIT37"), -1);
+}
+
+// The flat-tax trader with a loss and the health contribution: 16 204 due, 1 796 back; the PIT-36L
+// step tells where joint filing and the child relief went.
+TEST(Pit28Wizard, FlatTaxTraderReachesTheResultAndIsToldWhatPit36LLacks)
+{
+    BundledWizard w;
+    w.Open(FlatTaxTraderWithLoss(), 99);
+    ExpectOnResultPage(w);
+    ExpectVars(w, {{"PIT36L_27", "101000"}, {"PIT36L_37", "16204"}, {"PIT36L_40", "1796"}, {"PIT_B", "1"}});
+    EXPECT_TRUE(w.HasTab("PIT36L", "PIT-36L"));
+    EXPECT_TRUE(w.HasTab("PIT36L_B", "PIT/B"));
+    EXPECT_TRUE(Contains(w.PageText(), "PIT-36L – nadpłata do zwrotu: 1796,00 zł.")) << w.PageText();
+    EXPECT_EQ(LeaveStep(w, "PIT-36L – podatek liniowy|Strata, zaliczki i dochód z zagranicy|"), "");
+    w.F().sBitBtn2->click();
+    Pump();
+    EXPECT_TRUE(Contains(w.PageText(), "nie można rozliczyć się wspólnie z małżonkiem")) << w.PageText();
+    EXPECT_TRUE(Contains(w.PageText(), "nie przysługuje ulga na dzieci")) << w.PageText();
+}

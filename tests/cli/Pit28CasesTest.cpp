@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PIT-28 (lump sum on recorded revenue) and PIT-36L (19% flat tax) for 2016, replayed through the
+// whole wizard by taxilo-cli, each figure worked out by hand in the comment above its case. Every
+// return's XML must be well-formed and carry its attachments; each printed form has its pages.
+#include "ScriptSetCases.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <vector>
+
+namespace taxilo::test {
+namespace {
+
+struct Replayed {
+    std::map<std::string, std::string> vars; // UTF-8
+    std::map<std::string, std::string> xml;  // by form
+    std::map<std::string, Pdf> pdf;          // by pattern
+};
+
+std::map<std::string, std::string> ParseStore(const std::string& out)
+{
+    std::map<std::string, std::string> vars;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t eq = line.find(" = ");
+        if (eq != std::string::npos)
+            vars[line.substr(0, eq)] = line.substr(eq + 3);
+    }
+    return vars;
+}
+
+// Replays the answers, prints the forms' XML (each must parse) and the patterns' PDFs.
+Replayed Replay(const Answers& answers, const std::vector<std::string>& forms,
+                const std::vector<std::string>& patterns)
+{
+    TempDir dir;
+    const std::string dpit = SaveAnswers(dir, answers, 99);
+    Replayed r;
+    const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
+    EXPECT_EQ(vars.status, 0);
+    r.vars = ParseStore(vars.out);
+    for (const std::string& form : forms) {
+        const auto xml = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml " + form);
+        EXPECT_EQ(xml.status, 0) << form;
+        const std::string file = dir.File("form.xml");
+        WriteBytes(file, xml.out);
+        int status = -1;
+        const std::string lint = RunCommand("xmllint --noout " + ShellQuote(file) + " 2>&1", status);
+        EXPECT_EQ(status, 0) << form << ": " << lint << "\n" << xml.out;
+        r.xml[form] = xml.out;
+    }
+    for (const std::string& pattern : patterns)
+        r.pdf[pattern] = ReplayPdf(dir, dpit, pattern);
+    return r;
+}
+
+void ExpectVars(const Replayed& r, const std::vector<std::pair<std::string, std::string>>& expected)
+{
+    for (const auto& [name, value] : expected) {
+        const auto found = r.vars.find(name);
+        ASSERT_NE(found, r.vars.end()) << name;
+        EXPECT_EQ(found->second, value) << name;
+    }
+}
+
+bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+void ExpectPages(const Replayed& r, const std::string& pattern, int pages)
+{
+    const Pdf& pdf = r.pdf.at(pattern);
+    EXPECT_EQ(pdf.status, 0) << pattern;
+    EXPECT_TRUE(Has(pdf.info, "Pages:           " + std::to_string(pages))) << pattern << "\n" << pdf.info;
+}
+
+// A landlord on the 8,5% lump sum beside his PIT-37 (art. 12 ust. 1 pkt 3 lit. a of the lump-sum
+// act, 8,5% of the whole rent in 2016): rent 36 000 -> lump sum 3 060,00 -> due 3 060; paid 3 000
+// -> 60 to pay. The PIT-37 stays that of the employee alone: 3 624 due, 2 376 back, no PIT/O.
+TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
+{
+    const auto r = Replay(LandlordBesidePit37(), {"PIT-28", "PIT-37"}, {"PIT28", "PIT28A", "PIT37"});
+    ExpectVars(r, {{"PIT_37", "1"}, {"PIT_28", "1"}, {"PIT28_26", "36000"}, {"PIT28_27", "36000"},
+                   {"PIT28_31", "0"}, {"PIT28_35", "36000"}, {"PIT28_41", "3060"}, {"PIT28_45", "3060"},
+                   {"PIT28_72", "3060"}, {"PIT28_73", "3000"}, {"PIT28_74", "60"}, {"PIT28_75", "0"},
+                   {"PIT28A_14", "36000"}, {"PIT28_142", "1"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"},
+                   {"PIT_O", "0"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "kodSystemowy=\"PIT-28 (19)\"")) << xml;
+    EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">1</CelZlozenia>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_26>36000</P_26>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_72>3060</P_72>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_74>60</P_74>")) << xml;
+    EXPECT_TRUE(Has(xml, "Zalacznik_PIT-28_A")) << xml;
+    EXPECT_FALSE(Has(xml, "Zalacznik_PIT_O")) << xml;
+    EXPECT_FALSE(Has(r.xml.at("PIT-37"), "Zalacznik_PIT_O")) << r.xml.at("PIT-37");
+    ExpectPages(r, "PIT28", 2);
+    ExpectPages(r, "PIT28A", 1);
+    EXPECT_TRUE(Has(r.pdf.at("PIT28").text, "3 060,00")) << r.pdf.at("PIT28").text;
+}
+
+// A shop at 3% with services at 8,5% (art. 12 ust. 1 pkt 3 and 5 of the lump-sum act); own social
+// contributions deducted from revenue (art. 11 ust. 1), from the highest rate first: 20 000 - 8 000
+// = 12 000 at 8,5% -> 1 020,00; 300 000 at 3% -> 9 000,00; together 10 020,00; less the health
+// contribution 2 985,84 -> 7 034,16 -> due 7 034; paid 9 000 -> 1 966 overpaid.
+TEST(Pit28Cases, TraderAtThreePercentWithContributionsDeducted)
+{
+    const auto r = Replay(TraderAtThreePercent(), {"PIT-28"}, {"PIT28", "PIT28A"});
+    ExpectVars(r, {{"PIT_37", "0"}, {"PIT28_22", "20000"}, {"PIT28_24", "300000"}, {"PIT28_27", "320000"},
+                   {"PIT28_28", "8000"}, {"PIT28_31", "8000"}, {"PIT28_35", "12000"}, {"PIT28_37", "300000"},
+                   {"PIT28_41", "1020"}, {"PIT28_43", "9000"}, {"PIT28_45", "10020"}, {"PIT28_47", "2985,84"},
+                   {"PIT28_53", "7034,16"}, {"PIT28_72", "7034"}, {"PIT28_74", "0"}, {"PIT28_75", "1966"},
+                   {"PIT28A_6", "Sklep Kowalski"}, {"PIT28A_10", "20000"}, {"PIT28A_12", "300000"},
+                   {"PIT28A_15", "320000"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<P_43>9000</P_43>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_75>1966</P_75>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28a:P_6>Sklep Kowalski</z28a:P_6>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28a:P_12>300000</z28a:P_12>")) << xml;
+}
+
+// The same trader with a 2015 loss of 10 000 (6 000 asked for, at most half: 5 000, art. 11 ust. 2)
+// and internet 900 (at most 760, PIT/O zo28): deductions 8 000 + 5 000 + 760 = 13 760;
+// 20 000 - 13 760 = 6 240 at 8,5% -> 530,40; + 9 000,00 = 9 530,40; less health 2 985,84 =
+// 6 544,56 -> 6 545; paid 9 000 -> 2 455 back.
+TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
+{
+    const auto r = Replay(TraderWithLossAndInternet(), {"PIT-28"}, {"PIT28", "PITO"});
+    ExpectVars(r, {{"PIT28_29", "5000"}, {"PIT28_30", "760"}, {"PIT28_31", "13760"}, {"PIT28_35", "6240"},
+                   {"PIT28_41", "530,4"}, {"PIT28_45", "9530,4"}, {"PIT28_53", "6544,56"}, {"PIT28_72", "6545"},
+                   {"PIT28_75", "2455"}, {"PITO_13", "760"}, {"PITO_38", "760"}, {"PIT_O", "1"},
+                   {"PIT28_139", "1"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<zo28:Naglowek>")) << xml;
+    EXPECT_TRUE(Has(xml, "<zo28:P_13>760</zo28:P_13>")) << xml;
+    EXPECT_TRUE(Has(r.pdf.at("PITO").text, "760,00")) << r.pdf.at("PITO").text;
+}
+
+// Housing reliefs of acquired rights on the lump sum: 1 000 zł of interest from revenue, so
+// 20 000 - 8 000 - 1 000 = 11 000 at 8,5% -> 935,00; + 9 000,00 = 9 935,00; less health 2 985,84
+// = 6 949,16; less the 500 zł housing deduction from the lump sum = 6 449,16 -> 6 449; paid 9 000
+// -> 2 551 back. PIT/D and PIT-2K are attached to the PIT-28.
+TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
+{
+    const auto r = Replay(TraderWithHousingReliefs(), {"PIT-28"}, {"PITD", "PIT2K"});
+    ExpectVars(r, {{"PIT28_32", "1000"}, {"PIT28_31", "9000"}, {"PIT28_35", "11000"}, {"PIT28_41", "935"},
+                   {"PIT28_48", "500"}, {"PIT28_53", "6449,16"}, {"PIT28_72", "6449"}, {"PIT28_75", "2551"},
+                   {"PITD_12", "1000"}, {"PITD_26", "500"}, {"PIT_D", "1"}, {"PIT_2K", "1"}, {"PIT28_140", "1"},
+                   {"PIT28_141", "1"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<zd:P_12>1000</zd:P_12>")) << xml;
+    EXPECT_TRUE(Has(xml, "Zalacznik_PIT-2K")) << xml;
+    ExpectPages(r, "PITD", 1);
+    ExpectPages(r, "PIT2K", 1);
+}
+
+// A flat owned jointly by spouses in joint property: each taxes half of the 60 000 zł rent (art. 8
+// ust. 1 of the PIT act): 30 000 x 8,5% = 2 550; paid 2 400 -> 150 to pay. With the statement that
+// the taxpayer taxes all of it, the whole 60 000 -> 5 100.
+TEST(Pit28Cases, JointRentalIsSharedUnlessOneSpouseTaxesAll)
+{
+    const auto half = Replay(JointRentalHalf(), {"PIT-28"}, {"PIT28A"});
+    ExpectVars(half, {{"PIT28_26", "30000"}, {"PIT28_41", "2550"}, {"PIT28_72", "2550"}, {"PIT28_74", "150"},
+                      {"PIT28A_14", "30000"}});
+    EXPECT_TRUE(Has(half.pdf.at("PIT28A").text, "30 000,00")) << half.pdf.at("PIT28A").text;
+    const auto all = Replay(With(JointRentalHalf(), {{"NAJ28_OSW", "1"}}), {"PIT-28"}, {});
+    ExpectVars(all, {{"PIT28_26", "60000"}, {"PIT28_41", "5100"}, {"PIT28_72", "5100"}, {"PIT28_74", "2700"}});
+}
+
+// A half share in a partnership (art. 8 ust. 1 of the PIT act): 50 000 at 8,5% -> 4 250,00 and
+// 20 000 at 3% -> 600,00; 4 850 due, 3 000 paid -> 1 850 to pay. PIT-28/B carries the partnership
+// (its NIP without dashes), PIT-28/A is not attached (no business of his own, no rental).
+TEST(Pit28Cases, PartnershipShareOnPit28B)
+{
+    const auto r = Replay(PartnerInALumpSumPartnership(), {"PIT-28"}, {"PIT28B"});
+    ExpectVars(r, {{"PIT28_22", "50000"}, {"PIT28_24", "20000"}, {"PIT28_41", "4250"}, {"PIT28_43", "600"},
+                   {"PIT28_72", "4850"}, {"PIT28_74", "1850"}, {"PIT28_142", "0"}, {"PIT28_143", "1"},
+                   {"PIT28B1_10", "140000"}, {"PIT28B1_19", "50000"}, {"PIT28B1_21", "20000"},
+                   {"PIT28B1_23", "70000"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<z28b:P_8>5250000000</z28b:P_8>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28b:P_19>50000</z28b:P_19>")) << xml;
+    EXPECT_FALSE(Has(xml, "Zalacznik_PIT-28_A")) << xml;
+    ExpectPages(r, "PIT28B", 1);
+}
+
+// A correction of a PIT-28 carries ORD-ZU and purpose 2; 1% of the lump sum due (3 060) is 30,60.
+TEST(Pit28Cases, CorrectionWithOnePercent)
+{
+    const auto r = Replay(With(LandlordBesidePit37(), With(kOnePercent, {{"PIT28_6_1", "0"}, {"PIT28_6_2", "1"}})), {"PIT-28"}, {});
+    ExpectVars(r, {{"PIT28_6_2", "1"}, {"PIT28_134", "0000030897"}, {"PIT28_135", "30,6"}, {"PIT28_137", "1"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">2</CelZlozenia>")) << xml;
+    EXPECT_TRUE(Has(xml, "Zalacznik_ORD-ZU")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_134>0000030897</P_134>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_135>30.6</P_135>")) << xml;
+}
+
+// PIT-36L (art. 30c): income 200 000 - 80 000 = 120 000; social contributions 9 000; the 2015
+// loss of 20 000 at most half a year (art. 9 ust. 3): 10 000 -> 101 000; 19% = 19 190,00; less
+// health 2 985,84 = 16 204,16 -> 16 204; advances 18 000 -> 1 796 back.
+TEST(Pit28Cases, FlatTaxTraderWithALossAndTheHealthContribution)
+{
+    const auto r = Replay(FlatTaxTraderWithLoss(), {"PIT-36L"}, {"PIT36L", "PITB"});
+    ExpectVars(r, {{"PIT_36L", "1"}, {"PIT36L_13", "200000"}, {"PIT36L_14", "80000"}, {"PIT36L_15", "120000"},
+                   {"PIT36L_25", "9000"}, {"PIT36L_26", "10000"}, {"PIT36L_27", "101000"}, {"PIT36L_29", "101000"},
+                   {"PIT36L_30", "19190"}, {"PIT36L_32", "2985,84"}, {"PIT36L_33", "16204,16"},
+                   {"PIT36L_37", "16204"}, {"PIT36L_38", "18000"}, {"PIT36L_40", "1796"}, {"PIT_B", "1"},
+                   {"PIT36L_102", "1"}});
+    const std::string& xml = r.xml.at("PIT-36L");
+    EXPECT_TRUE(Has(xml, "kodSystemowy=\"PIT36L (12)\"")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_37>16204</P_37>")) << xml;
+    EXPECT_TRUE(Has(xml, "<zb36l:Naglowek>")) << xml;
+    EXPECT_FALSE(Has(xml, "Podmiot2")) << "no joint filing on PIT-36L";
+    ExpectPages(r, "PIT36L", 2);
+    EXPECT_TRUE(Has(r.pdf.at("PIT36L").text, "16 204,00")) << r.pdf.at("PIT36L").text;
+}
+
+// With a German establishment earning 10 000 (tax 3 000 paid there): base 111 000, 19% = 21 090;
+// the credit is capped at 21 090 x 10 000 / 111 000 = 1 900; 21 090 - 1 900 - 2 985,84 =
+// 16 204,16 -> 16 204. PIT/ZG zg36l carries the country, the income and the tax. Filed as a
+// correction: purpose 2 and ORD-ZU.
+TEST(Pit28Cases, FlatTaxTraderWithAForeignEstablishment)
+{
+    const auto r = Replay(With(Pit28AnswerSets().back().answers, {{"PIT36L_6_1", "0"}, {"PIT36L_6_2", "1"}}),
+                          {"PIT-36L"}, {});
+    ExpectVars(r, {{"PIT36L_28", "10000"}, {"PIT36L_29", "111000"}, {"PIT36L_30", "21090"}, {"PIT36L_31", "1900"},
+                   {"PIT36L_37", "16204"}, {"PIT36L_104", "1"}, {"PITZG_7", "DE"}, {"PITZG_29", "10000"},
+                   {"PITZG_30", "3000"}});
+    const std::string& xml = r.xml.at("PIT-36L");
+    EXPECT_TRUE(Has(xml, "<zg36l:P_7>DE</zg36l:P_7>")) << xml;
+    EXPECT_TRUE(Has(xml, "<zg36l:P_30>3000</zg36l:P_30>")) << xml;
+    EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">2</CelZlozenia>")) << xml;
+    EXPECT_TRUE(Has(xml, "Zalacznik_ORD-ZU")) << xml;
+}
+
+} // namespace
+} // namespace taxilo::test

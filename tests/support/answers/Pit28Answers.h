@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Answer sets of PIT-28 (lump sum on recorded revenue) and PIT-36L (19% flat tax) for 2016, for
+// the hand-worked cases and the replay/window agreement test. Part of support/ScriptSetAnswers.h,
+// which includes it where its helpers (Base, OneEmployee, NamedAnswers) are defined: include that.
+#include <vector>
+
+namespace taxilo::test {
+
+// Only PIT-28 ticked on the first page.
+inline Answers Pit28Only(const Answers& more)
+{
+    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_28", "1"}, {"PIT28_6_1", "1"}, {"PIT37_6_1", "1"}}), more);
+}
+
+// Only PIT-36L ticked on the first page.
+inline Answers Pit36LOnly(const Answers& more)
+{
+    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_36L", "1"}, {"PIT36L_6_1", "1"}, {"PIT37_6_1", "1"}}), more);
+}
+
+// An employee (50 000 zł, the PIT-37 of OneEmployee) who also lets a flat he owns alone for
+// 36 000 zł a year and paid 3 000 zł of lump sums.
+inline Answers LandlordBesidePit37()
+{
+    return With(OneEmployee("6000"), {{"WYB_37", "1"}, {"WYB_28", "1"}, {"PIT28_6_1", "1"}, {"NAJ28_PRZYCHOD", "36000"}, {"ZAPL28", "3000"}});
+}
+
+// A shop at 3% (300 000 zł) with 20 000 zł of services at 8,5%, own contributions 8 000 zł, the
+// health contribution 2 985,84 zł, 9 000 zł of lump sums paid.
+inline Answers TraderAtThreePercent(const Answers& more = {})
+{
+    return Pit28Only(With({{"R28_FIRMA", "Sklep Kowalski"}, {"R28_ADRES", "Warszawa, ul. Marszałkowska 10"},
+                           {"R28_3", "300000"}, {"R28_85", "20000"}, {"SKL_SPOL28", "8000"},
+                           {"SKL_ZDR28", "2985,84"}, {"ZAPL28", "9000"}},
+                          more));
+}
+
+// The same trader with a 10 000 zł loss of 2015 (6 000 zł asked for) and 900 zł of internet.
+inline Answers TraderWithLossAndInternet()
+{
+    return TraderAtThreePercent({{"STRATA28", "10000"}, {"STRATA28_ODL", "6000"}, {"ZO28_INTERNET", "900"}});
+}
+
+// The same trader continuing the interest relief (1 000 zł of interest, the first time: PIT-2K)
+// and a housing deduction from tax of 500 zł carried over from earlier years.
+inline Answers TraderWithHousingReliefs()
+{
+    return TraderAtThreePercent({{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}, {"PITD_MPOD_P", "500"},
+                                 {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_9_2", "1"}, {"PIT2K_10", "180000"},
+                                 {"PIT2K_11", "100000"}, {"PIT2K_12", "15-06-2005"}, {"PIT2K_13", "Bank Przykładowy"},
+                                 {"PIT2K_14", "Warszawa, ul. Polna 1"}});
+}
+
+// A flat owned jointly by spouses, let for 60 000 zł; each spouse files for half.
+inline Answers JointRentalHalf()
+{
+    return Pit28Only({{"NAJ28_PRZYCHOD", "60000"}, {"NAJ28_WSPOLNY", "1"}, {"NAJ28_UDZIAL", "50"}, {"ZAPL28", "2400"}});
+}
+
+// A partner with a half share in a partnership whose services at 8,5% earned 100 000 zł and whose
+// trade at 3% earned 40 000 zł; 3 000 zł of lump sums paid.
+inline Answers PartnerInALumpSumPartnership()
+{
+    return Pit28Only({{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."}, {"SP28_NIP", "525-000-00-00"},
+                      {"SP28_UDZIAL", "50"}, {"SP28_85", "100000"}, {"SP28_3", "40000"}, {"ZAPL28", "3000"}});
+}
+
+// A flat-tax trader: revenue 200 000, costs 80 000, contributions 9 000 + health 2 985,84, a
+// 20 000 zł loss of 2015 (15 000 asked for), advances 18 000.
+inline Answers FlatTaxTraderWithLoss(const Answers& more = {})
+{
+    return Pit36LOnly(With({{"FIRMA1_NAZWA_P", "Usługi IT Kowalski"}, {"FIRMA1_UDZIAL_P", "100"},
+                            {"FIRMA1_PRZYCHOD_P", "200000"}, {"FIRMA1_KOSZTY_P", "80000"},
+                            {"FIRMA_SKL_SPOL_P", "9000"}, {"FIRMA_SKL_ZDR_P", "2985,84"}, {"STRATA36L", "20000"},
+                            {"STRATA36L_ODL", "15000"}, {"ZAL36L", "18000"}},
+                           more));
+}
+
+inline std::vector<NamedAnswers> Pit28AnswerSets()
+{
+    return {
+        {"LandlordBesidePit37", LandlordBesidePit37(), 99},
+        {"TraderAtThreePercent", TraderAtThreePercent(), 99},
+        {"TraderWithLossAndInternet", TraderWithLossAndInternet(), 99},
+        {"TraderWithHousingReliefs", TraderWithHousingReliefs(), 99},
+        {"JointRentalHalf", JointRentalHalf(), 99},
+        {"PartnerInALumpSumPartnership", PartnerInALumpSumPartnership(), 99},
+        {"FlatTaxTraderWithLoss", FlatTaxTraderWithLoss(), 99},
+        {"FlatTaxTraderWithForeignEstablishment",
+         FlatTaxTraderWithLoss({{"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"ZG36L_DOCHOD", "10000"},
+                                {"ZG36L_PODATEK", "3000"}}),
+         99},
+    };
+}
+
+} // namespace taxilo::test

@@ -34,8 +34,10 @@ struct PersonVars {
     std::string id, firstName, surname, birthDate;
 };
 
-// Podmiot1 (and Podmiot2 for joint filing) of the main forms.
-void WriteSubjectBlock(const ElementWriter& writer, Lines& lines, SubjectStyle style);
+// Podmiot1 of the main forms, and Podmiot2 for joint filing when the form can be filed jointly
+// (PIT-37, PIT-36): the joint-filing boxes of a PIT-37 in the same declaration must not put the
+// spouse into the filer's own PIT-39, PIT-28 or PIT-36L.
+void WriteSubjectBlock(const ElementWriter& writer, Lines& lines, SubjectStyle style, bool jointForm);
 // PIT-38's own subject: plain style, read from the form's prefix, no spouse.
 void WritePit38Subject(const ElementWriter& writer, Lines& lines, std::string_view prefix);
 // Identifier, first name, surname and birth date with the etd tags, no wrapper (attachments).

@@ -239,7 +239,7 @@ void WriteMainForm(ElementWriter& writer, Lines& lines, const MainFormDef& form)
     if (form.ownSubject)
         WritePit38Subject(writer, lines, form.prefix);
     else
-        WriteSubjectBlock(writer, lines, form.style);
+        WriteSubjectBlock(writer, lines, form.style, form.name == "PIT-37" || form.name == "PIT-36");
 
     lines.push_back("<PozycjeSzczegolowe>");
     WriteRows(RowsOf(form), writer, form.prefix, "", lines);

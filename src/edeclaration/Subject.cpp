@@ -95,11 +95,10 @@ bool IsJointFiling(const ElementWriter& writer)
     return writer.IsOne("PIT37_6_2") || writer.IsOne("PIT37_6_3");
 }
 
-void WriteSubjectBlock(const ElementWriter& writer, Lines& lines, SubjectStyle style)
+void WriteSubjectBlock(const ElementWriter& writer, Lines& lines, SubjectStyle style, bool jointForm)
 {
     const bool plain = style == SubjectStyle::Plain;
     const PersonTags& taxpayerTags = plain ? kPlainPerson : style == SubjectStyle::Short ? kShortPerson : kEtdPerson;
-    const PersonTags& spouseTags = plain ? kPlainPerson : kEtdPerson;
     const std::string_view addressWrapper = plain ? "AdresZamieszkania" : "etd:AdresZamieszkania";
 
     lines.push_back("<Podmiot1 rola=\"Podatnik\">");
@@ -108,11 +107,12 @@ void WriteSubjectBlock(const ElementWriter& writer, Lines& lines, SubjectStyle s
         WriteAddress(writer, lines, addressWrapper, {"PIT36_14KO", "PIT36", 15});
     lines.push_back("</Podmiot1>");
 
-    if (!IsJointFiling(writer))
+    if (!jointForm || !IsJointFiling(writer))
         return;
     lines.push_back(kSpouseRole);
-    WritePerson(writer, lines, spouseTags, SpouseVars());
-    WriteAddress(writer, lines, addressWrapper, {"PIT36_27KO", "PIT36", 28});
+    // Only PIT-37 and PIT-36 get here, both in the full style.
+    WritePerson(writer, lines, kEtdPerson, SpouseVars());
+    WriteAddress(writer, lines, "etd:AdresZamieszkania", {"PIT36_27KO", "PIT36", 28});
     lines.push_back("</Podmiot2>");
 }
 

@@ -114,5 +114,34 @@ TEST(ScriptSetLint, EveryOrganisationHasItsOwnTenDigitKrsNumber)
     }
 }
 
+// A preview tab is found again by its identifier, so two PRINT lines with one identifier close each
+// other's tab; and a tab whose pattern does not exist shows nothing.
+TEST(ScriptSetLint, EveryPrintLineHasItsOwnTabAndAnExistingPattern)
+{
+    std::set<std::string> patterns;
+    for (const std::string& file : FolderListing(TAXILO_SOURCE_DIR "/data/patterns")) {
+        if (file.size() < 8 || file.compare(file.size() - 8, 8, ".pattern") != 0)
+            continue;
+        std::istringstream text(ReadBytes(TAXILO_SOURCE_DIR "/data/patterns/" + file));
+        for (std::string line; std::getline(text, line);) {
+            const std::vector<std::string> words = SplitText(Trim(line), " ");
+            if (words.size() >= 2 && (words[0] == "pattern" || words[0] == "alias"))
+                patterns.insert(words[1]);
+        }
+    }
+    std::set<std::string> tabs;
+    int prints = 0;
+    std::istringstream root(ReadBytes(TAXILO_SOURCE_DIR "/data/scripts/root.pit"));
+    for (std::string line; std::getline(root, line);) {
+        const ScriptLine print = TokenizeLine(line, Dialect::Root);
+        if (print.command != Command::Print)
+            continue;
+        ++prints;
+        EXPECT_TRUE(tabs.insert(print.Field(1)).second) << "a second tab " << print.Field(1);
+        EXPECT_TRUE(patterns.count(print.Field(3))) << "no pattern " << print.Field(3) << " for " << print.Field(1);
+    }
+    EXPECT_GT(prints, 0);
+}
+
 } // namespace
 } // namespace taxilo::test

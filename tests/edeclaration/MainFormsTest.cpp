@@ -63,7 +63,8 @@ TEST(MainForms, SubjectStyles)
     TParser p;
     SetTexts(p, {{"PIT37_6_2", "1"}, {"PIT36_1", "80030512345"}, {"PIT36_11", "Kowalski"}, {"PIT36_2", "82071554321"},
                  {"PIT36_15", "śląskie"}});
-    // Short (PIT-36L): unprefixed wrapper, etd person, no address; the spouse in the full style.
+    // Short (PIT-36L): unprefixed wrapper, etd person, no address. PIT-36L cannot be filed jointly:
+    // the joint-filing boxes (of a PIT-37 in the same declaration) put no spouse into it.
     auto lines = Doc(p, "PIT-36L");
     auto taxpayer = Section(lines, "<Podmiot1 rola=\"Podatnik\">", "</Podmiot1>");
     EXPECT_EQ(taxpayer, (std::vector<std::string>{"<Podmiot1 rola=\"Podatnik\">", "<OsobaFizyczna>",
@@ -71,10 +72,13 @@ TEST(MainForms, SubjectStyles)
                                                   "<etd:Nazwisko>KOWALSKI</etd:Nazwisko>",
                                                   "<etd:DataUrodzenia></etd:DataUrodzenia>", "</OsobaFizyczna>",
                                                   "</Podmiot1>"}));
-    auto spouse = Section(lines, W("<Podmiot2 rola=\"Małżonek\">"), "</Podmiot2>");
+    EXPECT_EQ(CountLines(lines, "</Podmiot2>"), 0u);
+    // PIT-36 is filed jointly: the spouse in the full style.
+    auto spouse = Section(Doc(p, "PIT-36"), W("<Podmiot2 rola=\"Małżonek\">"), "</Podmiot2>");
     EXPECT_EQ(spouse.size(), 20u); // the blank street and flat number are left out
     EXPECT_TRUE(HasLine(spouse, "<etd:OsobaFizyczna>"));
     EXPECT_TRUE(HasLine(spouse, "<etd:AdresZamieszkania rodzajAdresu=\"RAD\">"));
+    EXPECT_TRUE(HasLine(spouse, "<etd:PESEL>82071554321</etd:PESEL>"));
 
     // Plain (PIT-39): unprefixed person tags and address wrapper, etd address children.
     lines = Doc(p, "PIT-39");
@@ -84,7 +88,7 @@ TEST(MainForms, SubjectStyles)
                              "<etd:AdresPol>", "</AdresZamieszkania>"})
         EXPECT_TRUE(HasLine(taxpayer, line)) << line;
     EXPECT_TRUE(HasLine(taxpayer, W("<etd:Wojewodztwo>ŚLĄSKIE</etd:Wojewodztwo>")));
-    EXPECT_TRUE(HasLine(Section(lines, W("<Podmiot2 rola=\"Małżonek\">"), "</Podmiot2>"), "<PESEL>82071554321</PESEL>"));
+    EXPECT_EQ(CountLines(lines, "</Podmiot2>"), 0u); // a PIT-39 is always the filer's own
 
     // Full (PIT-28), and no spouse without joint filing.
     SetTexts(p, {{"PIT37_6_2", "0"}, {"PIT36_1_N", "1"}, {"PIT36_1", "12-34-56"}});

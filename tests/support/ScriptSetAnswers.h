@@ -232,6 +232,12 @@ inline Answers SingleParentOfThree()
                          {"DZ3_PESEL", "16260112340"}, {"DZ3_CALY", "1"}});
 }
 
+} // namespace taxilo::test
+
+#include "support/answers/Pit36Answers.h"
+
+namespace taxilo::test {
+
 struct AnswerSet {
     std::string name;
     Answers answers;
@@ -314,6 +320,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
         };
         for (NamedAnswers& rule : RuleAnswerSets())
             all.push_back({rule.name, std::move(rule.answers)});
+        for (NamedAnswers& set : Pit36AnswerSets())
+            all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;

@@ -72,6 +72,11 @@ std::vector<Trigger> Triggers()
     std::vector<Trigger> t = {
         {"p_wybor", 1, With(single, {{"PIT37_6_1", "0"}}), "Wybierz sposób opodatkowania (poz. 6)."},
         {"p_wybor", 1, With(single, {{"PIT37_10_1", "0"}}), "Wybierz cel złożenia formularza (poz. 10)."},
+        {"p_wybor", 1, With(single, {{"WYB_37", "0"}}), "Zaznacz co najmniej jedno zeznanie, które składasz za 2016 rok."},
+        {"p_wybor", 1, With(single, {{"WYB_36", "1"}}),
+         "PIT-36 i PIT-37 wzajemnie się wykluczają: kto składa PIT-36, wykazuje w nim także przychody z PIT-11. "
+         "Zaznacz tylko PIT-36."},
+        {"p_wybor", 1, With(single, {{"WYB_38", "1"}, {"PIT38_6_1", "0"}}), "Wybierz cel złożenia PIT-38 (poz. 6)."},
         {"p_podatnik", 2, With(single, {{"PIT36_12", ""}}), "Wpisz nazwisko i pierwsze imię."},
         {"p_podatnik", 2, With(single, {{"PIT36_1P", ""}}), "Wpisz 11 cyfr numeru PESEL."},
         {"p_podatnik", 2, With(single, {{"PIT36_1_P", "0"}, {"PIT36_1_N", "1"}, {"PIT36_1N", "12345"}}),

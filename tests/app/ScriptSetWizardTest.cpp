@@ -343,7 +343,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     w.Dialogs.ChooserAnswers.push_back(W("Polska Akcja Humanitarna KRS:0000136833"));
     w.F().Page->findChild<QPushButton*>(QStringLiteral("chooserButton"))->click();
     Pump();
-    w.Field<QCheckBox>("PIT37_140")->setChecked(true);
+    w.Field<QCheckBox>("OPP_ZGODA")->setChecked(true);
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
     ExpectVars(w, {{"PIT36_1", "80030512340"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},

@@ -59,7 +59,7 @@ TEST(ScriptSetLint, EveryPageAndScriptOfTheRootExistsAndUsesKnownCommands)
         }
     }
     EXPECT_EQ(pages, 15);
-    EXPECT_EQ(scripts, 9);
+    EXPECT_EQ(scripts, 10);
 }
 
 } // namespace

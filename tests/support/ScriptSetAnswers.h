@@ -19,10 +19,10 @@ namespace taxilo::test {
 
 using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
 
-// Taxpayer, address, tax office and purpose, before the user's figures.
+// Taxpayer, address, tax office and purpose of a PIT-37, before the user's figures.
 inline Answers BaseAnswers()
 {
-    return {{"START_GOTOWE", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "80030512340"},
+    return {{"START_GOTOWE", "1"}, {"WYB_37", "1"}, {"PIT36_1_P", "1"}, {"PIT36_1_N", "0"}, {"PIT36_1P", "80030512340"},
             {"PIT36_11", "Kowalski"}, {"PIT36_12", "Jan"}, {"PIT36_13", "05-03-1980"},
             {"PIT36_14", "POLSKA"}, {"PIT36_15", "mazowieckie"}, {"PIT36_16", "Warszawa"},
             {"PIT36_17", "Warszawa"}, {"PIT36_18", "Marszałkowska"}, {"PIT36_19", "10"},

@@ -286,7 +286,7 @@ def foreign_page(s):
               "artykuł o unikaniu podwójnego opodatkowania). Przy wyłączeniu z progresją dochód zagraniczny nie jest "
               "opodatkowany w Polsce, ale podnosi stawkę podatku od dochodów krajowych (art. 27 ust. 8 ustawy). Przy "
               "proporcjonalnym odliczeniu dochód jest opodatkowany w Polsce, a podatek zapłacony za granicą odlicza "
-              "się – nie więcej niż część polskiego podatku przypadającą na ten dochód (art. 27 ust. 9 i 9a).\n"
+              "się – nie więcej niż część polskiego podatku przypadającą na ten dochód (art. 27 ust. 9 i 9a).\\n"
               "Ulga abolicyjna (art. 27g, w 2016 r. bez górnego limitu) obniża podatek o różnicę między podatkiem "
               "obliczonym metodą proporcjonalnego odliczenia a podatkiem obliczonym tak, jakby dochód był zwolniony z "
               "progresją. Przysługuje do dochodów z pracy i działalności uzyskanych za granicą, nie z krajów "

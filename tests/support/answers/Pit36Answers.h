@@ -50,7 +50,7 @@ inline std::vector<NamedAnswers> Pit36AnswerSets()
         // Spouses jointly: the taxpayer's business lost 20 000 zł (he still paid his health
         // contribution), the spouse earned 90 000 zł from one employer.
         {"Pit36JointTraderWithALossAndSalariedSpouse",
-         Pit36Base(With(SpouseData(),
+         Pit36Base(With(With(SpouseData(), {{"ADRES_M_JAK_P", "1"}}),
                         {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"P36_FIRMA", "1"}, {"FIRMA1_NAZWA_P", "Sklep"},
                          {"FIRMA1_UDZIAL_P", "100"}, {"FIRMA1_PRZYCHOD_P", "50000"}, {"FIRMA1_KOSZTY_P", "70000"},
                          {"FIRMA_SKL_ZDR_P", "2985,84"}, {"PIT37_68", "90000"}, {"KOSZTY_PRACA_M", "1335"},

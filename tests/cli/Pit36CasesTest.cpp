@@ -192,6 +192,19 @@ TEST(Pit36Cases, MinorsIncomeAddedByHalf)
     EXPECT_TRUE(Has(r.xml, "<zm:P_52>5000</zm:P_52>")) << r.xml;
 }
 
+// PIT/D (acquired rights): interest 5 000 from income 111 000 -> 106 000; tax 14 839,02 + 32% x
+// 20 472 = 21 390,06; less health 2 985,84 = 18 404,22; less the housing deduction from the tax
+// 1 000 = 17 404,22 -> 17 404; advances 20 000 -> 2 596 back. PIT/D attached after PIT/B.
+TEST(Pit36Cases, SoleTraderWithHousingReliefs)
+{
+    const auto r = Replay36("Pit36SoleTraderWithHousingReliefs");
+    ExpectRan(r);
+    ExpectVars(r, {{"PIT36_155", "5000"}, {"PIT36_187", "106000"}, {"PIT36_191", "21390,06"}, {"PIT36_201", "1000"},
+                   {"PIT36_206", "17404"}, {"PIT36_225", "2596"}, {"PIT_D", "1"}, {"PITD_12", "5000"},
+                   {"PITD_26", "1000"}, {"PIT36_335", "1"}, {"PIT_2K", "0"}});
+    EXPECT_LT(r.xml.find("Zalacznik_PIT_B"), r.xml.find("Zalacznik_PIT_D"));
+}
+
 // A correction: purpose 2 and the ORD-ZU attachment after PIT/B; the figures stay.
 TEST(Pit36Cases, Correction)
 {

@@ -69,6 +69,12 @@ inline std::vector<NamedAnswers> Pit36AnswerSets()
                     {"SKL_ZDR_P", "3345,5"}, {"P36_MALE", "1"}, {"MAL1_IMIE", "Zofia"}, {"MAL1_NAZWISKO", "Kowalska"},
                     {"MAL1_PESEL", "10210112343"}, {"MAL1_PRZ", "12000"}, {"MAL1_KOSZ", "2000"}, {"MAL1_POL", "1"}}),
          99},
+        // Housing reliefs of acquired rights (PIT/D): 5 000 zł interest on a 2005 housing credit
+        // (from income) and 1 000 zł of an earlier housing deduction from the tax.
+        {"Pit36SoleTraderWithHousingReliefs",
+         SoleTrader({{"PITD_TAK", "1"}, {"PITD_ODS_P", "5000"}, {"PITD_MPOD_P", "1000"}, {"PITD_2K_PIERWSZY", "0"},
+                     {"PITD_2K_PIERWSZYno", "1"}}),
+         99},
         {"Pit36Correction", SoleTrader({{"PIT37_10_1", "0"}, {"PIT37_10_2", "1"}}), 99},
     };
 }

@@ -32,7 +32,7 @@ inline Answers EmployeeWithForeignSalaries(const Answers& more = {})
                            {"SKL_SPOL_P", "5484"}, {"SKL_ZDR_P", "2675,26"}, {"P36_ZAGR", "1"},
                            {"ZG1_KRAJ_P", "NIEMCY"}, {"ZG1_R1_P", "1"}, {"ZG1_PRZ_P", "60000"}, {"ZG1_WYL_P", "1"},
                            {"ZG2_TAK_P", "1"}, {"ZG2_KRAJ_P", "WIELKA BRYTANIA"}, {"ZG2_R1_P", "1"},
-                           {"ZG2_PRZ_P", "30000"}, {"ZG2_POD_P", "2000"}, {"ZG2_WYL_P", "0"}, {"ZG2_WYLno", "1"}},
+                           {"ZG2_PRZ_P", "30000"}, {"ZG2_POD_P", "2000"}, {"ZG2_WYL_P", "0"}, {"ZG2_WYL_Pno", "1"}},
                           more));
 }
 

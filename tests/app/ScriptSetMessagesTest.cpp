@@ -114,7 +114,7 @@ std::vector<Trigger> Triggers()
     const Answers parent = With(single, {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}});
     const std::string individually = " Wybierz rozliczenie indywidualne.";
     const std::string another = " Wybierz inny sposób.";
-    const std::string notYet = " Tego zeznania program jeszcze nie przygotowuje.";
+    const std::string toPit36 = " Zaznacz PIT-36 zamiast PIT-37.";
     const std::vector<Trigger> eligibility = {
         {"p_wybor", 1, With(joint, {{"WSP_CALY_ROK", "0"}}),
          "Wspólnie mogą się rozliczyć tylko małżonkowie, którzy przez cały rok podatkowy pozostawali w związku "
@@ -137,16 +137,16 @@ std::vector<Trigger> Triggers()
         // Incomes PIT-37 cannot take, each sent to its form.
         {"p_wybor", 1, With(single, {{"INNY_DZIAL", "1"}}),
          "Przychody z działalności gospodarczej wykazuje się w zeznaniu PIT-36 (albo PIT-36L, PIT-28 – według "
-         "formy opodatkowania)." + notYet},
+         "formy opodatkowania). Zaznacz właściwe zeznanie zamiast PIT-37."},
         {"p_wybor", 1, With(single, {{"INNY_NAJEM", "1"}}),
-         "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + notYet},
+         "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_ZAGR", "1"}}),
-         "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + notYet},
-        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + notYet},
+         "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + toPit36},
+        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_DZIECI", "1"}}),
-         "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + notYet},
+         "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_ZALICZKI", "1"}}),
-         "Kto sam wpłacał zaliczki na podatek, składa zeznanie PIT-36." + notYet},
+         "Kto sam wpłacał zaliczki na podatek, składa zeznanie PIT-36." + toPit36},
         // The 9% health contribution typed instead of the 7,75% part: 43 145 x 9% = 3 883,05.
         {"p_skladki", 6, With(single, {{"SKL_ZDR_P", "3883,05"}}),
          "Wpisana składka zdrowotna jest wyższa niż 7,75% podstawy – wygląda na pełną składkę 9%, a od podatku "

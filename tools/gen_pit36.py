@@ -63,7 +63,7 @@ def business_page(s):
     for k in BUSINESSES:
         if k > 1:
             a(f"IF|FIRMA{k}_TAK_{s} = 1")
-        a(f"TEST|(FIRMA{k}_UDZIAL_{s} > 0) & (FIRMA{k}_UDZIAL_{s} < 100.001)|Udział w zysku działalności {k} "
+        a(f"TEST|(FIRMA{k}_UDZIAL_{s} > 0) & (FIRMA{k}_UDZIAL_{s} < 100.001)|Udział w zysku każdej działalności "
           "musi być większy od zera i nie większy niż 100%.")
         if k > 1:
             a("ENDIF")
@@ -194,7 +194,7 @@ def loss_page(s):
     a("TEST_BEGIN")
     for src, caption, _ in LOSS_SOURCES:
         for y in LOSS_YEARS:
-            a(f"TEST|STR_{src}_{y}_POZ_{s} < (STR_{src}_{y}_{s} + 0.001)|{caption}: część straty z {y} r., której nie "
+            a(f"TEST|STR_{src}_{y}_POZ_{s} - STR_{src}_{y}_{s} < 0.001|{caption}: część straty z {y} r., której nie "
               "odliczono, nie może być większa niż cała strata z tego roku.")
     a("TEST_END")
     return L

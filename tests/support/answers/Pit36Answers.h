@@ -9,7 +9,7 @@ namespace taxilo::test {
 // The taxpayer's data and PIT-36 chosen on the first page, filed individually.
 inline Answers Pit36Base(const Answers& more)
 {
-    return With(With(BaseAnswers(), {{"WYB_37", "0"}, {"WYB_36", "1"}, {"PIT37_6_1", "1"}}), more);
+    return With(With(Base(), {{"WYB_37", "0"}, {"WYB_36", "1"}, {"PIT37_6_1", "1"}}), more);
 }
 
 // A sole trader on the scale: tax book 180 000 zł revenue, 60 000 zł costs; his own social

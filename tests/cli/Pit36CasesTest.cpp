@@ -205,6 +205,18 @@ TEST(Pit36Cases, SoleTraderWithHousingReliefs)
     EXPECT_LT(r.xml.find("Zalacznik_PIT_B"), r.xml.find("Zalacznik_PIT_D"));
 }
 
+// Child relief (art. 27f ust. 1): income after contributions 111 000 is below the one-child limit of
+// 112 000 (married all year); 12 x 92,67 = 1 112,04 from the tax after health: 20 004,22 - 1 112,04 =
+// 18 892,18 -> 18 892; advances 20 000 -> 1 108 back. The child is listed on PIT/O.
+TEST(Pit36Cases, SoleTraderWithAChild)
+{
+    const auto r = Replay36("Pit36SoleTraderWithAChild");
+    ExpectRan(r);
+    ExpectVars(r, {{"PIT36_200", "1112,04"}, {"PIT36_205", "18892,18"}, {"PIT36_206", "18892"}, {"PIT36_225", "1108"},
+                   {"PIT36_232", "0"}, {"PIT_O", "1"}, {"PIT36_337", "1"}});
+    EXPECT_TRUE(Has(r.xml, "Zalacznik_PIT_O"));
+}
+
 // A correction: purpose 2 and the ORD-ZU attachment after PIT/B; the figures stay.
 TEST(Pit36Cases, Correction)
 {

@@ -75,6 +75,12 @@ inline std::vector<NamedAnswers> Pit36AnswerSets()
          SoleTrader({{"PITD_TAK", "1"}, {"PITD_ODS_P", "5000"}, {"PITD_MPOD_P", "1000"}, {"PITD_2K_PIERWSZY", "0"},
                      {"PITD_2K_PIERWSZYno", "1"}}),
          99},
+        // The child relief as in PIT-37 (art. 27f): one child all year, the trader married the whole
+        // year with a spouse without income, so the one-child limit is 112 000 zł.
+        {"Pit36SoleTraderWithAChild",
+         SoleTrader({{"DZ_LICZBA", "1"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                     {"DZ1_PESEL", "10210112343"}, {"DZ1_CALY", "1"}, {"ZONATY", "1"}, {"DOCH_MALZ_INNY", "0"}}),
+         99},
         {"Pit36Correction", SoleTrader({{"PIT37_10_1", "0"}, {"PIT37_10_2", "1"}}), 99},
     };
 }

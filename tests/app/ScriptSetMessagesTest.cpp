@@ -197,7 +197,19 @@ std::vector<Trigger> Triggers()
     const Answers parent = With(single, {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}});
     const std::string individually = " Wybierz rozliczenie indywidualne.";
     const std::string another = " Wybierz inny sposób.";
-    const std::string notYet = " Tego zeznania program jeszcze nie przygotowuje.";
+    const std::string toPit36 = " Zaznacz PIT-36 zamiast PIT-37.";
+    const Answers business = With(single, {{"WYB_37", "0"}, {"WYB_36", "1"}, {"P36_FIRMA", "1"},
+                                           {"FIRMA1_UDZIAL_P", "100"}, {"FIRMA1_PRZYCHOD_P", "90000"},
+                                           {"FIRMA1_KOSZTY_P", "50000"}});
+    const Answers jointBusiness = With(joint, {{"WYB_37", "0"}, {"WYB_36", "1"}, {"P36_FIRMA", "1"},
+                                               {"FIRMA1_UDZIAL_M", "100"}, {"FIRMA1_PRZYCHOD_M", "30000"}});
+    const Answers housing = With(single, {{"WYB_37", "0"}, {"WYB_36", "1"}, {"PITD_TAK", "1"}, {"PITD_ODS_P", "3000"},
+                                          {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_10", "200000"}, {"PIT2K_11", "150000"},
+                                          {"PIT2K_12", "15-03-2005"}, {"PIT2K_13", "Bank"}});
+    const std::string businessHealth =
+        "Wpisana składka zdrowotna jest wyższa niż 7,75% najniższej podstawy za 12 miesięcy 2016 r. (2 985,84 zł). "
+        "Jeżeli płaciłeś składkę od wyższej podstawy, zostaw kwotę; jeżeli wpisałeś pełną składkę 9%, popraw ją.\n"
+        "Czy chcesz poprawić kwotę?";
     const std::vector<Trigger> eligibility = {
         {"p_wybor", 1, With(joint, {{"WSP_CALY_ROK", "0"}}),
          "Wspólnie mogą się rozliczyć tylko małżonkowie, którzy przez cały rok podatkowy pozostawali w związku "
@@ -223,14 +235,30 @@ std::vector<Trigger> Triggers()
          "PIT-36L, przy ryczałcie – PIT-28; przy zasadach ogólnych (skala) całość rozlicza się w PIT-36 zamiast "
          "PIT-37."},
         {"p_wybor", 1, With(single, {{"INNY_NAJEM", "1"}}),
-         "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + notYet},
+         "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_ZAGR", "1"}}),
-         "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + notYet},
-        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + notYet},
+         "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + toPit36},
+        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_DZIECI", "1"}}),
-         "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + notYet},
+         "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_ZALICZKI", "1"}}),
-         "Kto sam wpłacał zaliczki na podatek, składa zeznanie PIT-36." + notYet},
+         "Kto sam wpłacał zaliczki na podatek, składa zeznanie PIT-36." + toPit36},
+        // PIT-36 business pages (shared with PIT-36L): a profit share above 100%, and the full 9% health
+        // contribution of 12 months typed instead of the 7,75% part (12 x 288,95 = 3 467,40).
+        {"p_dzialalnosc", 7, With(business, {{"FIRMA1_UDZIAL_P", "150"}}),
+         "Udział w zysku każdej działalności musi być większy od zera i nie większy niż 100%."},
+        {"p_dzialalnosc", 7, With(business, {{"FIRMA_SKL_ZDR_P", "3467,4"}}), businessHealth},
+        {"p_dzialalnosc_m", 11, With(jointBusiness, {{"FIRMA1_UDZIAL_M", "120"}}),
+         "Udział w zysku każdej działalności musi być większy od zera i nie większy niż 100%."},
+        {"p_dzialalnosc_m", 11, With(jointBusiness, {{"FIRMA_SKL_ZDR_M", "3467,4"}}), businessHealth},
+        // The PIT/D and PIT-2K pages, reached here through PIT-36 (an employee with nothing else:
+        // choice, taxpayer, address, office, sources, PIT-11, contributions, reliefs, children, PIT/D, PIT-2K).
+        {"p_pitd", 10, With(housing, {{"PITD_ODS_P", "0"}}),
+         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz „nie”."},
+        {"p_pitd", 10, With(housing, {{"PITD_ODS_P", "0"}, {"PITD_2K_PIERWSZY", "0"}, {"PITD_2K_PIERWSZYno", "1"}}),
+         "Nie wpisałeś żadnej kwoty ulg mieszkaniowych – załącznik PIT/D nie zostanie dołączony."},
+        {"p_pit2k", 11, With(housing, {{"PIT2K_11", "0"}}), "Wpisz kwotę kredytu (pożyczki) mieszkaniowego."},
+        {"p_pit2k", 11, With(housing, {{"PIT2K_13", ""}}), "Wpisz nazwę banku albo innego kredytodawcy."},
         // The 9% health contribution typed instead of the 7,75% part: 43 145 x 9% = 3 883,05.
         {"p_skladki", 6, With(single, {{"SKL_ZDR_P", "3883,05"}}),
          "Wpisana składka zdrowotna jest wyższa niż 7,75% podstawy – wygląda na pełną składkę 9%, a od podatku "

@@ -3,6 +3,7 @@
 // checked by xmllint against the common types, the page fields that keep names within those
 // types, and amounts the store holds as texts.
 #include "XmlTestSupport.h"
+#include "support/SubjectSchema.h"
 
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
@@ -15,55 +16,6 @@
 
 namespace taxilo::test {
 namespace {
-
-const std::string kFixtures = std::string(TAXILO_SOURCE_DIR) + "/tests/fixtures/xsd/";
-
-// Every Podmiot1/Podmiot2 block of the document (UTF-8), its namespace prefix dropped, paired
-// with the style container of the wrapper schema it belongs to.
-std::vector<std::pair<std::string, std::string>> SubjectBlocks(const std::string& cp1250Doc,
-                                                              const std::string& mainStyle)
-{
-    std::vector<std::pair<std::string, std::string>> blocks;
-    const std::vector<std::string> lines = DocLines(Cp1250::ToUtf8(cp1250Doc));
-    static const std::regex start(R"(^<(\w+:)?Podmiot([12])\b.*)");
-    static const std::regex prefixed(R"(<(/?)\w+:(Podmiot[12]))");
-    std::string container;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::smatch m;
-        if (!std::regex_match(lines[i], m, start))
-            continue;
-        const std::string end = "</" + m[1].str() + "Podmiot" + m[2].str() + ">";
-        std::string block;
-        for (; i < lines.size(); ++i) {
-            block += std::regex_replace(lines[i], prefixed, "<$1$2") + "\n";
-            if (lines[i] == end)
-                break;
-        }
-        const std::string style = m[1].matched ? "Zalacznik" : mainStyle;
-        if (m[2] == "2" && !blocks.empty() && blocks.back().first == style)
-            blocks.back().second += block; // the spouse joins the taxpayer's container
-        else
-            blocks.emplace_back(style, block);
-    }
-    return blocks;
-}
-
-// xmllint's complaints about the blocks in the wrapper schema; empty when they validate.
-std::string SchemaErrors(const std::vector<std::pair<std::string, std::string>>& blocks)
-{
-    std::string doc = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Podmioty xmlns=\"urn:taxilo:test:podmioty\" "
-                      "xmlns:etd=\"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/\">\n";
-    for (const auto& [style, block] : blocks)
-        doc += "<" + style + ">\n" + block + "</" + style + ">\n";
-    doc += "</Podmioty>\n";
-    TempDir dir;
-    WriteBytes(dir.File("podmioty.xml"), doc);
-    int status = 0;
-    const std::string out = RunCommand("xmllint --noout --schema " + ShellQuote(kFixtures + "Podmioty.xsd") + " " +
-                                           ShellQuote(dir.File("podmioty.xml")) + " 2>&1",
-                                       status);
-    return status == 0 ? std::string() : out + "\n" + doc;
-}
 
 std::string Repeat(const std::string& utf8Letter, size_t count)
 {
@@ -126,7 +78,7 @@ TEST(MinistrySchema, EverySubjectBlockAndAddressValidatesAgainstTheCommonTypes)
                                                                  {"PIT-28", "Pelny"}, {"PIT-36L", "Krotki"},
                                                                  {"PIT-39", "Prosty"}, {"PIT-38", "Prosty"}};
     for (const auto& [form, style] : forms) {
-        const auto blocks = SubjectBlocks(p.BuildDeclarationXml(form), style);
+        const auto blocks = SubjectBlocks(Cp1250::ToUtf8(p.BuildDeclarationXml(form)), style);
         EXPECT_FALSE(blocks.empty()) << form;
         all.insert(all.end(), blocks.begin(), blocks.end());
     }
@@ -152,7 +104,7 @@ TEST(MinistrySchema, EverySubjectBlockAndAddressValidatesAgainstTheCommonTypes)
 
     // A name longer than the type allows is what the page fields prevent: the same check fails.
     SetTexts(p, {{"PIT36_24", Repeat("x", 82).c_str()}});
-    EXPECT_NE(SchemaErrors(SubjectBlocks(p.BuildDeclarationXml("PIT-37"), "Pelny")), "");
+    EXPECT_NE(SchemaErrors(SubjectBlocks(Cp1250::ToUtf8(p.BuildDeclarationXml("PIT-37")), "Pelny")), "");
 }
 
 TEST(MinistrySchema, PageFieldsKeepNamesAndAddressesWithinTheTypes)

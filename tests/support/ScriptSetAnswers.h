@@ -239,6 +239,7 @@ inline Answers SingleParentOfThree()
 inline std::vector<NamedAnswers> Pit38AnswerSets();
 inline std::vector<NamedAnswers> Pit39AnswerSets();
 inline std::vector<NamedAnswers> Pit28AnswerSets();
+inline std::vector<NamedAnswers> Pit36AnswerSets();
 
 struct AnswerSet {
     std::string name;
@@ -330,6 +331,8 @@ inline const std::vector<AnswerSet>& AnswerSets()
             all.push_back({set.name, std::move(set.answers)});
         for (NamedAnswers& set : Pit28AnswerSets())
             all.push_back({set.name, std::move(set.answers)});
+        for (NamedAnswers& set : Pit36AnswerSets())
+            all.push_back({set.name, std::move(set.answers)});
         return all;
     }();
     return sets;
@@ -360,3 +363,4 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 #include "support/answers/Pit37ReliefsAnswers.h"
 #include "support/answers/Pit39Answers.h"
 #include "support/answers/Pit28Answers.h"
+#include "support/answers/Pit36Answers.h"

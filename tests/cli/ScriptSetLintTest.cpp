@@ -143,5 +143,50 @@ TEST(ScriptSetLint, EveryPrintLineHasItsOwnTabAndAnExistingPattern)
     EXPECT_GT(prints, 0);
 }
 
+// Parentheses in a condition always group conditions: "(A + B) > 0" compares the truth of "A + B"
+// (false) with 0. Sums are compared without parentheses ("A + B > 0"); a group that does arithmetic
+// and compares nothing is a condition that can never hold.
+TEST(ScriptSetLint, NoConditionGroupsAnArithmeticExpression)
+{
+    const auto arithmeticGroup = [](const std::string& condition) {
+        for (size_t close = condition.find(')'); close != std::string::npos; close = condition.find(')', close + 1)) {
+            const size_t open = condition.rfind('(', close);
+            if (open == std::string::npos)
+                continue;
+            const std::string group = condition.substr(open + 1, close - open - 1);
+            if (group.find('(') == std::string::npos && group.find_first_of("+-*/") != std::string::npos &&
+                group.find_first_of("=<>") == std::string::npos)
+                return true;
+        }
+        return false;
+    };
+    int conditions = 0;
+    for (const std::string& file : FolderListing(TAXILO_SOURCE_DIR "/data/scripts")) {
+        std::istringstream text(ReadBytes(TAXILO_SOURCE_DIR "/data/scripts/" + file));
+        for (std::string line; std::getline(text, line);) {
+            std::string condition;
+            if (line.rfind("IF ", 0) == 0) { // calculation scripts
+                condition = line.substr(3);
+            } else {
+                const ScriptLine read = TokenizeLine(line, Dialect::Page);
+                const Command test = LookupCommand(read.word, Dialect::Test);
+                if (read.command == Command::If || test == Command::Test || test == Command::Notif ||
+                    test == Command::Info || test == Command::Question)
+                    condition = read.Field(1);
+                else if (LookupCommand(read.word, Dialect::Root) == Command::Hotpoint ||
+                         LookupCommand(read.word, Dialect::Root) == Command::Print)
+                    condition = read.Field(2);
+                else if (read.command == Command::GroupBegin)
+                    condition = read.Field(4);
+            }
+            if (condition.empty())
+                continue;
+            ++conditions;
+            EXPECT_FALSE(arithmeticGroup(condition)) << file << ": " << line;
+        }
+    }
+    EXPECT_GT(conditions, 100);
+}
+
 } // namespace
 } // namespace taxilo::test

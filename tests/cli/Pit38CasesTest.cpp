@@ -9,6 +9,7 @@
 // dividends taxed 19% less the tax withheld abroad (art. 30a ust. 1 pkt 4, ust. 9), 1% of the tax
 // due rounded down to 10 groszy (art. 45c).
 #include "ScriptSetCases.h"
+#include "support/SubjectSchema.h"
 
 #include "foundation/TextFile.h"
 
@@ -53,6 +54,8 @@ std::string Xml(const Replayed& r, const std::string& form)
     int status = -1;
     const std::string lint = RunCommand("xmllint --noout " + ShellQuote(file) + " 2>&1", status);
     EXPECT_EQ(status, 0) << form << " does not parse: " << lint << "\n" << out.out;
+    // The subject blocks against the ministry's common types (PIT-38 writes the plain style).
+    EXPECT_EQ(SchemaErrors(SubjectBlocks(out.out, form.rfind("PIT-38", 0) == 0 ? "Prosty" : "Pelny")), "") << form;
     return out.out;
 }
 

@@ -8,6 +8,7 @@
 // złoty (art. 63 § 1 of the tax ordinance), 19% (art. 30e ust. 1), the foreign tax deducted up to
 // the Polish tax on the foreign income (art. 30e ust. 6), tax due rounded to full złoty.
 #include "ScriptSetCases.h"
+#include "support/SubjectSchema.h"
 
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -26,26 +27,6 @@ struct Pit39Replay {
     std::string subjectErrors; // xmllint's complaints about the subject block
     Pdf pit39;
 };
-
-// The document's Podmiot1 block validated, in the tests' wrapper schema, against the ministry's
-// common types (PIT-39 writes the plain style: its own person tags, the etd address).
-std::string SubjectBlockErrors(const TempDir& dir, const std::string& xml)
-{
-    const size_t from = xml.find("<Podmiot1");
-    const size_t to = xml.find("</Podmiot1>");
-    if (from == std::string::npos || to == std::string::npos)
-        return "no Podmiot1 block";
-    const std::string doc = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Podmioty xmlns=\"urn:taxilo:test:podmioty\" "
-                            "xmlns:etd=\"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/\">\n"
-                            "<Prosty>\n" + xml.substr(from, to + 11 - from) + "\n</Prosty>\n</Podmioty>\n";
-    WriteBytes(dir.File("podmioty.xml"), doc);
-    int status = 0;
-    const std::string out = RunCommand("xmllint --noout --schema " +
-                                           ShellQuote(std::string(TAXILO_SOURCE_DIR) + "/tests/fixtures/xsd/Podmioty.xsd") +
-                                           " " + ShellQuote(dir.File("podmioty.xml")) + " 2>&1",
-                                       status);
-    return status == 0 ? std::string() : out + "\n" + doc;
-}
 
 Pit39Replay Replay39(const std::string& name)
 {
@@ -67,7 +48,7 @@ Pit39Replay Replay39(const std::string& name)
     int status = -1;
     RunCommand("xmllint --noout " + ShellQuote(dir.File("pit39.xml")) + " 2>&1", status);
     r.xmlParses = status == 0;
-    r.subjectErrors = SubjectBlockErrors(dir, xml.out);
+    r.subjectErrors = SchemaErrors(SubjectBlocks(xml.out, "Prosty")); // plain style
     r.pit39 = ReplayPdf(dir, dpit, "PIT39");
     return r;
 }

@@ -18,17 +18,6 @@ struct Replayed {
     std::map<std::string, Pdf> pdf;          // by pattern
 };
 
-std::map<std::string, std::string> ParseStore(const std::string& out)
-{
-    std::map<std::string, std::string> vars;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        const size_t eq = line.find(" = ");
-        if (eq != std::string::npos)
-            vars[line.substr(0, eq)] = line.substr(eq + 3);
-    }
-    return vars;
-}
 
 // Replays the answers, prints the forms' XML (each must parse) and the patterns' PDFs.
 Replayed Replay(const Answers& answers, const std::vector<std::string>& forms,
@@ -57,17 +46,9 @@ Replayed Replay(const Answers& answers, const std::vector<std::string>& forms,
 
 void ExpectVars(const Replayed& r, const std::vector<std::pair<std::string, std::string>>& expected)
 {
-    for (const auto& [name, value] : expected) {
-        const auto found = r.vars.find(name);
-        ASSERT_NE(found, r.vars.end()) << name;
-        EXPECT_EQ(found->second, value) << name;
-    }
+    ExpectStore(r.vars, expected);
 }
 
-bool Has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 void ExpectPages(const Replayed& r, const std::string& pattern, int pages)
 {

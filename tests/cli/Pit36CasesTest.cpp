@@ -40,12 +40,7 @@ Replayed36 Replay36(const std::string& name)
     Replayed36 r;
     const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
     EXPECT_EQ(vars.status, 0) << name;
-    std::istringstream lines(vars.out);
-    for (std::string line; std::getline(lines, line);) {
-        const size_t eq = line.find(" = ");
-        if (eq != std::string::npos)
-            r.vars[line.substr(0, eq)] = line.substr(eq + 3);
-    }
+    r.vars = ParseStore(vars.out);
     const auto xml = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml PIT-36");
     EXPECT_EQ(xml.status, 0) << name;
     r.xml = xml.out;
@@ -72,17 +67,9 @@ void ExpectRan(const Replayed36& r)
 
 void ExpectVars(const Replayed36& r, const Answers& expected)
 {
-    for (const auto& [name, value] : expected) {
-        const auto found = r.vars.find(name);
-        ASSERT_NE(found, r.vars.end()) << name;
-        EXPECT_EQ(found->second, value) << name;
-    }
+    ExpectStore(r.vars, expected);
 }
 
-bool Has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 // Sole trader (art. 14, art. 9 ust. 2): income 180 000 - 60 000 = 120 000; less his social
 // contributions 9 000 (art. 26 ust. 1 pkt 2) = 111 000; tax 14 839,02 + 32% x 25 472 = 22 990,06;

@@ -27,12 +27,7 @@ Replayed ReplayAll(const Answers& answers)
     Replayed r;
     const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
     EXPECT_EQ(vars.status, 0);
-    std::istringstream lines(vars.out);
-    for (std::string line; std::getline(lines, line);) {
-        const size_t eq = line.find(" = ");
-        if (eq != std::string::npos)
-            r.vars[line.substr(0, eq)] = line.substr(eq + 3);
-    }
+    r.vars = ParseStore(vars.out);
     const auto xml = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml PIT-37");
     EXPECT_EQ(xml.status, 0);
     r.xml = xml.out;
@@ -51,17 +46,9 @@ Replayed ReplayAll(const Answers& answers)
 
 void ExpectVars(const Replayed& r, const Answers& expected)
 {
-    for (const auto& [name, value] : expected) {
-        const auto found = r.vars.find(name);
-        ASSERT_NE(found, r.vars.end()) << name;
-        EXPECT_EQ(found->second, value) << name;
-    }
+    ExpectStore(r.vars, expected);
 }
 
-bool Has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 // Interest relief continued under acquired rights (art. 26b of the act as in 2006, kept by art. 5
 // of the act of 16 November 2006) and housing deductions of earlier years (acquired rights, art. 7

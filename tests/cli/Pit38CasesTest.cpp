@@ -37,10 +37,7 @@ Replayed Replay(const Answers& answers)
     r.dpit = SaveAnswers(*r.dir, answers);
     const auto out = Cli(ProgramBase() + "replay " + ShellQuote(r.dpit) + " vars");
     EXPECT_EQ(out.status, 0);
-    std::istringstream lines(out.out);
-    for (std::string line; std::getline(lines, line);)
-        if (const size_t eq = line.find(" = "); eq != std::string::npos)
-            r.vars[line.substr(0, eq)] = line.substr(eq + 3);
+    r.vars = ParseStore(out.out);
     return r;
 }
 
@@ -61,11 +58,7 @@ std::string Xml(const Replayed& r, const std::string& form)
 
 void ExpectVars(const Replayed& r, const Answers& expected)
 {
-    for (const auto& [name, value] : expected) {
-        const auto found = r.vars.find(name);
-        ASSERT_NE(found, r.vars.end()) << name;
-        EXPECT_EQ(found->second, value) << name;
-    }
+    ExpectStore(r.vars, expected);
 }
 
 void ExpectIn(const std::string& text, const std::vector<std::string>& parts)

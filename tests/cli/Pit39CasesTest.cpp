@@ -35,12 +35,7 @@ Pit39Replay Replay39(const std::string& name)
     Pit39Replay r;
     const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
     EXPECT_EQ(vars.status, 0) << vars.out;
-    std::istringstream lines(vars.out);
-    for (std::string line; std::getline(lines, line);) {
-        const size_t eq = line.find(" = ");
-        if (eq != std::string::npos)
-            r.vars[line.substr(0, eq)] = line.substr(eq + 3);
-    }
+    r.vars = ParseStore(vars.out);
     const auto xml = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml PIT-39");
     EXPECT_EQ(xml.status, 0) << xml.out;
     r.xml = xml.out;
@@ -55,17 +50,9 @@ Pit39Replay Replay39(const std::string& name)
 
 void ExpectRows(const Pit39Replay& r, const Answers& expected)
 {
-    for (const auto& [name, value] : expected) {
-        const auto found = r.vars.find(name);
-        ASSERT_NE(found, r.vars.end()) << name;
-        EXPECT_EQ(found->second, value) << name;
-    }
+    ExpectStore(r.vars, expected);
 }
 
-bool Has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 // Every PIT-39 document parses, carries the PIT-39 (7) header and a valid subject block, and
 // prints on two pages.

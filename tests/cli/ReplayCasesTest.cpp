@@ -45,12 +45,7 @@ Replayed Replay(const Answers& answers)
     const std::string base = ProgramBase();
     const auto vars = Cli(base + "replay " + ShellQuote(dpit) + " vars");
     r.varsStatus = vars.status;
-    std::istringstream lines(vars.out);
-    for (std::string line; std::getline(lines, line);) {
-        const size_t eq = line.find(" = ");
-        if (eq != std::string::npos)
-            r.vars[line.substr(0, eq)] = line.substr(eq + 3);
-    }
+    r.vars = ParseStore(vars.out);
     const auto xml = Cli(base + "replay " + ShellQuote(dpit) + " xml PIT-37");
     r.xmlStatus = xml.status;
     r.xml = xml.out;
@@ -87,11 +82,7 @@ void ExpectRan(const Replayed& r)
 // Each variable's text form after the replay.
 void ExpectVars(const Replayed& r, const Answers& expected)
 {
-    for (const auto& [name, value] : expected) {
-        const auto found = r.vars.find(name);
-        ASSERT_NE(found, r.vars.end()) << name;
-        EXPECT_EQ(found->second, value) << name;
-    }
+    ExpectStore(r.vars, expected);
 }
 
 bool Contains(const std::string& text, const std::string& part)

@@ -5,6 +5,10 @@
 #include "CliSupport.h"
 #include "support/ScriptSetAnswers.h"
 
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
 #include <string>
 
 namespace taxilo::test {
@@ -32,6 +36,33 @@ inline Pdf ReplayPdf(const TempDir& dir, const std::string& dpit, const std::str
     r.info = RunCommand("pdfinfo " + ShellQuote(out), status);
     r.text = RunCommand("pdftotext -layout " + ShellQuote(out) + " -", status);
     return r;
+}
+
+// The store that `replay ... vars` printed ("NAME = text" lines), by name.
+inline std::map<std::string, std::string> ParseStore(const std::string& out)
+{
+    std::map<std::string, std::string> vars;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (const size_t eq = line.find(" = "); eq != std::string::npos)
+            vars[line.substr(0, eq)] = line.substr(eq + 3);
+    return vars;
+}
+
+// Every expected variable is in the store, with that text.
+template <typename Expected>
+void ExpectStore(const std::map<std::string, std::string>& vars, const Expected& expected)
+{
+    for (const auto& [name, value] : expected) {
+        const auto found = vars.find(name);
+        ASSERT_NE(found, vars.end()) << name;
+        EXPECT_EQ(found->second, value) << name;
+    }
+}
+
+inline bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
 }
 
 } // namespace taxilo::test

@@ -9,6 +9,9 @@
 #include "platform/QtText.h"
 #include "support/ScriptSetAnswers.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -145,6 +148,28 @@ inline void ExpectOnResultPage(BundledWizard& w)
     EXPECT_EQ(w.F().CurrentStep(), static_cast<int>(w.Steps().size()) - 1);
     EXPECT_EQ(w.StepCaption(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|");
     EXPECT_EQ(w.WarningsSince(0), "");
+}
+
+// Types the text key by key over the field's whole text, as a user does.
+inline void Type(BundledWizard& w, const char* name, const char* text)
+{
+    QLineEdit* edit = w.Field<QLineEdit>(name);
+    ASSERT_NE(edit, nullptr) << name << " on " << w.StepCaption();
+    edit->selectAll();
+    for (const QChar c : QString::fromUtf8(text)) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(edit, &press);
+    }
+}
+
+// Next, which must pass the page's tests without a warning and reach the expected step.
+inline void Next(BundledWizard& w, const std::string& expectedStep)
+{
+    const size_t logged = w.Dialogs.Log.size();
+    w.F().sBitBtn1->click();
+    Pump();
+    ASSERT_EQ(w.WarningsSince(logged), "");
+    ASSERT_EQ(w.StepCaption(), expectedStep);
 }
 
 } // namespace taxilo::test

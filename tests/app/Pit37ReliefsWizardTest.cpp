@@ -29,31 +29,11 @@ void Shot(BundledWizard& w, const char* name)
     }
 }
 
-void Type(BundledWizard& w, const char* name, const char* text)
-{
-    QLineEdit* edit = w.Field<QLineEdit>(name);
-    ASSERT_NE(edit, nullptr) << name << " on " << w.StepCaption();
-    edit->selectAll();
-    for (const QChar c : QString::fromUtf8(text)) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(edit, &press);
-    }
-}
-
 void Choose(BundledWizard& w, const char* name)
 {
     QRadioButton* button = w.Field<QRadioButton>(name);
     ASSERT_NE(button, nullptr) << name << " on " << w.StepCaption();
     button->setChecked(true);
-}
-
-void Next(BundledWizard& w, const std::string& expectedStep)
-{
-    const size_t logged = w.Dialogs.Log.size();
-    w.F().sBitBtn1->click();
-    Pump();
-    ASSERT_EQ(w.WarningsSince(logged), "");
-    ASSERT_EQ(w.StepCaption(), expectedStep);
 }
 
 } // namespace

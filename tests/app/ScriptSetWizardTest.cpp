@@ -280,18 +280,6 @@ TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
 }
 
 namespace {
-// Types the text key by key over the field's whole text, as a user does.
-void Type(BundledWizard& w, const char* name, const char* text)
-{
-    QLineEdit* edit = w.Field<QLineEdit>(name);
-    ASSERT_NE(edit, nullptr) << name << " on " << w.StepCaption();
-    edit->selectAll();
-    for (const QChar c : QString::fromUtf8(text)) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(edit, &press);
-    }
-}
-
 void Pick(BundledWizard& w, const char* name, const char* item)
 {
     PageCombo* list = w.Field<PageCombo>(name);
@@ -302,14 +290,6 @@ void Pick(BundledWizard& w, const char* name, const char* item)
     emit list->activated(index);
 }
 
-void Next(BundledWizard& w, const std::string& expectedStep)
-{
-    const size_t logged = w.Dialogs.Log.size();
-    w.F().sBitBtn1->click();
-    Pump();
-    ASSERT_EQ(w.WarningsSince(logged), "");
-    ASSERT_EQ(w.StepCaption(), expectedStep);
-}
 } // namespace
 
 // A new user with one PIT-11 fills the return by typing into the pages and choosing from the

@@ -37,11 +37,14 @@ TEST(Pit38Wizard, ANewUserChoosesPit38AndTypesTwoBrokersAndADividend)
     ASSERT_EQ(w.StepCaption(), "Rodzaj zeznania|Formularz, sposób rozliczenia i cel złożenia|");
     auto* pit37 = w.Field<QCheckBox>("WYB_37");
     auto* pit38 = w.Field<QCheckBox>("WYB_38");
-    auto* pit39 = w.Field<QCheckBox>("WYB_39");
-    ASSERT_TRUE(pit37 && pit38 && pit39);
+    ASSERT_TRUE(pit37 && pit38);
     EXPECT_TRUE(pit37->isChecked()) << "a new declaration starts as PIT-37";
-    EXPECT_TRUE(pit38->isEnabled());
-    EXPECT_FALSE(pit39->isEnabled()) << "PIT-39 is shown as coming";
+    for (const char* form : {"WYB_38", "WYB_39", "WYB_36", "WYB_36L", "WYB_28"}) {
+        auto* box = w.Field<QCheckBox>(form);
+        ASSERT_NE(box, nullptr) << form;
+        EXPECT_TRUE(box->isEnabled()) << form << ": every form of the set can be chosen";
+        EXPECT_FALSE(box->isChecked()) << form;
+    }
     pit37->click();
     pit38->click();
     ASSERT_NO_FATAL_FAILURE(Next(w, "Dane osobowe|Dane identyfikacyjne podatnika|"));

@@ -87,11 +87,11 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          "zeznanie)."},
         {"p_wybor", 1, With(trader, {{"PIT28_6_1", "0"}}), "Wybierz cel złożenia PIT-28 (poz. 6)."},
         {"p_dzialalnosc", 5, With(flat, {{"FIRMA1_UDZIAL_P", "150"}}),
-         "Udział w zysku działalności 1 musi być większy od zera i nie większy niż 100%."},
+         "Udział w zysku każdej działalności musi być większy od zera i nie większy niż 100%."},
         {"p_dzialalnosc", 5, With(flat, {{"FIRMA2_TAK_P", "1"}, {"FIRMA2_UDZIAL_P", "150"}}),
-         "Udział w zysku działalności 2 musi być większy od zera i nie większy niż 100%."},
+         "Udział w zysku każdej działalności musi być większy od zera i nie większy niż 100%."},
         {"p_dzialalnosc", 5, With(flat, {{"FIRMA3_TAK_P", "1"}, {"FIRMA3_UDZIAL_P", "150"}}),
-         "Udział w zysku działalności 3 musi być większy od zera i nie większy niż 100%."},
+         "Udział w zysku każdej działalności musi być większy od zera i nie większy niż 100%."},
         {"p_dzialalnosc", 5, With(flat, {{"FIRMA_SKL_ZDR_P", "3500"}}),
          "Wpisana składka zdrowotna jest wyższa niż 7,75% najniższej podstawy za 12 miesięcy 2016 r. (2 985,84 zł). "
          "Jeżeli płaciłeś składkę od wyższej podstawy, zostaw kwotę; jeżeli wpisałeś pełną składkę 9%, popraw ją.\n"
@@ -104,9 +104,6 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          With(flat, {{"STRATA36L_ODL", "0"}, {"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"WYB_38", "1"}}),
          "Drugie zeznanie w tym pliku także może mieć załącznik PIT/ZG, a załączniki te mają wspólne pola. Złóż "
          "PIT-36L w osobnym pliku (nowe zeznanie)."},
-        {"p36l_liniowy", 6, With(flat, {{"STRATA36L_ODL", "0"}, {"WYB_36", "1"}}),
-         "Zeznania PIT-36 i PIT-36L w jednym pliku miałyby wspólny załącznik PIT/B. Złóż PIT-36L w osobnym pliku (nowe "
-         "zeznanie)."},
         {"p36l_liniowy", 13, With(Joint(), {{"WYB_36L", "1"}, {"PIT36L_6_1", "1"}, {"FIRMA1_UDZIAL_P", "100"}}),
          "Podatnik liniowy nie może rozliczyć się wspólnie z małżonkiem (art. 6 ust. 8 ustawy), a zeznanie PIT-37 w "
          "tym pliku jest wspólne. Złóż PIT-36L w osobnym pliku albo wybierz w PIT-37 rozliczenie indywidualne."},

@@ -662,6 +662,10 @@ void TFrame1::CommandHtml(const Fields& f)
         height += static_cast<int>(std::ceil(copy->size().height()));
     }
     Place(view, CX, CY, width, height);
+    // Screen readers name the block by its first line; its text is read as the description.
+    const QString plain = view->toPlainText().simplified();
+    view->setAccessibleName(plain.left(80).isEmpty() ? QStringLiteral("Informacja") : plain.left(80));
+    view->setAccessibleDescription(plain);
     connect(view, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { OpenLink(url.toString()); });
     AddControl(view, {});
     CY += height + ConstSpacing;

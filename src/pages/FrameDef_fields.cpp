@@ -529,8 +529,10 @@ void TFrame1::FieldChoice(const Fields& f)
         button->setProperty("tag", static_cast<int>(DependencyLists.size()) - 1);
         connect(button, &QAbstractButton::clicked, this, [this, button] { RunSwitch(button); });
     }
-    // The row grows with the screen like the button, so rows never overlap above 96 dpi.
-    CY += (descriptionHeight > ScaleToScreen(17) ? descriptionHeight : ScaleToScreen(18)) + ConstSpacing;
+    // The row grows with the screen like the button, so rows never overlap above 96 dpi; a
+    // description of several lines also counts the 3 pixels it stands below the row's top, so its
+    // last line stays clear of what follows.
+    CY += (descriptionHeight > ScaleToScreen(17) ? descriptionHeight + 3 : ScaleToScreen(18)) + ConstSpacing;
 }
 
 void TFrame1::ApplyDefaultRadios()

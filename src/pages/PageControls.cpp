@@ -46,6 +46,12 @@ TextBlock::TextBlock(QWidget* parent, const QString& text, const QFont& font, QC
     setAccessibleName(QString(text).replace(QChar(0xA0), QLatin1Char(' ')).simplified());
 }
 
+QRect TextBlock::TextRect() const
+{
+    const QFontMetrics metrics(font());
+    return metrics.boundingRect(rect(), static_cast<int>(alignment_) | (wrap_ ? kTextFlagsWrap : 0), text_);
+}
+
 void TextBlock::MakeLink()
 {
     Clickable = true;

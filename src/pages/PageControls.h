@@ -46,6 +46,8 @@ public:
     QString Text() const { return text_; }
     void SetColour(QColor colour);
     QColor Colour() const { return colour_; }
+    // Where the text stands inside the block, as drawn.
+    QRect TextRect() const;
     // A link (HINT, URL with a target): clicked by the mouse, or by Enter or Space once the Tab
     // key has reached it; focus shows as a frame around the text.
     void MakeLink();

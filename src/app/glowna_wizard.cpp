@@ -5,6 +5,7 @@
 #include "app/glowna_command.h"
 #include "foundation/Biblioteka.h"
 #include "pages/FrameDef.h"
+#include "ui/Pictures.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -180,6 +181,7 @@ void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
     page->setGeometry(0, 0, TabSheet1->width() - 3, sBitBtn1->y() - 26);
     page->StepNumber = QString::number(position_.CurrentStep() + 1);
     page->DebugOn = DebugOn;
+    page->ScreenDpi = PageDpi;
     page->Rebuild = rebuild;
     connect(page, &TFrame1::debugTrace, this, [this](const QString& message) {
         if (TraceOn)
@@ -187,9 +189,13 @@ void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
     });
     page->hide();
     Page = page;
-    Finally show{[page] {
+    Finally show{[this, page, rebuild] {
         page->show();
         page->update();
+        // The first input takes the focus, unless the user is walking the step list by keyboard
+        // or the page was only rebuilt.
+        if (!rebuild && !sListBox1->hasFocus())
+            page->FocusFirstInput();
     }};
     page->BuildPage(path);
     if (!editable)
@@ -249,9 +255,9 @@ void TForm1::UpdateProgress()
     sGauge1->setValue(position);
     const QString middle = position >= HalfMark(maximum) ? QStringLiteral("GAUGE_2_ON") : QStringLiteral("GAUGE_2_OFF");
     const QString end = position >= maximum || CompletionMark ? QStringLiteral("GAUGE_3_ON") : QStringLiteral("GAUGE_3_OFF");
-    GaugeMiddle->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(middle)));
+    GaugeMiddle->setPixmap(Picture(middle));
     GaugeMiddle->setProperty("picture", middle);
-    GaugeEnd->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(end)));
+    GaugeEnd->setPixmap(Picture(end));
     GaugeEnd->setProperty("picture", end);
 }
 
@@ -260,11 +266,8 @@ void TForm1::sBitBtn1Click()
     if (!Page)
         return;
     bannerCycle_ = (bannerCycle_ + 1) % 3;
-    static const char* const pictures[] = {"BANNER_1", "BANNER_2", "BANNER_3"};
-    static const char* const links[] = {"https://www.podatki.gov.pl/pit/", "https://www.podatki.gov.pl/pit/twoj-e-pit/",
-                                        "https://www.podatki.gov.pl/e-deklaracje/"};
-    Image1->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QString::fromLatin1(pictures[bannerCycle_]))));
-    Image1->setToolTip(QString::fromLatin1(links[bannerCycle_]));
+    Image1->setPixmap(Picture(QString::fromLatin1(kBannerCycle[bannerCycle_].Picture)));
+    Image1->setToolTip(QString::fromLatin1(kBannerCycle[bannerCycle_].Link));
     file_.SetModified(true);
     if (Page->RunTests() && Page->CheckFieldsForward())
         PostPageAction(this, kActionNext, position_.Locked(position_.CurrentStep() + 1) ? 1 : 0);

@@ -263,6 +263,8 @@ private:
     int bannerCycle_ = 0;
     // Replay of an opened file: code-1 actions still to come, and whether a failure cut it short.
     int replayLeft_ = 0;
+    // The step was chosen in the step list by keyboard: the focus stays there, not on the page.
+    bool keepListFocus_ = false;
     bool replayBroken_ = false;
     bool replaying_ = false;
     WizardPosition position_;

@@ -7,6 +7,7 @@
 #include "pages/FrameDef.h"
 #include "ui/Pictures.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -194,8 +195,9 @@ void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
         page->update();
         // The first input takes the focus, unless the user is walking the step list by keyboard
         // or the page was only rebuilt.
-        if (!rebuild && !sListBox1->hasFocus())
+        if (!rebuild && !keepListFocus_)
             page->FocusFirstInput();
+        keepListFocus_ = false;
     }};
     page->BuildPage(path);
     if (!editable)
@@ -207,6 +209,10 @@ void TForm1::ReleasePage(bool store)
     if (!Page)
         return;
     TFrame1* page = Page;
+    // The focus leaves with the page instead of jumping to the step list, where the next arrow
+    // key would move the wizard.
+    if (QWidget* focused = QApplication::focusWidget(); focused && page->isAncestorOf(focused))
+        focused->clearFocus();
     if (store)
         page->ClearPage();
     Page = nullptr;
@@ -305,6 +311,7 @@ void TForm1::ActionBack()
 
 void TForm1::sListBox1Click(int index, bool skipTests)
 {
+    keepListFocus_ = sListBox1->hasFocus();
     sPageControl1->setCurrentIndex(0);
     const std::vector<THotpoint>& entries = position_.Entries();
     if (index == position_.AcceptedIndex() || index < 0 || index >= static_cast<int>(entries.size())) {
@@ -367,8 +374,20 @@ void TForm1::ActionRebuild()
     const std::string path = FormPath(position_.Line(position_.RootPos()).Field(1));
     if (TraceOn)
         Trace(path);
+    // The field the user is in keeps the focus on the rebuilt page.
+    const QWidget* focused = QApplication::focusWidget();
+    const QByteArray focusedHint =
+        focused && Page->isAncestorOf(focused) ? focused->property("hint").toByteArray() : QByteArray();
     ReleasePage(true);
     ShowPage(path, !position_.Locked(position_.CurrentStep()), true);
+    if (Page && !focusedHint.isNull()) {
+        for (QWidget* widget : Page->ReadingOrder())
+            if (widget->property("hint").toByteArray() == focusedHint && widget->isEnabled()) {
+                widget->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        Page->FocusFirstInput();
+    }
 }
 
 void TForm1::ActionRestart()

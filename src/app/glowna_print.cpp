@@ -104,7 +104,12 @@ void TForm1::CreatePreviewTab(const std::vector<std::string>& fields)
     auto* frame = new TPrintFrame(tab);
     layout->addWidget(frame);
     // Adding a tab leaves the current one in front; the preview is drawn when it is shown.
-    sPageControl1->addTab(tab, ToQString(RootField(fields, 4)));
+    const QString caption = ToQString(RootField(fields, 4));
+    sPageControl1->addTab(tab, caption);
+    // Screen readers say which form the tab previews.
+    tab->setAccessibleName(QStringLiteral("Podgląd wydruku: ") + caption);
+    frame->setAccessibleName(QStringLiteral("Podgląd wydruku formularza ") + caption);
+    frame->Image1->setAccessibleName(QStringLiteral("Strony formularza ") + caption);
     try {
         frame->SetupPreview(JoinText(fields, "|"), *Engine);
     } catch (const std::exception& error) {

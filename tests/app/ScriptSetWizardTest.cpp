@@ -52,6 +52,8 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
     ExpectVars(w, {{"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
                    {"ZWROT_RAZEM", "2376"}, {"PIT37_138", "36,2"}, {"PIT_O", "0"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
+    EXPECT_EQ(w.F().sPageControl1->widget(w.F().FindPreviewTab("PIT37"))->accessibleName(),
+              QStringLiteral("Podgląd wydruku: PIT-37"));
     EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1) << "nothing to claim on PIT/O";
     // Amounts on the result page are written the Polish way: thousands apart, two decimals whole
     // or not, and held together with the currency by non-breaking spaces.

@@ -4,16 +4,21 @@
 
 #include "app/RtfReader.h"
 #include "engine/PageText.h"
+#include "foundation/AmountText.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/TextFile.h"
 #include "platform/QtText.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -41,7 +46,7 @@ TForm3::TForm3(QWidget* parent)
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(RichEdit1, 1);
     layout->addLayout(buttons);
-    resize(520, 360);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TForm3::ShowText(const std::string& text)
@@ -54,7 +59,8 @@ void TForm3::ShowText(const std::string& text)
     font.setUnderline(codes.Underline);
     font.setStrikeOut(codes.StrikeOut);
     RichEdit1->document()->setDefaultFont(font);
-    RichEdit1->setPlainText(ToQString(codes.Text));
+    RichEdit1->setPlainText(ToQString(KeepAmountsTogether(codes.Text)));
+    FitToText();
 }
 
 void TForm3::ShowRtfFile(const QString& path)
@@ -69,6 +75,25 @@ void TForm3::ShowRtfFile(const QString& path)
     } catch (const std::exception&) {
         RichEdit1->clear(); // a missing file opens the window empty
     }
+    FitToText();
+}
+
+void TForm3::FitToText()
+{
+    constexpr int kMaxTextWidth = 500;
+    QTextDocument* document = RichEdit1->document();
+    const int frame = 2 * RichEdit1->frameWidth();
+    // As narrow as the longest line when that is short, never wider than a comfortable line.
+    document->setTextWidth(-1);
+    const int ideal = static_cast<int>(std::ceil(document->idealWidth()));
+    const int textWidth = std::clamp(ideal, 240, kMaxTextWidth);
+    document->setTextWidth(textWidth);
+    const int textHeight = static_cast<int>(std::ceil(document->size().height()));
+    const QScreen* screen = this->screen();
+    const int maxHeight = screen ? screen->availableGeometry().height() * 2 / 3 : 600;
+    const int scrollBar = textHeight + frame > maxHeight ? RichEdit1->verticalScrollBar()->sizeHint().width() : 0;
+    RichEdit1->setFixedSize(textWidth + frame + scrollBar, std::min(textHeight + frame, maxHeight));
+    adjustSize();
 }
 
 } // namespace taxilo

@@ -20,6 +20,9 @@ public:
     void ShowText(const std::string& text);
     // The file's contents; a file that cannot be read leaves the window empty.
     void ShowRtfFile(const QString& path);
+    // The window's size follows its text: a one-line hint gets a small window, a long text one
+    // that shows as much as fits on the screen, scrolling the rest.
+    void FitToText();
 
     QTextBrowser* RichEdit1 = nullptr;
     QPushButton* Button1 = nullptr;

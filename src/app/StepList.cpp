@@ -8,6 +8,7 @@
 #include "platform/QtText.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -79,6 +80,12 @@ public:
             const QRect text(60, rect.top() + 10, right - 60, rect.height() - 10);
             painter->drawText(text, kWrapFlags, TStepList::CaptionPart(entry.Caption, 1));
         }
+        if (list_->hasFocus() && row == list_->currentRow()) {
+            // Keyboard focus in the list shows as a frame around the current step.
+            painter->setPen(QPen(Qt::white, 1, Qt::DotLine));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(rect.adjusted(4, 2, -6, -3));
+        }
         painter->restore();
     }
 
@@ -101,6 +108,8 @@ TStepList::TStepList(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
     setUniformItemSizes(false);
+    setAccessibleName(QStringLiteral("Lista kroków"));
+    setAccessibleDescription(QStringLiteral("Strzałki w górę i w dół przechodzą do poprzedniego i następnego kroku"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, kListColour);
     setPalette(palette);
@@ -165,6 +174,7 @@ void TStepList::RowInserted(int index)
     item->setSizeHint(QSize(1, MeasureHeight(Entries()[static_cast<size_t>(index)])));
     const QSignalBlocker blocker(this);
     insertItem(index, item);
+    RefreshAccessibleTexts();
 }
 
 void TStepList::RowRemoved(int index)
@@ -175,11 +185,61 @@ void TStepList::RowRemoved(int index)
     delete takeItem(index);
 }
 
+void TStepList::mousePressEvent(QMouseEvent* event)
+{
+    pressedRow_ = event->button() == Qt::LeftButton ? indexAt(event->position().toPoint()).row() : -1;
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void TStepList::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void TStepList::mouseReleaseEvent(QMouseEvent* event)
+{
+    const int row = indexAt(event->position().toPoint()).row();
+    const bool chosen = event->button() == Qt::LeftButton && row >= 0 && row == pressedRow_;
+    pressedRow_ = -1;
+    event->accept();
+    if (chosen)
+        emit EntryChosen(row);
+}
+
+void TStepList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 void TStepList::SetSelection(int index)
 {
     const QSignalBlocker blocker(this);
     setCurrentRow(index >= 0 && index < count() ? index : -1);
+    RefreshAccessibleTexts();
     viewport()->update();
+}
+
+QString TStepList::AccessibleText(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(Entries().size()))
+        return {};
+    const THotpoint& entry = Entries()[static_cast<size_t>(row)];
+    if (entry.IsHeading)
+        return CaptionPart(entry.Caption, 0).simplified() + QStringLiteral(" (nagłówek)");
+    const int locked = position_ ? position_->LockedUpTo() : -1;
+    const QString state = row == currentRow() ? QStringLiteral("bieżący krok")
+                          : entry.Pending     ? QStringLiteral("jeszcze nieodwiedzony")
+                          : row <= locked     ? QStringLiteral("zablokowany")
+                                              : QStringLiteral("wypełniony");
+    return CaptionPart(entry.Caption, 1).simplified() + QStringLiteral(" – ") + state;
+}
+
+void TStepList::RefreshAccessibleTexts()
+{
+    for (int row = 0; row < count(); ++row)
+        if (QListWidgetItem* entry = item(row))
+            entry->setData(Qt::AccessibleTextRole, AccessibleText(row));
 }
 
 } // namespace taxilo

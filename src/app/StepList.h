@@ -31,6 +31,10 @@ public:
     void RowRemoved(int index);
     // Selects an entry without reporting it as the user's choice.
     void SetSelection(int index);
+    // What a screen reader says of a row: the step's caption and its state (current, done,
+    // locked, not yet visited), or a heading's text.
+    QString AccessibleText(int row) const;
+    void RefreshAccessibleTexts();
     // Height of an entry in logical pixels, at the list's current width.
     // Width available to captions.
     int TextWidth() const;
@@ -44,7 +48,17 @@ signals:
     // The user chose an entry (mouse or keys).
     void EntryChosen(int index);
 
+protected:
+    // A click chooses on release, without moving the highlight first: the choice may be refused
+    // (the page's tests), and the highlight must then stay on the page's step. Dragging selects
+    // nothing.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
+    int pressedRow_ = -1;
     friend class StepDelegate;
     const WizardPosition* position_ = nullptr;
 };

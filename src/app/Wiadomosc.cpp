@@ -2,6 +2,7 @@
 // TForm2: the program's message window with OK or Yes/No.
 #include "app/Wiadomosc.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +29,7 @@ TForm2::TForm2(QWidget* parent)
     Label1->setMaximumWidth(520);
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Nie"), this);
+    Button2 = new QPushButton(QStringLiteral("&Nie"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     for (QPushButton* b : {Button1, Button2})
         b->setMinimumWidth(85);
@@ -65,8 +66,13 @@ void TForm2::Setup(const QString& caption, const QString& text, MessageButtons b
     answer_ = buttons == MessageButtons::YesNo ? kAnswerClosed : kAnswerOk;
     setWindowTitle(caption);
     Label1->setText(text);
+    // Screen readers name the window by its caption and read the message as its description.
+    setAccessibleName(caption);
+    setAccessibleDescription(text);
+    Label1->setAccessibleName(text);
     const bool question = buttons == MessageButtons::YesNo;
-    Button1->setText(question ? QStringLiteral("Tak") : QStringLiteral("OK"));
+    // Mnemonics: Alt+T / Alt+N (and T / N alone, a push button's mnemonic in a dialog).
+    Button1->setText(question ? QStringLiteral("&Tak") : QStringLiteral("OK"));
     Button2->setVisible(question);
     Button1->setDefault(true);
     QStyle::StandardPixmap icon = QStyle::SP_MessageBoxInformation;
@@ -77,6 +83,14 @@ void TForm2::Setup(const QString& caption, const QString& text, MessageButtons b
     else if (caption == QStringLiteral("Uwaga"))
         icon = QStyle::SP_MessageBoxWarning;
     Image1->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Button1->setFocus(Qt::ActiveWindowFocusReason);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 } // namespace taxilo

@@ -24,6 +24,10 @@ public:
     QPushButton* Button1 = nullptr; // OK or "Tak"
     QPushButton* Button2 = nullptr; // "Nie"
 
+protected:
+    // A screen reader announces the window as an alert, with its text.
+    void showEvent(QShowEvent* event) override;
+
 private:
     int answer_ = kAnswerOk;
     MessageButtons buttons_ = MessageButtons::Ok;

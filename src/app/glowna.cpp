@@ -18,6 +18,7 @@
 #include "platform/SpecialFolders.h"
 #include "platform/UsageReport.h"
 #include "ui/Dialogs.h"
+#include "ui/Pictures.h"
 #include "ui/waitsplash.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QShortcut>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -53,6 +55,8 @@ QString PictureButtonStyle(const QString& normal, const QString& over, const QSt
     return QStringLiteral("QPushButton { border-image: url(:/%1.png); color: white; font: bold 11pt \"Arial\"; }"
                           "QPushButton:hover { border-image: url(:/%2.png); }"
                           "QPushButton:pressed { border-image: url(:/%3.png); }"
+                          // Keyboard focus must show on a picture button too.
+                          "QPushButton:focus { color: #fff3a0; text-decoration: underline; }"
                           "QPushButton:disabled { border-image: url(:/BTN_DISABLED.png); color: #d8d8d8; }")
         .arg(normal, over, down);
 }
@@ -72,23 +76,21 @@ QLabel* Banner(QWidget* parent, const QString& name, const QString& picture, con
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(picture)));
+    label->setPixmap(Picture(picture));
     label->setToolTip(link);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 
-// The lower-left banner's cycle: picture and link.
-struct BannerEntry {
-    const char* Picture;
-    const char* Link;
-};
-constexpr BannerEntry kBannerCycle[] = {
-    {"BANNER_1", "https://www.podatki.gov.pl/pit/"},
-    {"BANNER_2", "https://www.podatki.gov.pl/pit/twoj-e-pit/"},
-    {"BANNER_3", "https://www.podatki.gov.pl/e-deklaracje/"},
-};
 } // namespace
+
+// The lower-left banner's cycle: picture and link. Only what a 2016 filer has: the ministry's
+// explanations, the program's own help on the 1% (readable offline), e-Deklaracje.
+const TForm1::BannerEntry TForm1::kBannerCycle[3] = {
+    {"BANNER_1", "https://www.finanse.mf.gov.pl/"},
+    {"BANNER_2", "pomoc_opp.rtf"},
+    {"BANNER_3", "https://www.e-deklaracje.gov.pl/"},
+};
 
 TForm1::TForm1(std::string programDir, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), arguments_(std::move(arguments))
@@ -128,8 +130,8 @@ void TForm1::RegisterFonts()
 void TForm1::LoadPictures()
 {
     MenuBg = QPixmap(QStringLiteral(":/MENU_BG.png"));
-    MenuDone = QPixmap(QStringLiteral(":/MENU_DONE.png"));
-    MenuCurr = QPixmap(QStringLiteral(":/MENU_CURR.png"));
+    MenuDone = Picture(QStringLiteral("MENU_DONE"));
+    MenuCurr = Picture(QStringLiteral("MENU_CURR"));
 }
 
 QString TForm1::BuildVersion() const
@@ -143,17 +145,18 @@ QString TForm1::BuildVersion() const
 
 void TForm1::BuildMenu()
 {
-    QMenu* plik = menuBar()->addMenu(QStringLiteral("Plik"));
-    Nowy1 = plik->addAction(QStringLiteral("Nowy"), this, [this] { Command([this] { Nowy1Click(); }); });
+    QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
+    Nowy1 = plik->addAction(QStringLiteral("&Nowy"), this, [this] { Command([this] { Nowy1Click(); }); });
     Nowy1->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    Otworz1 = plik->addAction(QStringLiteral("Otwórz ..."), this, [this] { Command([this] { Otworz1Click(); }); });
+    Otworz1 = plik->addAction(QStringLiteral("&Otwórz ..."), this, [this] { Command([this] { Otworz1Click(); }); });
     Otworz1->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    Zapisz1 = plik->addAction(QStringLiteral("Zapisz"), this, [this] { Command([this] { Zapisz1Click(); }); });
+    Zapisz1 = plik->addAction(QStringLiteral("&Zapisz"), this, [this] { Command([this] { Zapisz1Click(); }); });
     Zapisz1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    Zapiszjako1 = plik->addAction(QStringLiteral("Zapisz jako ..."), this,
+    Zapiszjako1 = plik->addAction(QStringLiteral("Zapisz &jako ..."), this,
                                   [this] { Command([this] { Zapiszjako1Click(); }); });
+    Zapiszjako1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     plik->addSeparator();
-    Drukujzeznanie1 = plik->addAction(QStringLiteral("Drukuj zeznanie"), this,
+    Drukujzeznanie1 = plik->addAction(QStringLiteral("&Drukuj zeznanie"), this,
                                       [this] { PostPageAction(this, kActionPrintAll); });
     Drukujzeznanie1->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     Drukujzeznanie1->setEnabled(false);
@@ -166,18 +169,21 @@ void TForm1::BuildMenu()
     Wyslijinternetem1 = plik->addAction(QStringLiteral("Wyślij internetem"), this,
                                         [this] { PostPageAction(this, kActionSend); });
     Wyslijinternetem1->setVisible(false);
-    ZapiszXml1 = plik->addAction(QStringLiteral("Zapisz e-deklarację (XML)..."), this,
+    ZapiszXml1 = plik->addAction(QStringLiteral("Zapisz e-deklarację (&XML)..."), this,
                                  [this] { Command([this] { SaveDeclarationXml(); }); });
+    ZapiszXml1->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     plik->addSeparator();
-    Zamknij1 = plik->addAction(QStringLiteral("Zamknij"), this, [this] { close(); });
+    Zamknij1 = plik->addAction(QStringLiteral("Za&mknij"), this, [this] { close(); });
+    Zamknij1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
-    QMenu* info = menuBar()->addMenu(QStringLiteral("Informacje"));
-    Umowalicencyjna1 = info->addAction(QStringLiteral("Umowa licencyjna"), this, [this] { ShowLicence(); });
-    Opinia1 = info->addAction(QStringLiteral("Opinia recenzenta"), this, [this] { ShowOpinion(); });
+    QMenu* info = menuBar()->addMenu(QStringLiteral("&Informacje"));
+    Umowalicencyjna1 = info->addAction(QStringLiteral("&Umowa licencyjna"), this, [this] { ShowLicence(); });
+    Opinia1 = info->addAction(QStringLiteral("Opinia &recenzenta"), this, [this] { ShowOpinion(); });
     info->addSeparator();
-    Oprogramie1 = info->addAction(QStringLiteral("O programie..."), this, [this] { ShowAbout(); });
+    Oprogramie1 = info->addAction(QStringLiteral("O &programie..."), this, [this] { ShowAbout(); });
 
-    Pomoc1 = menuBar()->addAction(QStringLiteral("Pomoc"), this, [this] { ShowHelp(); });
+    Pomoc1 = menuBar()->addAction(QStringLiteral("Pomo&c"), this, [this] { ShowHelp(); });
+    Pomoc1->setShortcut(QKeySequence(QKeySequence::HelpContents));
 }
 
 void TForm1::BuildLayout()
@@ -227,7 +233,7 @@ void TForm1::BuildLayout()
     topPalette.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/TOP_BG.png"))));
     Panel2->setPalette(topPalette);
     Image2 = Banner(Panel2, QStringLiteral("Image2"), QStringLiteral("BANNER_TOP"),
-                    QStringLiteral("https://www.podatki.gov.pl/"));
+                    QStringLiteral("https://www.finanse.mf.gov.pl/"));
     Image2->installEventFilter(this);
 
     Panel3 = new QWidget(client);
@@ -237,7 +243,7 @@ void TForm1::BuildLayout()
     rightPalette.setColor(QPalette::Window, QColor(236, 238, 242));
     Panel3->setPalette(rightPalette);
     Image3 = Banner(Panel3, QStringLiteral("Image3"), QStringLiteral("BANNER_RIGHT"),
-                    QStringLiteral("https://www.podatki.gov.pl/pit/"));
+                    QStringLiteral("https://www.finanse.mf.gov.pl/"));
     Image3->installEventFilter(this);
 
     sPageControl1 = new QTabWidget(client);
@@ -254,15 +260,27 @@ void TForm1::BuildLayout()
     sPageControl1->installEventFilter(this);
     connect(sPageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageControlChanged(index); });
 
-    sBitBtn2 = PictureButton(TabSheet1, QStringLiteral("sBitBtn2"), QStringLiteral("‹  Wstecz"), QStringLiteral("BTN_BACK"));
+    sBitBtn2 = PictureButton(TabSheet1, QStringLiteral("sBitBtn2"), QStringLiteral("‹  &Wstecz"), QStringLiteral("BTN_BACK"));
     EzRgnBtn1 = PictureButton(TabSheet1, QStringLiteral("EzRgnBtn1"), QStringLiteral("Podgląd wydruku"),
                               QStringLiteral("BTN_PREVIEW"));
-    sBitBtn1 = PictureButton(TabSheet1, QStringLiteral("sBitBtn1"), QStringLiteral("Dalej  ›"), QStringLiteral("BTN_NEXT"));
+    sBitBtn1 = PictureButton(TabSheet1, QStringLiteral("sBitBtn1"), QStringLiteral("&Dalej  ›"), QStringLiteral("BTN_NEXT"));
     EzRgnBtn1->setEnabled(false);
     sBitBtn1->setEnabled(false);
     connect(sBitBtn1, &QPushButton::clicked, this, [this] { Command([this] { sBitBtn1Click(); }); });
     connect(sBitBtn2, &QPushButton::clicked, this, [this] { Command([this] { sBitBtn2Click(); }); });
     connect(EzRgnBtn1, &QPushButton::clicked, this, [this] { Command([this] { EzRgnBtn1Click(); }); });
+    sBitBtn1->setAccessibleName(QStringLiteral("Dalej"));
+    sBitBtn2->setAccessibleName(QStringLiteral("Wstecz"));
+    // Alt+Right and Alt+Left move between steps from anywhere in the window, as the buttons do.
+    auto stepKey = [this](const QString& keys, QPushButton* button) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this, [this, button] {
+            if (sPageControl1->currentIndex() == 0 && button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    };
+    stepKey(QStringLiteral("Alt+Right"), sBitBtn1);
+    stepKey(QStringLiteral("Alt+Left"), sBitBtn2);
 
     GaugePanel = new QWidget(client);
     GaugePanel->setObjectName(QStringLiteral("GaugePanel"));
@@ -283,13 +301,13 @@ void TForm1::BuildLayout()
         " stop:0 #8fd16a, stop:1 #4f9d2d); }"));
     GaugeStart = new QLabel(GaugePanel);
     GaugeStart->setObjectName(QStringLiteral("GaugeStart"));
-    GaugeStart->setPixmap(QPixmap(QStringLiteral(":/GAUGE_1.png")));
+    GaugeStart->setPixmap(Picture(QStringLiteral("GAUGE_1")));
     GaugeMiddle = new QLabel(GaugePanel);
     GaugeMiddle->setObjectName(QStringLiteral("GaugeMiddle"));
-    GaugeMiddle->setPixmap(QPixmap(QStringLiteral(":/GAUGE_2_OFF.png")));
+    GaugeMiddle->setPixmap(Picture(QStringLiteral("GAUGE_2_OFF")));
     GaugeEnd = new QLabel(GaugePanel);
     GaugeEnd->setObjectName(QStringLiteral("GaugeEnd"));
-    GaugeEnd->setPixmap(QPixmap(QStringLiteral(":/GAUGE_3_OFF.png")));
+    GaugeEnd->setPixmap(Picture(QStringLiteral("GAUGE_3_OFF")));
     const char* captions[] = {"Początek", "Połowa", "Gotowe"};
     for (int i = 0; i < 3; ++i) {
         auto* caption = new QLabel(QString::fromUtf8(captions[i]), GaugePanel);
@@ -408,7 +426,11 @@ void TForm1::PageControlChanged(int index)
 void TForm1::BannerClicked(QLabel* banner)
 {
     const QString hint = banner->toolTip();
-    if (hint.contains(QStringLiteral("http"))) {
+    if (hint.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive) && !hint.contains(QLatin1Char('/'))) {
+        // A help file of the program: shown in the help window, no network needed.
+        CurrentDialogs().ShowHint(QStringLiteral("Więcej informacji"), QString::fromStdString(ProgramDir) +
+                                                                          QStringLiteral("Dane/") + hint);
+    } else if (hint.contains(QStringLiteral("http"))) {
         OpenUrl(hint);
     } else if (hint.startsWith(QLatin1Char('\\'))) {
         QString program = hint.mid(1);
@@ -683,6 +705,10 @@ void TForm1::RunAction(const PageAction& action)
         break;
     case kActionRebuild:
         Command([this] { ActionRebuild(); });
+        break;
+    case kActionNextButton:
+        if (sPageControl1->currentIndex() == 0 && sBitBtn1->isVisible() && sBitBtn1->isEnabled())
+            sBitBtn1->click();
         break;
     case kActionNew:
         if (canEdit)

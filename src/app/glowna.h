@@ -52,6 +52,9 @@ public:
     QString VersionText;
     bool DebugOn = false;
     bool TraceOn = false;
+    // The pixels per inch pages lay out for; 0 takes the screen's (tests of large screens set
+    // 144 or 192).
+    int PageDpi = 0;
     TEstimate Worksheets;
     bool ResizeArmed = false;
     // The gauge's completion mark (set at the end of the wizard, cleared by New and Open).
@@ -60,6 +63,12 @@ public:
     bool StartupFailed = false;
     // The preview tab shown last; it becomes none when that tab goes.
     QPointer<QWidget> ShownPrintTab;
+    // The lower-left banner's pictures and links, shown in turn.
+    struct BannerEntry {
+        const char* Picture;
+        const char* Link;
+    };
+    static const BannerEntry kBannerCycle[3];
     // Argument of the code-1 actions that replay an opened file.
     static constexpr int kReplayArgument = -1;
 
@@ -254,6 +263,8 @@ private:
     int bannerCycle_ = 0;
     // Replay of an opened file: code-1 actions still to come, and whether a failure cut it short.
     int replayLeft_ = 0;
+    // The step was chosen in the step list by keyboard: the focus stays there, not on the page.
+    bool keepListFocus_ = false;
     bool replayBroken_ = false;
     bool replaying_ = false;
     WizardPosition position_;

@@ -8,6 +8,7 @@
 #include "foundation/Biblioteka.h"
 #include "foundation/SplitLib.h"
 #include "pages/FrameDef.h"
+#include "platform/Settings.h"
 #include "platform/SpecialFolders.h"
 #include "print/FramePrint.h"
 #include "print/PrintManager.h"
@@ -30,9 +31,17 @@ namespace {
 constexpr const char* kPreviewIdProperty = "taxiloPreviewId";
 
 
-// Where the PDF dialog opens: the documents folder, else the roaming application data.
+// The folder the last PDFs went to is remembered for the next time.
+const QString kPdfFolderKey = QStringLiteral("\\Software\\Taxilo2016");
+const QString kPdfFolderName = QStringLiteral("PdfFolder");
+
+// Where the PDF folder chooser opens: the folder used last when it still exists, else the
+// documents folder (else the roaming application data).
 QString PdfDialogFolder()
 {
+    const auto remembered = Settings::Instance().ReadString(kPdfFolderKey, kPdfFolderName);
+    if (remembered && !remembered->isEmpty() && QFileInfo(*remembered).isDir())
+        return *remembered;
     return QString::fromStdString(SpecialFolders::DialogFolder());
 }
 } // namespace
@@ -95,7 +104,12 @@ void TForm1::CreatePreviewTab(const std::vector<std::string>& fields)
     auto* frame = new TPrintFrame(tab);
     layout->addWidget(frame);
     // Adding a tab leaves the current one in front; the preview is drawn when it is shown.
-    sPageControl1->addTab(tab, ToQString(RootField(fields, 4)));
+    const QString caption = ToQString(RootField(fields, 4));
+    sPageControl1->addTab(tab, caption);
+    // Screen readers say which form the tab previews.
+    tab->setAccessibleName(QStringLiteral("Podgląd wydruku: ") + caption);
+    frame->setAccessibleName(QStringLiteral("Podgląd wydruku formularza ") + caption);
+    frame->Image1->setAccessibleName(QStringLiteral("Strony formularza ") + caption);
     try {
         frame->SetupPreview(JoinText(fields, "|"), *Engine);
     } catch (const std::exception& error) {
@@ -238,14 +252,13 @@ void TForm1::SaveAsPdf()
     QString chosen;
     {
         ArrowCursor arrow;
-        chosen = CurrentDialogs().SaveFileName(QStringLiteral("Zapisz jako PDF"),
-                                               QDir(PdfDialogFolder()).filePath(QStringLiteral("wskaż katalog docelowy")),
-                                               QStringLiteral("Pliki PDF (*.pdf)"), QStringLiteral("pdf"));
+        // Every form gets a file of its own, so the user picks a folder, not a file name.
+        chosen = CurrentDialogs().ChooseFolder(QStringLiteral("Zapisz jako PDF w folderze"), PdfDialogFolder());
     }
     if (chosen.isEmpty())
         return;
-    // Only the folder of the chosen name counts: every form gets a file of its own.
-    const QString folder = QFileInfo(QDir::fromNativeSeparators(chosen)).absolutePath();
+    const QString folder = QDir(QDir::fromNativeSeparators(chosen)).absolutePath();
+    Settings::Instance().Write(kPdfFolderKey, kPdfFolderName, folder);
     const int written = SavePreviewsAsPdf(previews, folder, *Engine);
     if (written == names.size()) {
         std::reverse(names.begin(), names.end()); // in the order they were written

@@ -5,7 +5,9 @@
 #include "app/glowna_command.h"
 #include "foundation/Biblioteka.h"
 #include "pages/FrameDef.h"
+#include "ui/Pictures.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -180,6 +182,7 @@ void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
     page->setGeometry(0, 0, TabSheet1->width() - 3, sBitBtn1->y() - 26);
     page->StepNumber = QString::number(position_.CurrentStep() + 1);
     page->DebugOn = DebugOn;
+    page->ScreenDpi = PageDpi;
     page->Rebuild = rebuild;
     connect(page, &TFrame1::debugTrace, this, [this](const QString& message) {
         if (TraceOn)
@@ -187,9 +190,14 @@ void TForm1::ShowPage(const std::string& path, bool editable, bool rebuild)
     });
     page->hide();
     Page = page;
-    Finally show{[page] {
+    Finally show{[this, page, rebuild] {
         page->show();
         page->update();
+        // The first input takes the focus, unless the user is walking the step list by keyboard
+        // or the page was only rebuilt.
+        if (!rebuild && !keepListFocus_)
+            page->FocusFirstInput();
+        keepListFocus_ = false;
     }};
     page->BuildPage(path);
     if (!editable)
@@ -201,6 +209,10 @@ void TForm1::ReleasePage(bool store)
     if (!Page)
         return;
     TFrame1* page = Page;
+    // The focus leaves with the page instead of jumping to the step list, where the next arrow
+    // key would move the wizard.
+    if (QWidget* focused = QApplication::focusWidget(); focused && page->isAncestorOf(focused))
+        focused->clearFocus();
     if (store)
         page->ClearPage();
     Page = nullptr;
@@ -249,9 +261,9 @@ void TForm1::UpdateProgress()
     sGauge1->setValue(position);
     const QString middle = position >= HalfMark(maximum) ? QStringLiteral("GAUGE_2_ON") : QStringLiteral("GAUGE_2_OFF");
     const QString end = position >= maximum || CompletionMark ? QStringLiteral("GAUGE_3_ON") : QStringLiteral("GAUGE_3_OFF");
-    GaugeMiddle->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(middle)));
+    GaugeMiddle->setPixmap(Picture(middle));
     GaugeMiddle->setProperty("picture", middle);
-    GaugeEnd->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(end)));
+    GaugeEnd->setPixmap(Picture(end));
     GaugeEnd->setProperty("picture", end);
 }
 
@@ -260,11 +272,8 @@ void TForm1::sBitBtn1Click()
     if (!Page)
         return;
     bannerCycle_ = (bannerCycle_ + 1) % 3;
-    static const char* const pictures[] = {"BANNER_1", "BANNER_2", "BANNER_3"};
-    static const char* const links[] = {"https://www.podatki.gov.pl/pit/", "https://www.podatki.gov.pl/pit/twoj-e-pit/",
-                                        "https://www.podatki.gov.pl/e-deklaracje/"};
-    Image1->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QString::fromLatin1(pictures[bannerCycle_]))));
-    Image1->setToolTip(QString::fromLatin1(links[bannerCycle_]));
+    Image1->setPixmap(Picture(QString::fromLatin1(kBannerCycle[bannerCycle_].Picture)));
+    Image1->setToolTip(QString::fromLatin1(kBannerCycle[bannerCycle_].Link));
     file_.SetModified(true);
     if (Page->RunTests() && Page->CheckFieldsForward())
         PostPageAction(this, kActionNext, position_.Locked(position_.CurrentStep() + 1) ? 1 : 0);
@@ -302,6 +311,7 @@ void TForm1::ActionBack()
 
 void TForm1::sListBox1Click(int index, bool skipTests)
 {
+    keepListFocus_ = sListBox1->hasFocus();
     sPageControl1->setCurrentIndex(0);
     const std::vector<THotpoint>& entries = position_.Entries();
     if (index == position_.AcceptedIndex() || index < 0 || index >= static_cast<int>(entries.size())) {
@@ -364,8 +374,20 @@ void TForm1::ActionRebuild()
     const std::string path = FormPath(position_.Line(position_.RootPos()).Field(1));
     if (TraceOn)
         Trace(path);
+    // The field the user is in keeps the focus on the rebuilt page.
+    const QWidget* focused = QApplication::focusWidget();
+    const QByteArray focusedHint =
+        focused && Page->isAncestorOf(focused) ? focused->property("hint").toByteArray() : QByteArray();
     ReleasePage(true);
     ShowPage(path, !position_.Locked(position_.CurrentStep()), true);
+    if (Page && !focusedHint.isNull()) {
+        for (QWidget* widget : Page->ReadingOrder())
+            if (widget->property("hint").toByteArray() == focusedHint && widget->isEnabled()) {
+                widget->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        Page->FocusFirstInput();
+    }
 }
 
 void TForm1::ActionRestart()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/PageText.h"
 
+#include "foundation/AmountText.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"
@@ -132,7 +133,10 @@ std::string SubstituteBraces(std::string_view input,
             scan = close + 1;
             continue;
         }
-        const std::string shown = CutToTwoDecimals(*value);
+        // A value with decimals is an amount: shown the Polish way, cut two places after the comma.
+        const bool amount = value->find(',') != std::string::npos && ParseNumber(*value);
+        const std::string shown = amount ? PolishAmountText(*value).value_or(CutToTwoDecimals(*value))
+                                         : *value;
         text.replace(open, close - open + 1, shown);
         scan = open + shown.size();
     }
@@ -152,8 +156,6 @@ std::optional<std::int64_t> Hundredths(double value)
     return HundredthsHalfAway(ToDecimal15(value));
 }
 
-std::string Digits(std::int64_t n) { return std::to_string(n); }
-
 } // namespace
 
 std::string FormatAmount(double value)
@@ -163,22 +165,13 @@ std::string FormatAmount(double value)
         return FormatFloat(value);
     if (*cents == 0)
         return "0";
-    const std::int64_t magnitude = std::llabs(*cents);
-    const std::string whole = Digits(magnitude / 100);
-    std::string grouped;
-    for (size_t i = 0; i < whole.size(); ++i) {
-        if (i && (whole.size() - i) % 3 == 0)
-            grouped += ' ';
-        grouped += whole[i];
-    }
-    const std::int64_t frac = magnitude % 100;
-    return (*cents < 0 ? "-" : "") + grouped + "," + (frac < 10 ? "0" : "") + Digits(frac);
+    return PolishAmount(*cents);
 }
 
 std::string PlainAmount(double value)
 {
     std::string text = FormatAmount(value);
-    return RemoveEvery(text, " ");
+    return RemoveEvery(text, std::string(1, kNonBreakingSpace));
 }
 
 std::optional<double> ParseAmount(std::string_view text)

@@ -44,7 +44,8 @@ std::string ReplaceStepAndBreaks(std::string_view text, std::string_view step, b
 
 // A number's text cut two characters after its first "," (texts that are not numbers stay whole).
 std::string CutToTwoDecimals(std::string value);
-// Every "{expression}" replaced by evaluate (expression upper-cased), cut to two decimals; the scan
+// Every "{expression}" replaced by evaluate (expression upper-cased); a number with decimals is shown
+// as an amount ("50 439,00", cut two places after the comma), other values as they are. The scan
 // continues after each inserted value. An unclosed "{", and one whose evaluation gives nothing,
 // stays as written.
 std::string SubstituteBraces(std::string_view text,

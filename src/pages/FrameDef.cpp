@@ -2,6 +2,7 @@
 #include "pages/FrameDef.h"
 
 #include "ui/Dialogs.h"
+#include "foundation/AmountText.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/SplitLib.h"
@@ -147,7 +148,9 @@ QFont TFrame1::CodesFont(const FontCodes& codes) const
 
 std::string TFrame1::Step(const std::string& text, bool breaks) const
 {
-    return ReplaceStepAndBreaks(text, FromQString(StepNumber), breaks);
+    // Texts that may wrap never break an amount ("42 764,00 zł") across lines.
+    const std::string text2 = ReplaceStepAndBreaks(text, FromQString(StepNumber), breaks);
+    return breaks ? KeepAmountsTogether(text2) : text2;
 }
 
 // ---------------------------------------------------------------- state and containers
@@ -165,6 +168,7 @@ void TFrame1::ResetState()
     CurrentInfoPanel = nullptr;
     HintTexts.clear();
     controls_.clear();
+    inputOrder_.clear();
     companions_.clear();
     defaultRadios_.clear();
     numberReported_ = false;
@@ -310,6 +314,7 @@ bool TFrame1::BuildPage(const std::string& scriptPath)
     PaintDisabledGroups();
     SyncCompanions();
     FitContent();
+    ApplyKeyboardOrder();
     return content_->height() > sScrollBox1->height();
 }
 
@@ -395,7 +400,7 @@ void TFrame1::CommandText(const Fields& f, bool url)
         block->setCursor(Qt::PointingHandCursor);
         const std::string target = Trim(FieldAt(f, 6));
         if (!target.empty()) {
-            block->Clickable = true;
+            block->MakeLink();
             connect(block, &TextBlock::clicked, this, [this, target] { OpenLink(ToQString(target)); });
         }
     }
@@ -418,7 +423,8 @@ void TFrame1::CommandTextVar(const Fields& f)
         points = static_cast<int>(*size);
     const std::string style = Cp1250::Upper(FieldAt(f, 3));
     auto has = [&](char c) { return style.find(c) != std::string::npos; };
-    const std::string text =
+    // The values joined, no amount may break across lines ("6 969,78 zł" stays whole).
+    const std::string text = KeepAmountsTogether(
         SubstituteBraces(Step(FieldAt(f, 1), true), [this](const std::string& expression) -> std::optional<std::string> {
             try {
                 return engine_.EvalExpression(expression).ToText();
@@ -426,7 +432,7 @@ void TFrame1::CommandTextVar(const Fields& f)
                 Trace(e.what());
                 return std::nullopt;
             }
-        });
+        }));
     TextBlock* block = AddTextBlock(Container(), ToQString(text),
                                     MakeFont(QStringLiteral("Tahoma"), points, has('B'), has('I'), has('U'), has('S')),
                                     Qt::black, Qt::AlignLeft | Qt::AlignTop, CX, CY, FullWidth());
@@ -444,7 +450,7 @@ void TFrame1::CommandHint(const Fields& f)
     TextBlock* block = AddTextBlock(Container(), caption, MakeFont(QStringLiteral("Arial"), 8, true),
                                     QColor(0x00, 0x80, 0x00), alignment, CX, CY, FullWidth());
     block->setCursor(Qt::PointingHandCursor);
-    block->Clickable = true;
+    block->MakeLink();
     block->setProperty("tag", index);
     connect(block, &TextBlock::clicked, this, [this, index] { ShowHint(index); });
     CY += block->height() + ConstSpacing;
@@ -656,6 +662,10 @@ void TFrame1::CommandHtml(const Fields& f)
         height += static_cast<int>(std::ceil(copy->size().height()));
     }
     Place(view, CX, CY, width, height);
+    // Screen readers name the block by its first line; its text is read as the description.
+    const QString plain = view->toPlainText().simplified();
+    view->setAccessibleName(plain.left(80).isEmpty() ? QStringLiteral("Informacja") : plain.left(80));
+    view->setAccessibleDescription(plain);
     connect(view, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { OpenLink(url.toString()); });
     AddControl(view, {});
     CY += height + ConstSpacing;

@@ -82,9 +82,14 @@ public:
     const std::vector<QPointer<QWidget>>& Controls() const { return controls_; }
     // The page's content widget inside sScrollBox1.
     QWidget* Content() const { return content_; }
+    // The controls the Tab key reaches, in reading order: top to bottom, a row left to right.
+    std::vector<QWidget*> ReadingOrder() const;
+    // Gives the focus to the page's first enabled input; false when it has none.
+    bool FocusFirstInput();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // DEBUG mode: a page or test line whose evaluation failed (script, line number, message).
@@ -157,11 +162,14 @@ private:
     void ApplyDefaultRadios();
     void RunSwitch(QAbstractButton* button);
     void RunCascade(PageCombo* source);
+    void CascadeFrom(PageCombo* source, std::vector<QWidget*>& filled);
     void ClearDependentLists(PageCombo* list, std::vector<QWidget*>& visited);
     void RecolourGroup(QGroupBox* group, bool enabled);
     void SyncCompanions();
     void OpenCalculator(const std::string& variable);
     void OpenChooser(int index, const std::string& hint);
+    // Keyboard (FrameDef_keyboard.cpp)
+    void ApplyKeyboardOrder();
     // The value of a control for a condition (texts as they are, blank edits 0); nothing when
     // no input control is bound to name.
     std::optional<Value> ConditionValue(std::string_view name) const;
@@ -209,6 +217,7 @@ private:
     // Buttons that follow their field's enabled state ("+", chooser, clear).
     std::vector<std::pair<QPointer<QWidget>, QPointer<QWidget>>> companions_;
     std::vector<QPointer<QAbstractButton>> defaultRadios_;
+    std::vector<QPointer<QWidget>> inputOrder_;
     int lineNumber_ = 0;
     bool numberReported_ = false;
     bool locked_ = false;

@@ -52,6 +52,13 @@ void TFrame1::NameField(QWidget* field, const FieldTexts& placed, const Fields& 
     if (caption.isEmpty())
         caption = ToQString(FieldAt(f, 1));
     field->setProperty("caption", caption);
+    // Screen readers: the label's text names the field, its description describes it.
+    field->setAccessibleName(QString(caption).replace(QChar(0xA0), QLatin1Char(' ')));
+    if (f.size() > 4 && placed.Label) {
+        const QString description = ToQString(ParseFontCodes(Step(f[4], true)).Text).simplified();
+        if (!description.isEmpty())
+            field->setAccessibleDescription(QString(description).replace(QChar(0xA0), QLatin1Char(' ')));
+    }
 }
 
 QString TFrame1::FieldCaption(const QWidget* field) const

@@ -205,7 +205,8 @@ void TFrame1::FieldFloat(const Fields& f, bool withCalculator)
         bold.setBold(true);
         plus->setFont(bold);
         plus->setCursor(Qt::PointingHandCursor);
-        plus->setFocusPolicy(Qt::NoFocus);
+        plus->setFocusPolicy(Qt::NoFocus); // the keyboard opens it with F4 or Ctrl++ in the field
+        plus->setAccessibleName(QStringLiteral("Sumator kwoty"));
         Place(plus, placed.Left + width, CY, ScaleToScreen(18), height);
         AddControl(plus, variable);
         companions_.emplace_back(plus, field);
@@ -267,6 +268,9 @@ void TFrame1::FieldEdit(const Fields& f, bool chooser)
         ChooserEdits.emplace_back(edit);
         const int index = static_cast<int>(ChooserEdits.size()) - 1;
         const std::string hint = FieldAt(f, 8) + (Given(f, 9) ? "|" + f[9] : std::string());
+        // Field 12: a calculation script run right after a choice, so that what the choice
+        // decides (the organisation's KRS number) shows on the page at once.
+        edit->setProperty("afterChoice", QByteArray::fromStdString(Trim(FieldAt(f, 12))));
         auto makeButton = [&](const QString& caption, int left, bool sized) {
             auto* button = new QPushButton(caption, Container());
             const int buttonWidth =
@@ -305,8 +309,20 @@ void TFrame1::OpenChooser(int index, const std::string& hint)
     const size_t bar = hint.find('|');
     const std::string title = hint.substr(0, bar);
     const std::string registerName = bar == std::string::npos ? std::string() : hint.substr(bar + 1);
-    if (const auto chosen = CurrentDialogs().ChooseFromRegister(registerName, title, edit->StoredText()))
-        edit->SetStoredText(*chosen);
+    const auto chosen = CurrentDialogs().ChooseFromRegister(registerName, title, edit->StoredText());
+    if (!chosen)
+        return;
+    edit->SetStoredText(*chosen);
+    const std::string script = edit->property("afterChoice").toByteArray().toStdString();
+    if (script.empty())
+        return;
+    StoreValues();
+    try {
+        engine_.RunScript(engine_.BaseDir + "Dane/" + script + ".pit");
+    } catch (const std::exception& e) {
+        CurrentDialogs().Message(QStringLiteral("Uwaga"), ToQString(e.what()), MessageButtons::Ok);
+    }
+    RefreshValues();
 }
 
 void TFrame1::FieldDate(const Fields& f)
@@ -364,6 +380,7 @@ void TFrame1::FieldCombo(const Fields& f)
     Place(list, placed.Left, CY, width, height);
     list->setEnabled(placed.Enabled && !disable);
     AddControl(list, variable);
+    NameField(list, placed, f);
     CY += height + ConstSpacing;
 }
 
@@ -397,20 +414,28 @@ void TFrame1::FillListFromFile(PageCombo* list, const std::string& file, int col
 
 void TFrame1::RunCascade(PageCombo* source)
 {
+    std::vector<QWidget*> filled{source};
+    CascadeFrom(source, filled);
+    SyncCompanions();
+}
+
+void TFrame1::CascadeFrom(PageCombo* source, std::vector<QWidget*>& filled)
+{
     const int tag = TagOf(source);
     if (tag < 0 || static_cast<size_t>(tag) >= DependencyLists.size())
         return;
     const std::vector<DependencyEntry> entries = ParseDependencies(DependencyLists[static_cast<size_t>(tag)]);
     const std::string selected = source->SelectedText();
-    std::vector<QWidget*> visited{source};
     for (const auto& control : controls_) {
         auto* list = qobject_cast<PageCombo*>(control.data());
-        if (!list || list == source)
-            continue;
+        if (!list || std::find(filled.begin(), filled.end(), list) != filled.end())
+            continue; // the source, and lists this cascade has already filled (lists naming each other)
         const std::string name = HintOf(list);
         if (std::none_of(entries.begin(), entries.end(), [&](const DependencyEntry& e) { return e.Written == name; }))
             continue;
-        ClearDependentLists(list, visited);
+        std::vector<QWidget*> cleared = filled;
+        ClearDependentLists(list, cleared);
+        filled.push_back(list);
         // Only lines whose preceding column holds the selection give items (column 0 has none);
         // the list is enabled exactly when it has items.
         const std::string itemSource = list->property("itemSource").toByteArray().toStdString();
@@ -421,10 +446,13 @@ void TFrame1::RunCascade(PageCombo* source)
             if (column && *column >= 1 && FileExists(engine_.BaseDir + "Dane/" + file))
                 FillListFromFile(list, file, static_cast<int>(*column), &selected);
         }
-        list->setCurrentIndex(-1);
         list->setEnabled(list->count() > 0);
+        // A single possible item is the answer (Gmina "Warszawa" after Powiat "Warszawa"): it is taken,
+        // and its own dependents follow, rather than leaving an empty list that asks for the obvious.
+        list->setCurrentIndex(list->count() == 1 ? 0 : -1);
+        if (list->count() == 1)
+            CascadeFrom(list, filled);
     }
-    SyncCompanions();
 }
 
 void TFrame1::ClearDependentLists(PageCombo* list, std::vector<QWidget*>& visited)
@@ -463,6 +491,7 @@ void TFrame1::FieldChoice(const Fields& f)
     const int captionWidth = TextBlock::MeasureWidth(captionText, captionFont);
     const bool enabled = Given(f, 6) ? Condition(f[6]) : true;
     int descriptionHeight = 0;
+    QString descriptionText;
     if (f.size() > 5) {
         const FontCodes codes = ParseFontCodes(Step(f[5], true));
         const int left = CX + captionWidth + ScaleToScreen(30);
@@ -473,6 +502,7 @@ void TFrame1::FieldChoice(const Fields& f)
         description->setProperty("hint", QByteArray::fromStdString(variable));
         description->setEnabled(enabled);
         descriptionHeight = description->height();
+        descriptionText = description->accessibleName();
     }
     QAbstractButton* button = radio ? static_cast<QAbstractButton*>(new QRadioButton(captionText, container))
                                     : static_cast<QAbstractButton*>(new QCheckBox(captionText, container));
@@ -480,6 +510,11 @@ void TFrame1::FieldChoice(const Fields& f)
     SetEnabledTextColour(button, CodesColour(caption));
     button->setProperty("textColour", CodesColour(caption)); // what a group turns it back to
     button->setCursor(Qt::PointingHandCursor);
+    // A button without a caption is named by its description, which is otherwise read after it.
+    if (captionText.trimmed().isEmpty())
+        button->setAccessibleName(descriptionText);
+    else if (!descriptionText.isEmpty())
+        button->setAccessibleDescription(descriptionText);
     const int width = f.size() > 5 ? captionWidth + ScaleToScreen(26) : ScaleToScreen(16);
     Place(button, CX, CY, width, ScaleToScreen(22));
     button->setEnabled(enabled);
@@ -494,8 +529,10 @@ void TFrame1::FieldChoice(const Fields& f)
         button->setProperty("tag", static_cast<int>(DependencyLists.size()) - 1);
         connect(button, &QAbstractButton::clicked, this, [this, button] { RunSwitch(button); });
     }
-    // The row grows with the screen like the button, so rows never overlap above 96 dpi.
-    CY += (descriptionHeight > ScaleToScreen(17) ? descriptionHeight : ScaleToScreen(18)) + ConstSpacing;
+    // The row grows with the screen like the button, so rows never overlap above 96 dpi; a
+    // description of several lines also counts the 3 pixels it stands below the row's top, so its
+    // last line stays clear of what follows.
+    CY += (descriptionHeight > ScaleToScreen(17) ? descriptionHeight + 3 : ScaleToScreen(18)) + ConstSpacing;
 }
 
 void TFrame1::ApplyDefaultRadios()
@@ -538,6 +575,10 @@ void TFrame1::FieldYesNo(const Fields& f)
     }
     auto* box = new QGroupBox(Container());
     box->setObjectName(QStringLiteral("yesNoBox"));
+    // The question names the box and is read with each answer, also when it is not shown.
+    const QString question =
+        ToQString(ParseFontCodes(Step(FieldAt(f, 2), true)).Text).replace(QChar(0xA0), QLatin1Char(' ')).simplified();
+    box->setAccessibleName(question);
     Place(box, left, CY + ConstSpacing + 6, 2 * w + 92, 28);
     AddControl(box, {});
     auto* yes = new QRadioButton(QStringLiteral("tak"), box);
@@ -547,6 +588,8 @@ void TFrame1::FieldYesNo(const Fields& f)
         radio->setCursor(Qt::PointingHandCursor);
         SetEnabledTextColour(radio, Qt::black);
     }
+    yes->setAccessibleDescription(question);
+    no->setAccessibleDescription(question);
     Place(yes, 3, 3, w + 28, 22);
     Place(no, w + 61, 3, w + 28, 22);
     const YesNoChecked checked = YesNoFromStore(engine_.GetVarOrZero(variable), engine_.GetVarOrZero(variable + "no"),

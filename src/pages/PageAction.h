@@ -15,6 +15,7 @@ enum PageActionCode : int {
     kActionBack = 2,
     kActionRebuild = 3,        // resize timer: rebuild the current page
     kActionNew = 4,
+    kActionNextButton = 5,     // Enter on the page's last field: as the "Dalej" button
     kActionAutosave = 9,
     kActionRefreshPreview = 10,
     kActionPrintAll = 20,

@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -41,6 +42,32 @@ TextBlock::TextBlock(QWidget* parent, const QString& text, const QFont& font, QC
 {
     setFont(font);
     setAttribute(Qt::WA_TranslucentBackground);
+    // Screen readers read the page's texts from here: the widget draws them itself.
+    setAccessibleName(QString(text).replace(QChar(0xA0), QLatin1Char(' ')).simplified());
+}
+
+QRect TextBlock::TextRect() const
+{
+    const QFontMetrics metrics(font());
+    return metrics.boundingRect(rect(), static_cast<int>(alignment_) | (wrap_ ? kTextFlagsWrap : 0), text_);
+}
+
+void TextBlock::MakeLink()
+{
+    Clickable = true;
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral("Łącze: naciśnij Enter, aby otworzyć"));
+}
+
+void TextBlock::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (Clickable && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int TextBlock::MeasureHeight(const QString& text, const QFont& font, int width, bool wrap)
@@ -70,7 +97,15 @@ void TextBlock::paintEvent(QPaintEvent*)
     // already chosen the colour (silver).
     const bool ownDisabled = testAttribute(Qt::WA_ForceDisabled);
     painter.setPen(ownDisabled ? palette().color(QPalette::Disabled, QPalette::WindowText) : colour_);
-    painter.drawText(rect(), static_cast<int>(alignment_) | (wrap_ ? kTextFlagsWrap : 0), text_);
+    const int flags = static_cast<int>(alignment_) | (wrap_ ? kTextFlagsWrap : 0);
+    painter.drawText(rect(), flags, text_);
+    if (hasFocus()) {
+        // The frame hugs the text, not the whole width a right-aligned link may span.
+        const QRect text = painter.boundingRect(rect(), flags, text_).adjusted(-2, -1, 1, 0) & rect().adjusted(0, 0, -1, -1);
+        QPen pen(colour_, 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(text);
+    }
 }
 
 void TextBlock::mouseReleaseEvent(QMouseEvent* event)
@@ -145,6 +180,7 @@ DateEdit::DateEdit(QWidget* parent)
     calendar_->setCursor(Qt::ArrowCursor);
     calendar_->setAutoRaise(true);
     calendar_->setObjectName(QStringLiteral("calendarButton"));
+    calendar_->setAccessibleName(QStringLiteral("Kalendarz"));
     setTextMargins(0, 0, 16, 0);
     connect(calendar_, &QToolButton::clicked, this, &DateEdit::ShowCalendar);
 }
@@ -164,13 +200,27 @@ void DateEdit::ShowCalendar()
     const QDate current = QDate::fromString(text().remove(QLatin1Char(' ')), QStringLiteral("d-M-yyyy"));
     if (current.isValid())
         calendar->setSelectedDate(current);
-    connect(calendar, &QCalendarWidget::clicked, this, [this, calendar](QDate date) {
+    auto take = [this, calendar](QDate date) {
         setText(date.toString(QStringLiteral("dd-MM-yyyy")));
         emit textEdited(text());
         calendar->close();
-    });
+    };
+    connect(calendar, &QCalendarWidget::clicked, this, take);
+    connect(calendar, &QCalendarWidget::activated, this, take); // Enter
+    calendar->setAccessibleName(QStringLiteral("Kalendarz: ") + accessibleName());
     calendar->move(mapToGlobal(QPoint(0, height())));
     calendar->show();
+    calendar->setFocus(Qt::PopupFocusReason);
+}
+
+void DateEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
+        event->accept();
+        ShowCalendar();
+        return;
+    }
+    MaskEdit::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------- amount field

@@ -46,6 +46,11 @@ public:
     QString Text() const { return text_; }
     void SetColour(QColor colour);
     QColor Colour() const { return colour_; }
+    // Where the text stands inside the block, as drawn.
+    QRect TextRect() const;
+    // A link (HINT, URL with a target): clicked by the mouse, or by Enter or Space once the Tab
+    // key has reached it; focus shows as a frame around the text.
+    void MakeLink();
     bool Clickable = false;
 
 signals:
@@ -54,6 +59,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString text_;
@@ -96,12 +102,15 @@ class DateEdit : public MaskEdit {
 public:
     explicit DateEdit(QWidget* parent);
     QToolButton* CalendarButton() const { return calendar_; }
+    // The calendar below the field; F4 or Alt+Down open it, arrows move, Enter takes the day,
+    // Escape closes it.
+    void ShowCalendar();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ShowCalendar();
     QToolButton* calendar_;
 };
 

@@ -290,6 +290,13 @@ void TForm5::LoadRegister()
         model_.Reset(&index_, std::move(all));
         ClearDetails();
         ApplyMode();
+        // The field's current choice is selected with its details shown from the start, not only
+        // after the search timer has fired.
+        if (!Trim(ChosenText).empty())
+            if (const long row = index_.Search(model_.Shown(), ChosenText); row >= 0) {
+                SelectRow(static_cast<int>(row));
+                sEdit1->setText(ToQString(ChosenText));
+            }
     }
     splash.Finish();
     if (!failure.isEmpty())

@@ -2,6 +2,7 @@
 // TForm7: the summing calculator behind an amount field.
 #include "registers/sumator.h"
 
+#include "foundation/AmountText.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"
 #include "foundation/Value.h"
@@ -221,7 +222,7 @@ TForm7::TForm7(QWidget* parent)
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Label1 = new QLabel(QStringLiteral("SUMA: 0zł"), this);
+    Label1 = new QLabel(QStringLiteral("SUMA: 0,00\u00A0zł"), this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(16, 354, 408, 30);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -300,8 +301,8 @@ void TForm7::ValueChanged(QTableWidgetItem* item)
 
 void TForm7::ShowTotal(std::int64_t total)
 {
-    Label1->setText(QStringLiteral("SUMA: ") + ToQString(FormatHundredths(RoundCountToHundredths(total))) +
-                    QStringLiteral("zł"));
+    Label1->setText(QStringLiteral("SUMA: ") + ToQString(PolishAmount(RoundCountToHundredths(total))) +
+                    QStringLiteral("\u00A0zł"));
 }
 
 void TForm7::sBitBtn1Click()

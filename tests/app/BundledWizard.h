@@ -99,13 +99,18 @@ struct BundledWizard {
         return nullptr;
     }
 
-    // Every text the current page shows.
-    std::string PageText() const
+    // Every text the current page shows; with raw false the non-breaking spaces that keep
+    // amounts whole read as blanks.
+    std::string PageText(bool raw = false) const
     {
         std::string text;
         if (Form->Page)
-            for (const TextBlock* block : Form->Page->findChildren<TextBlock*>())
-                text += block->Text().toStdString() + "\n";
+            for (const TextBlock* block : Form->Page->findChildren<TextBlock*>()) {
+                QString shown = block->Text();
+                if (!raw)
+                    shown.replace(QChar(0xA0), QLatin1Char(' '));
+                text += shown.toStdString() + "\n";
+            }
         return text;
     }
 

@@ -49,6 +49,7 @@ TEST(InstructionsWindow, ShowsTheInstructionsFromTheDataFolder)
     const QString text = form.sRichEdit1->document()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("Urzędowe Poświadczenie Odbioru (UPO)"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("„Wyślij przez internet”")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Plik > Zapisz e-deklarację (XML)"))) << "the program's own way without e-Deklaracje";
     EXPECT_FALSE(text.contains(u'\\'));
     EXPECT_FALSE(text.contains(QStringLiteral("Arial"))); // the font table is not text
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace taxilo;
@@ -232,6 +233,24 @@ TEST(Navigation, FailingPageTestsKeepTheUserOnTheStep)
     w.Click(0);
     EXPECT_EQ(w.F().CurrentStep(), 1);
     EXPECT_EQ(w.F().sListBox1->currentRow(), 1) << "the selection springs back to the current step";
+    // A real click on a later step that the tests refuse: the highlight stays on the page's step,
+    // and neither the press nor a drag over the list moves it.
+    w.F().resize(900, 700);
+    w.F().show();
+    Pump();
+    QWidget* viewport = w.F().sListBox1->viewport();
+    const QPoint later = w.F().sListBox1->visualItemRect(w.F().sListBox1->item(2)).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, later);
+    EXPECT_EQ(w.F().sListBox1->currentRow(), 1);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, later);
+    Pump();
+    EXPECT_EQ(w.F().CurrentStep(), 1);
+    EXPECT_EQ(w.F().sListBox1->currentRow(), 1);
+    const auto selected = w.F().sListBox1->selectedItems();
+    EXPECT_TRUE(selected.empty() || (selected.size() == 1 && w.F().sListBox1->row(selected[0]) == 1));
+    // A screen reader hears each step's caption with its state (A lies in the locked first steps).
+    EXPECT_EQ(w.F().sListBox1->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("A – zablokowany"));
+    EXPECT_EQ(w.F().sListBox1->item(1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("B – bieżący krok"));
     w.F().Engine->SetVar("OK", Value::MakeInteger(1));
     w.Next();
     EXPECT_EQ(w.F().CurrentStep(), 2);

@@ -269,13 +269,12 @@ TEST(PdfCommand, WritesOneFilePerTabWithItsPagesAndTheWalkedValues)
     w.F().Engine->SetVar("T_NAZWA", Value::MakeText(W("Żółć")));
     TempDir out;
     const size_t start = w.Dialogs.Log.size();
-    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path()) + QStringLiteral("wskaż katalog docelowy.pdf"));
+    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path()));
     w.Post(kActionPdf);
 
     const auto log = w.LogFrom(start);
     ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].Kind, "save");
-    EXPECT_TRUE(log[0].Text.endsWith(QStringLiteral("/wskaż katalog docelowy"))) << log[0].Text.toStdString();
+    EXPECT_EQ(log[0].Kind, "folder"); // a folder chooser, as for the XML files
     EXPECT_EQ(log[1].Caption, "Informacja");
     EXPECT_TRUE(log[1].Text.contains(QStringLiteral("PIT-37.pdf, PIT-O.pdf"))) << log[1].Text.toStdString();
 
@@ -288,16 +287,17 @@ TEST(PdfCommand, WritesOneFilePerTabWithItsPagesAndTheWalkedValues)
     EXPECT_LT(three.find("111"), three.find("222"));
     EXPECT_LT(three.find("222"), three.find("333"));
     EXPECT_NE(three.find("333"), std::string::npos) << three;
-    EXPECT_FALSE(std::filesystem::exists(out.File("wskaż katalog docelowy.pdf")));
 
-    // The menu entry posts the same command; existing files need one yes.
+    // The menu entry posts the same command, the chooser opens in the folder used last, and
+    // existing files need one yes.
     const size_t again = w.Dialogs.Log.size();
-    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path()) + QStringLiteral("x"));
+    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path()));
     w.Dialogs.MessageAnswers.push_back(kAnswerNo);
     WriteBytes(out.File("PIT-37.pdf"), "old");
     w.F().ZapiszjakoPDF1->trigger();
     Pump();
     ASSERT_EQ(w.LogFrom(again).size(), 2u);
+    EXPECT_EQ(QDir(w.LogFrom(again)[0].Text).absolutePath(), QDir(QString::fromStdString(out.Path())).absolutePath());
     EXPECT_EQ(w.LogFrom(again)[1].Caption, "Uwaga");
     EXPECT_EQ(ReadBytes(out.File("PIT-37.pdf")), "old");
 }
@@ -315,13 +315,13 @@ TEST(PdfCommand, CancelledNoTabOrUnwritableFolderIsReported)
     start = w.Dialogs.Log.size();
     w.Post(kActionPdf); // the dialog is cancelled
     ASSERT_EQ(w.LogFrom(start).size(), 1u);
-    EXPECT_EQ(w.LogFrom(start)[0].Kind, "save");
+    EXPECT_EQ(w.LogFrom(start)[0].Kind, "folder");
 
     // The chosen "folder" is a file: both targets fail, each named.
     TempDir out;
     WriteBytes(out.File("plik"), "x");
     start = w.Dialogs.Log.size();
-    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.File("plik")) + QStringLiteral("/nazwa.pdf"));
+    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.File("plik")));
     w.Post(kActionPdf);
     const auto log = w.LogFrom(start);
     ASSERT_EQ(log.size(), 2u);
@@ -455,7 +455,8 @@ TEST(XmlMenuEntry, WritesTheMarkedDeclarations)
     TempDir out;
     w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path()));
     ASSERT_TRUE(w.F().ZapiszXml1->isEnabled());
-    EXPECT_EQ(w.F().ZapiszXml1->text(), QStringLiteral("Zapisz e-deklarację (XML)..."));
+    EXPECT_EQ(w.F().ZapiszXml1->text(), QStringLiteral("Zapisz e-deklarację (&XML)...")); // Alt+X in the menu
+    EXPECT_EQ(w.F().ZapiszXml1->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
     w.F().ZapiszXml1->trigger();
     Pump();
     const std::string xml = ReadBytes(out.File("PIT-37.xml"));

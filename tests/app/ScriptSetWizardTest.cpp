@@ -6,7 +6,9 @@
 // wizard walked with Next, each of which must build without a warning.
 #include "BundledWizard.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -35,8 +38,8 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O")) << "the child relief is claimed on PIT/O";
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "3488")) << page;
-    EXPECT_TRUE(Contains(page, "25,1")) << page;
+    EXPECT_TRUE(Contains(page, "3 488,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "25,10 zł")) << page;
 }
 
 // No child, 1%: 48 665 - 6 855 = 41 810; 41 810 x 18% - 556,02 = 6 969,78; less health
@@ -49,12 +52,16 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
     ExpectVars(w, {{"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
                    {"ZWROT_RAZEM", "2376"}, {"PIT37_138", "36,2"}, {"PIT_O", "0"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
+    EXPECT_EQ(w.F().sPageControl1->widget(w.F().FindPreviewTab("PIT37"))->accessibleName(),
+              QStringLiteral("Podgląd wydruku: PIT-37"));
     EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1) << "nothing to claim on PIT/O";
-    // Amounts on the result page carry two decimals, whole or not.
+    // Amounts on the result page are written the Polish way: thousands apart, two decimals whole
+    // or not, and held together with the currency by non-breaking spaces.
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Podatek według skali (poz. 113): 6969,78 zł")) << page;
-    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3624,00 zł")) << page;
-    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2376,00 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek według skali (poz. 113): 6 969,78 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3 624,00 zł")) << page;
+    EXPECT_TRUE(Contains(w.PageText(true), "(poz. 113): 6\u00A0969,78\u00A0zł")) << w.PageText(true);
+    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2 376,00 zł.")) << page;
     EXPECT_TRUE(Contains(page, "organizacji pożytku publicznego: 36,20 zł.")) << page;
 }
 
@@ -74,8 +81,8 @@ TEST(ScriptSetWizard, SingleParentOfThreeChildrenGetsTheUnusedReliefBack)
                    {"ZWROT_RAZEM", "4923,04"}});
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 4923,04 zł.")) << page;
-    EXPECT_TRUE(Contains(page, "dodatkowy zwrot niewykorzystanej ulgi na dzieci: 2923,04 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 4 923,04 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "dodatkowy zwrot niewykorzystanej ulgi na dzieci: 2 923,04 zł.")) << page;
     EXPECT_FALSE(Contains(page, "Do zapłaty")) << page;
 }
 
@@ -129,16 +136,103 @@ std::string LabelsOverFields(BundledWizard& w)
     return found;
 }
 
+// What each control of the page draws, in page coordinates: a text block's text, a check box's
+// or radio button's mark and caption (the button itself is higher than its row), a field whole.
+std::vector<std::pair<QWidget*, QRect>> ShownControls(BundledWizard& w)
+{
+    std::vector<std::pair<QWidget*, QRect>> shown;
+    TFrame1* page = w.F().Page;
+    for (const auto& control : page->Controls()) {
+        QWidget* widget = control.data();
+        if (!widget || !widget->isVisibleTo(page) || qobject_cast<QGroupBox*>(widget) ||
+            widget->objectName() == QStringLiteral("htmlView"))
+            continue;
+        QRect drawn = widget->rect();
+        if (auto* text = qobject_cast<TextBlock*>(widget)) {
+            if (text->Text().trimmed().isEmpty())
+                continue;
+            drawn = text->TextRect();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable()) {
+            const int height = std::min(button->height(), std::max(button->fontMetrics().height(), 13));
+            drawn = QRect(0, (button->height() - height) / 2, std::min(button->width(), button->sizeHint().width()),
+                          height);
+        } else if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QComboBox*>(widget) &&
+                   !qobject_cast<QPushButton*>(widget)) {
+            continue; // panels and views that hold other controls
+        }
+        shown.emplace_back(widget, drawn.translated(widget->mapTo(page->Content(), QPoint())));
+    }
+    return shown;
+}
+
+std::string Describe(QWidget* widget)
+{
+    if (auto* text = qobject_cast<TextBlock*>(widget))
+        return "\"" + text->Text().left(40).toStdString() + "\"";
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty())
+        return "[" + button->text().toStdString() + "]";
+    return Utf8(widget->property("hint").toByteArray().toStdString());
+}
+
+// Controls that cover each other, and captions their control cuts (a check box or radio button
+// narrower than its caption, a text block lower than its wrapped text).
+std::string OverlapsAndCuts(BundledWizard& w)
+{
+    std::string found;
+    const auto shown = ShownControls(w);
+    for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j)
+            // The page's own geometry lets a description reach 2 pixels into its field ("CY + 2").
+            if (const QRect common = shown[i].second & shown[j].second; common.height() > 2 && common.width() > 2)
+                found += Describe(shown[i].first) + " overlaps " + Describe(shown[j].first) + "\n";
+    for (const auto& [widget, rect] : shown) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable() &&
+                                                                      !button->text().isEmpty() &&
+                                                                      button->width() < button->sizeHint().width())
+            found += Describe(widget) + " cuts its caption\n";
+        if (auto* text = qobject_cast<TextBlock*>(widget);
+            text && text->height() < TextBlock::MeasureHeight(text->Text(), text->font(), text->width(), true) &&
+            text->height() < TextBlock::MeasureHeight(text->Text(), text->font(), INT_MAX / 8, false))
+            found += Describe(widget) + " is cut\n";
+    }
+    return found;
+}
+
+// The keyboard's way through the page: the tab chain follows the reading order, and every
+// control it reaches has a name a screen reader can say.
+std::string KeyboardProblems(BundledWizard& w)
+{
+    std::string found;
+    const std::vector<QWidget*> order = w.F().Page->ReadingOrder();
+    for (size_t i = 0; i < order.size(); ++i) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(order[i]);
+        if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
+            found += Describe(order[i]) + " has no accessible name\n";
+        if (i == 0)
+            continue;
+        QWidget* after = order[i - 1]->nextInFocusChain();
+        while (after && std::find(order.begin(), order.end(), after) == order.end())
+            after = after->nextInFocusChain();
+        if (after != order[i])
+            found += "Tab from " + Describe(order[i - 1]) + " does not reach " + Describe(order[i]) + "\n";
+    }
+    return found;
+}
+
 // Opens the answers on the first page only, then presses Next until the button is disabled:
-// every page must build, lay out its texts clear of its fields, and neither building nor
-// leaving a page may warn.
-void WalkEveryPage(const Answers& answers, int forms)
+// every page must build, lay out its texts clear of its fields, without overlaps or cut captions
+// at the given pixels per inch (96, 144 for 150%, 192 for 200%), with its tab chain in reading
+// order and every input named, and neither building nor leaving a page may warn.
+void WalkEveryPage(const Answers& answers, int forms, int dpi = 96)
 {
     BundledWizard w;
+    w.F().PageDpi = dpi;
     w.Open(answers, 1);
     ASSERT_NE(w.F().Page, nullptr);
     std::vector<std::string> visited{w.StepCaption()};
     EXPECT_EQ(LabelsOverFields(w), "") << "on " << visited.back();
+    EXPECT_EQ(OverlapsAndCuts(w), "") << "on " << visited.back() << " at " << dpi << " dpi";
+    EXPECT_EQ(KeyboardProblems(w), "") << "on " << visited.back();
     EXPECT_EQ(w.WarningsSince(0), "") << "on " << visited.back();
     for (int guard = 0; guard < 40 && w.F().sBitBtn1->isEnabled(); ++guard) {
         const size_t logged = w.Dialogs.Log.size();
@@ -147,6 +241,8 @@ void WalkEveryPage(const Answers& answers, int forms)
         Pump();
         ASSERT_NE(w.F().Page, nullptr) << "after " << visited.back();
         EXPECT_EQ(LabelsOverFields(w), "") << "on " << w.StepCaption();
+        EXPECT_EQ(OverlapsAndCuts(w), "") << "on " << w.StepCaption() << " at " << dpi << " dpi";
+        EXPECT_EQ(KeyboardProblems(w), "") << "on " << w.StepCaption();
         EXPECT_EQ(w.WarningsSince(logged), "") << "leaving " << visited.back() << " for " << w.StepCaption();
         if (w.F().CurrentStep() == before)
             break; // the print lines after the last page ran; the last page is shown again
@@ -178,6 +274,17 @@ TEST(ScriptSetWizard, EveryPageOfPit37AndBothPit38BuildsWithoutAWarning)
                                          {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
                                          {"ADRES_M_JAK_P", "1"}, {"PIT38M_20", "20000"}, {"PIT38M_21", "25000"}}),
                   15);
+}
+
+// The same walk on screens of 150% and 200%: fields, captions and rows grow together.
+TEST(ScriptSetWizard, EveryPageLaysOutCleanlyOnLargeScreens)
+{
+    for (const int dpi : {144, 192}) {
+        SCOPED_TRACE(dpi);
+        WalkEveryPage(With(Joint(), {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"},
+                                     {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_CALY", "1"}}),
+                      kFormsJoint + 1, dpi);
+    }
 }
 
 TEST(ScriptSetWizard, AnOrganisationChosenFromTheListNeedsNoTypedKrs)
@@ -341,7 +448,7 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
                    {"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT37_137", "0000136833"},
                    {"PIT37_138", "36,2"}, {"PIT37_140", "1"}});
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2376,00 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2 376,00 zł.")) << page;
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
 }
 
@@ -384,7 +491,7 @@ TEST(ScriptSetWizard, TypedEmployeeCostsAreCappedForTwoJobsWithCommuting)
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
     ExpectVars(w, {{"KUP_4_P", "1"}, {"PIT37_38", "2502,56"}, {"PIT37_112", "57900"}, {"PIT37_126", "9866"},
                    {"PIT37_128", "866"}});
-    EXPECT_TRUE(Contains(w.PageText(), "Koszty pracy na etacie przyjęte w zeznaniu: 2502,56 zł (wpisano 2670,00 zł)"))
+    EXPECT_TRUE(Contains(w.PageText(), "Koszty pracy na etacie przyjęte w zeznaniu: 2 502,56 zł (wpisano 2 670,00 zł)"))
         << w.PageText();
 }
 
@@ -444,9 +551,9 @@ TEST(ScriptSetWizard, JointFilingConditionsAndTheComparisonOnTheResultPage)
     EXPECT_EQ(w.WarningsSince(0).find("Uwaga: Wspólnie"), std::string::npos);
     ExpectVars(w, {{"MALZ", "1"}, {"PIT37_126", "9262"}, {"POR_IND", "12153"}, {"POR_ROZNICA", "2891"}});
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Rozliczenie wspólne (to zeznanie): podatek należny 9262,00 zł.")) << page;
-    EXPECT_TRUE(Contains(page, "Rozliczenie osobne każdego z małżonków: 12153,00 zł")) << page;
-    EXPECT_TRUE(Contains(page, "oszczędzasz 2891,00 zł podatku")) << page;
+    EXPECT_TRUE(Contains(page, "Rozliczenie wspólne (to zeznanie): podatek należny 9 262,00 zł.")) << page;
+    EXPECT_TRUE(Contains(page, "Rozliczenie osobne każdego z małżonków: 12 153,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "oszczędzasz 2 891,00 zł podatku")) << page;
 }
 
 TEST(ScriptSetWizard, EveryPageWithRehabilitationAndTenChildrenBuildsWithoutAWarning)

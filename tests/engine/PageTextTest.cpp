@@ -52,13 +52,16 @@ TEST(Braces, ValuesCutAfterTwoDecimalsOnlyWhenNumbers)
             return std::string("1234,5678");
         if (expression == "NAZWA")
             return std::string("a,bcdef");
+        if (expression == "ROK")
+            return std::string("2016");
         if (expression == "SELF")
             return std::string("{SELF}");
         return std::nullopt;
     };
-    EXPECT_EQ(SubstituteBraces("Kwota {pit37_6_2} zł", evaluate), "Kwota 1234,56 zł");
+    EXPECT_EQ(SubstituteBraces("Kwota {pit37_6_2} zł", evaluate), "Kwota 1\xA0" "234,56 zł");
     EXPECT_EQ(SubstituteBraces("{NAZWA}", evaluate), "a,bcdef");
-    EXPECT_EQ(SubstituteBraces("{BLAD}+{PIT37_6_2}", evaluate), "{BLAD}+1234,56");
+    EXPECT_EQ(SubstituteBraces("{BLAD}+{PIT37_6_2}", evaluate), "{BLAD}+1\xA0" "234,56");
+    EXPECT_EQ(SubstituteBraces("rok {ROK}", evaluate), "rok 2016"); // whole numbers are no amounts
     EXPECT_EQ(SubstituteBraces("{SELF}{SELF}", evaluate), "{SELF}{SELF}"); // the scan goes on after a value
     EXPECT_EQ(SubstituteBraces("otwarte {PIT37_6_2", evaluate), "otwarte {PIT37_6_2");
     EXPECT_EQ(CutToTwoDecimals("12,3"), "12,3");
@@ -66,16 +69,17 @@ TEST(Braces, ValuesCutAfterTwoDecimalsOnlyWhenNumbers)
 
 TEST(Amounts, GroupedTwoDecimalsHalvesAwayAndBareZero)
 {
-    EXPECT_EQ(FormatAmount(1234567.891), "1 234 567,89");
+    EXPECT_EQ(FormatAmount(1234567.891), "1\xA0" "234\xA0" "567,89");
     EXPECT_EQ(FormatAmount(-12.5), "-12,50");
     EXPECT_EQ(FormatAmount(0.125), "0,13");
     EXPECT_EQ(FormatAmount(-0.125), "-0,13");
     EXPECT_EQ(FormatAmount(1.005), "1,01");
     EXPECT_EQ(FormatAmount(0.004), "0");
     EXPECT_EQ(FormatAmount(-0.004), "0");
-    EXPECT_EQ(FormatAmount(999.995), "1 000,00");
+    EXPECT_EQ(FormatAmount(999.995), "1\xA0" "000,00");
     EXPECT_EQ(PlainAmount(1234.5), "1234,50");
     EXPECT_EQ(ParseAmount("1 234,5"), 1234.5);
+    EXPECT_EQ(ParseAmount(FormatAmount(-1234567.5)), -1234567.5);
     EXPECT_EQ(ParseAmount("12.25"), 12.25);
     EXPECT_FALSE(ParseAmount("12a").has_value());
 }

@@ -55,7 +55,7 @@ TEST_F(Fields, AmountShowsGroupedAndStoresTheVariableExactlyWhileUnedited)
 {
     engine.SetVar("K1", Value::MakeMoney(12345678)); // 1234,5678
     Build("FLOAT|K1\nFLOATOLD|K2\nFLOAT|K3||||||FORCE_NEGATIVE\nFLOAT|K4");
-    EXPECT_EQ(Find<AmountEdit>("K1")->text(), QStringLiteral("1 234,57"));
+    EXPECT_EQ(Find<AmountEdit>("K1")->text(), QStringLiteral("1\u00A0234,57"));
     EXPECT_EQ(Find<AmountEdit>("K2")->text(), QStringLiteral("0"));
     EXPECT_EQ(Find<AmountEdit>("K2")->width(), Scale(121 - 15));
     frame->StoreValues();
@@ -190,6 +190,36 @@ TEST_F(Fields, CascadeRefillsClearsAndStopsAtCycles)
     frame->StoreValues();
     EXPECT_EQ(Var("MIASTO"), ""); // the cascade cleared the stored text too
     EXPECT_EQ(country->count(), 2); // REGION names KRAJ back; the visited set stops the circle
+}
+
+TEST_F(Fields, ACascadeLeavingOneItemTakesItAndGoesOn)
+{
+    WriteDataFile("powiat.txt", "mazowieckie|Warszawa\nmazowieckie|Radom\n");
+    WriteDataFile("gmina.txt", "Warszawa|Warszawa\nRadom|Radom\nRadom|Jedlińsk\n");
+    WriteDataFile("poczta.txt", "Warszawa|Warszawa 1\nWarszawa|Warszawa 2\n");
+    SetText("WOJ", "mazowieckie");
+    Build("COMBO|POWIAT||||||GMINA|powiat.txt|1|WOJ\nCOMBO|GMINA||||||POCZTA|gmina.txt|1\n"
+          "COMBO|POCZTA|||||||poczta.txt|1");
+    auto* county = Find<PageCombo>("POWIAT");
+    auto* commune = Find<PageCombo>("GMINA");
+    auto* post = Find<PageCombo>("POCZTA");
+    county->setCurrentIndex(0); // Warszawa: one commune
+    emit county->activated(0);
+    ASSERT_EQ(commune->count(), 1);
+    EXPECT_EQ(commune->currentText(), QStringLiteral("Warszawa"));
+    EXPECT_TRUE(commune->isEnabled());
+    ASSERT_EQ(post->count(), 2); // the taken commune fills its own dependent, which offers a choice
+    EXPECT_EQ(post->currentIndex(), -1);
+    county->setCurrentIndex(1); // Radom: two communes, nothing taken, nothing below
+    emit county->activated(1);
+    EXPECT_EQ(commune->count(), 2);
+    EXPECT_EQ(commune->currentIndex(), -1);
+    EXPECT_EQ(post->count(), 0);
+    EXPECT_FALSE(post->isEnabled());
+    county->setCurrentIndex(0);
+    emit county->activated(0);
+    frame->StoreValues();
+    EXPECT_EQ(Var("GMINA"), "Warszawa");
 }
 
 TEST_F(Fields, AnEmptyChoiceInTheParentDisablesItsDependents)
@@ -391,6 +421,22 @@ TEST_F(Fields, ChooserAndClearButtons)
     EXPECT_EQ(edit->text(), QStringLiteral("Urząd Skarbowy Warszawa-Bemowo"));
     buttons[1]->click();
     EXPECT_EQ(edit->text(), QString());
+}
+
+TEST_F(Fields, AChoiceRunsItsScriptAndTheDecidedFieldsShowAtOnce)
+{
+    WriteDataFile("po_wyborze.pit", "SET KRS = TEXT OPP\nSET OPIS = TEXT CEL\n");
+    Build("EDITCHOICE|OPP|200|Organizacja:|||||Wybierz|opp|||po_wyborze\nEDIT|KRS|110|Numer KRS:\n"
+          "EDIT|CEL|110|Cel:\nEDIT|OPIS|110|Opis:");
+    Find<MaskEdit>("CEL")->setText(QStringLiteral("hospicjum")); // typed, not yet stored
+    dialogs.ChooserAnswers.push_back(W("Fundacja KRS:0000030897"));
+    Find<QPushButton>("Wybierz|opp")->click();
+    EXPECT_EQ(Find<MaskEdit>("KRS")->text(), QStringLiteral("Fundacja KRS:0000030897"));
+    EXPECT_EQ(Find<MaskEdit>("OPIS")->text(), QStringLiteral("hospicjum")); // the page was stored first
+    dialogs.ChooserAnswers.push_back(std::nullopt);
+    Find<MaskEdit>("KRS")->setText(QStringLiteral("1"));
+    Find<QPushButton>("Wybierz|opp")->click(); // closed without a choice: nothing runs
+    EXPECT_EQ(Find<MaskEdit>("KRS")->text(), QStringLiteral("1"));
 }
 
 TEST_F(Fields, ClearPageStoresAndEmptiesThePage)

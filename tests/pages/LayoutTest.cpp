@@ -186,14 +186,14 @@ TEST_F(Layout, TextStyleAlignmentAndColour)
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(Layout, TextVarShowsValuesCutToTwoDecimals)
+TEST_F(Layout, TextVarShowsAmountsThePolishWayCutToTwoDecimals)
 {
     engine.SetVar("PIT37_6_2", Value::MakeFloat(1234.5678));
     SetText("NAZWA", "Kowalski, Jan");
     Build("TEXTVAR|Kwota: {pit37_6_2} zł, {NAZWA}, {1a%} i {otwarte");
     const auto blocks = All<TextBlock>();
     ASSERT_EQ(blocks.size(), 1u);
-    EXPECT_EQ(blocks[0]->Text(), QStringLiteral("Kwota: 1234,56 zł, Kowalski, Jan, {1a%} i {otwarte"));
+    EXPECT_EQ(blocks[0]->Text(), QStringLiteral("Kwota: 1\u00A0234,56\u00A0zł, Kowalski, Jan, {1a%} i {otwarte"));
 }
 
 TEST_F(Layout, ANumberThatIsNotOneIsReportedOncePerBuildWithScriptAndLine)

@@ -60,9 +60,9 @@ TEST_F(Tests, InfoKeepsTheUserButLetsLaterTestsRun)
     EXPECT_FALSE(frame->RunTests());
     ASSERT_EQ(Messages().size(), 3u);
     EXPECT_EQ(dialogs.Log[0].Caption, QStringLiteral("Informacja"));
-    EXPECT_EQ(Messages()[0], QStringLiteral("Kwota 1234,56 zł"));
+    EXPECT_EQ(Messages()[0], QStringLiteral("Kwota 1\u00A0234,56 zł"));
     EXPECT_EQ(dialogs.Log[1].Caption, QStringLiteral("Informacja"));
-    EXPECT_EQ(Find<AmountEdit>("K1")->text(), QStringLiteral("2 469,14")); // refreshed after the run
+    EXPECT_EQ(Find<AmountEdit>("K1")->text(), QStringLiteral("2\u00A0469,14")); // refreshed after the run
 }
 
 TEST_F(Tests, NotifAloneDoesNotStopTheStep)

@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace taxilo {
@@ -23,7 +24,7 @@ TEST(MessageWindow, AnswersOkYesNoAndClosed)
     form.Setup(QStringLiteral("Uwaga"), QStringLiteral("Czy zapisać?"), MessageButtons::YesNo);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Uwaga"));
     EXPECT_EQ(form.Label1->text(), QStringLiteral("Czy zapisać?"));
-    EXPECT_EQ(form.Button1->text(), QStringLiteral("Tak"));
+    EXPECT_EQ(form.Button1->text(), QStringLiteral("&Tak")); // Alt+T
     EXPECT_FALSE(form.Button2->isHidden());
     EXPECT_EQ(form.Answer(), kAnswerClosed); // closed without a button
     form.Button2->click();
@@ -57,6 +58,18 @@ TEST(HintWindow, TextWithCodesAndRtfFiles)
     form.ShowText(test::W("{B}Pierwsza\\nDruga"));
     EXPECT_EQ(form.RichEdit1->toPlainText(), QStringLiteral("Pierwsza\nDruga"));
     EXPECT_TRUE(form.RichEdit1->document()->defaultFont().bold());
+    // The window fits its text: a short hint gets a small window that still shows it whole.
+    form.ShowText(test::W("Numer KRS ma 10 cyfr."));
+    const int textHeight = static_cast<int>(form.RichEdit1->document()->size().height());
+    EXPECT_GE(form.RichEdit1->height(), textHeight);
+    EXPECT_LT(form.height(), 160);
+    EXPECT_LE(form.width(), 560);
+    std::string longText;
+    for (int i = 0; i < 400; ++i)
+        longText += "Długi tekst pomocy. ";
+    form.ShowText(test::W(longText)); // longer than the screen: the window stops, the text scrolls
+    EXPECT_LT(form.RichEdit1->height(), static_cast<int>(form.RichEdit1->document()->size().height()));
+    EXPECT_LE(form.height(), form.screen()->availableGeometry().height());
 
     test::TempDir dir;
     test::WriteBytes(dir.File("pomoc.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Ulga\\b0  na dzieci\\par}");

@@ -144,6 +144,10 @@ TEST_F(ChooserTest, KeySearchWinsOverAnOldName)
 {
     // The field holds an old name that another entry still contains; the key decides.
     Open("opp", kOrganisations, "Fundacja KRS:0000000002");
+    // Selected with its details as the window opens, before any search timer.
+    EXPECT_EQ(Selected(), "Stowarzyszenie Łąka");
+    EXPECT_EQ(form.sEdit3->text().toStdString(), "0000000002");
+    EXPECT_EQ(form.sEdit1->text().toStdString(), "Fundacja KRS:0000000002");
     form.Timer1Timer();
     EXPECT_EQ(Selected(), "Stowarzyszenie Łąka");
     EXPECT_EQ(form.sEdit1->text().toStdString(), "Fundacja KRS:0000000002");
@@ -202,7 +206,8 @@ TEST_F(ChooserTest, ChoosingAnOrganisationReturnsTheEntryAndItsKey)
 
 TEST_F(ChooserTest, ChoosingWithNothingSelectedEmptiesTheField)
 {
-    Open("opp", kOrganisations, "Fundacja Zebra KRS:0000000004");
+    Open("opp", kOrganisations, "Fundacja Nieznana KRS:0000000099"); // matches no entry
+    EXPECT_EQ(Selected(), "<none>");
     form.sBitBtn1->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(form.ChosenText, "");

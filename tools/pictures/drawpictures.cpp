@@ -2,6 +2,9 @@
 // Draws the main window's pictures into resources/. Run once after changing a picture:
 //   g++ -std=c++20 -fPIC drawpictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/drawpictures
 //   QT_QPA_PLATFORM=offscreen /tmp/drawpictures ../../resources
+//   QT_QPA_PLATFORM=offscreen /tmp/drawpictures ../../resources 2
+// The second run draws the same pictures twice as large as NAME@2x.png, which the program
+// takes on screens scaled above 100%.
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,17 +16,21 @@
 
 namespace {
 QString g_dir;
+int g_scale = 1;
 
 void Save(const char* name, int w, int h, const std::function<void(QPainter&)>& draw)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    // Drawn in the same coordinates at every scale: the device pixel ratio enlarges the strokes
+    // and the text, not a finished bitmap.
+    QImage image(w * g_scale, h * g_scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     draw(p);
     p.end();
-    image.save(g_dir + "/" + name + ".png");
+    image.save(g_dir + "/" + name + (g_scale == 1 ? QString() : QStringLiteral("@%1x").arg(g_scale)) + ".png");
 }
 
 QFont Font(const char* family, int px, bool bold = false)
@@ -43,9 +50,10 @@ void Button(const char* name, int w, int h, QColor top, QColor bottom, QColor bo
         p.setPen(QPen(border, 1));
         p.setBrush(g);
         p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
-        p.setPen(QPen(QColor(255, 255, 255, 70), 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h / 2.0), 7, 7);
+        // The gloss stays in the top band, above the label the button draws in its middle.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 38));
+        p.drawRoundedRect(QRectF(2, 2, w - 4, h * 0.22), 6, 6);
     });
 }
 
@@ -96,10 +104,10 @@ void Banner(const char* name, QColor a, QColor b, const QString& title, const QS
         p.drawText(QRect(12, 66, 150, 48), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
         p.setBrush(QColor(255, 255, 255, 235));
         p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(12, 118, 112, 24), 12, 12);
+        p.drawRoundedRect(QRectF(12, 118, 148, 24), 12, 12);
         p.setPen(b.darker(120));
         p.setFont(Font("Liberation Sans", 11, true));
-        p.drawText(QRect(12, 118, 112, 24), Qt::AlignCenter, action);
+        p.drawText(QRect(12, 118, 148, 24), Qt::AlignCenter, action);
     });
 }
 } // namespace
@@ -108,6 +116,7 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     g_dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    g_scale = argc > 2 && QByteArray(argv[2]) == "2" ? 2 : 1;
 
     Save("MENU_BG", 197, 1600, [](QPainter& p) {
         QLinearGradient g(0, 0, 197, 0);
@@ -196,12 +205,14 @@ int main(int argc, char** argv)
             y += 104;
         }
     });
+    // Each tile's button says where it leads: a web site, or the program's own help.
     Banner("BANNER_1", QColor(98, 170, 60), QColor(50, 118, 40), QString::fromUtf8("PIT za 2016"),
-           QString::fromUtf8("Wszystko, co warto wiedzieć o rozliczeniu."), QString::fromUtf8("Dowiedz się więcej"));
-    Banner("BANNER_2", QColor(66, 130, 200), QColor(36, 86, 160), QString::fromUtf8("Twój e-PIT"),
-           QString::fromUtf8("Sprawdź zeznanie przygotowane przez urząd."), QString::fromUtf8("Sprawdź"));
+           QString::fromUtf8("Objaśnienia Ministerstwa Finansów."), QString::fromUtf8("finanse.mf.gov.pl ›"));
+    Banner("BANNER_2", QColor(66, 130, 200), QColor(36, 86, 160), QString::fromUtf8("1% podatku"),
+           QString::fromUtf8("Przekaż 1% organizacji pożytku publicznego."), QString::fromUtf8("Jak to działa?"));
     Banner("BANNER_3", QColor(232, 132, 46), QColor(196, 88, 30), QString::fromUtf8("e-Deklaracje"),
-           QString::fromUtf8("Wyślij zeznanie przez internet bez wychodzenia z domu."), QString::fromUtf8("Wyślij"));
+           QString::fromUtf8("Wyślij zeznanie przez internet programem e-Deklaracje."),
+           QString::fromUtf8("e-deklaracje.gov.pl ›"));
 
     Button("BTN_NEXT", 100, 46, QColor(120, 190, 78), QColor(62, 134, 36), QColor(46, 104, 26));
     Button("BTN_NEXT_OVER", 100, 46, QColor(140, 208, 96), QColor(76, 150, 46), QColor(46, 104, 26));

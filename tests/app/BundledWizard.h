@@ -4,6 +4,7 @@
 // script-set tests: a declaration is saved with the answers, opened as "Otwórz" does and replayed.
 #include "WizardFixture.h"
 
+#include "foundation/AmountText.h"
 #include "pages/FrameDef.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -175,6 +177,15 @@ inline void Next(BundledWizard& w, const std::string& expectedStep)
     Pump();
     ASSERT_EQ(w.WarningsSince(logged), "");
     ASSERT_EQ(w.StepCaption(), expectedStep);
+}
+
+// A stored number as a page shows it and PageText() reads it back ("3 060,00": the grouping blanks
+// are non-breaking on the page).
+inline std::string ShownAmount(const std::string& number)
+{
+    std::string shown = PolishAmountText(number).value_or(number);
+    std::replace(shown.begin(), shown.end(), kNonBreakingSpace, ' ');
+    return shown;
 }
 
 } // namespace taxilo::test

@@ -51,9 +51,9 @@ TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1);
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Ryczałt należny (poz. 72): 3060,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Ryczałt należny (poz. 72): 3 060,00 zł")) << page;
     EXPECT_TRUE(Contains(page, "PIT-28 – do zapłaty: 60,00 zł")) << page;
-    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3624,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3 624,00 zł")) << page;
 }
 
 // A PIT/O deduction on PIT-28 beside PIT-37 would share PIT-37's attachment: the deductions step
@@ -91,7 +91,7 @@ TEST(Pit28Wizard, FlatTaxTraderReachesTheResultAndIsToldWhatPit36LLacks)
     ExpectVars(w, {{"PIT36L_27", "101000"}, {"PIT36L_37", "16204"}, {"PIT36L_40", "1796"}, {"PIT_B", "1"}});
     EXPECT_TRUE(w.HasTab("PIT36L", "PIT-36L"));
     EXPECT_TRUE(w.HasTab("PIT36L_B", "PIT/B"));
-    EXPECT_TRUE(Contains(w.PageText(), "PIT-36L – nadpłata do zwrotu: 1796,00 zł.")) << w.PageText();
+    EXPECT_TRUE(Contains(w.PageText(), "PIT-36L – nadpłata do zwrotu: 1 796,00 zł.")) << w.PageText();
     EXPECT_EQ(LeaveStep(w, "PIT-36L – podatek liniowy|Strata, zaliczki i dochód z zagranicy|"), "");
     w.F().sBitBtn2->click();
     Pump();

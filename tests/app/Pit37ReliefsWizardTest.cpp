@@ -92,10 +92,10 @@ TEST(Pit37ReliefsWizard, ResultPageShowsJointFilingToAMarriedPersonFilingAlone)
     ExpectOnResultPage(w);
     Shot(w, "p_wynik_malzonek_osobno");
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "przy rozliczeniu osobnym (Ty i małżonek razem): 23222,20 zł; przy rozliczeniu "
-                               "wspólnym: 20886,48 zł."))
+    EXPECT_TRUE(Contains(page, "przy rozliczeniu osobnym (Ty i małżonek razem): 23 222,20 zł; przy rozliczeniu "
+                               "wspólnym: 20 886,48 zł."))
         << page;
-    EXPECT_TRUE(Contains(page, "Rozliczenie wspólne byłoby korzystniejsze o 2335,72 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Rozliczenie wspólne byłoby korzystniejsze o 2 335,72 zł")) << page;
 }
 
 // The result page of a parent raising a child alone who files individually names the saving of the
@@ -107,8 +107,8 @@ TEST(Pit37ReliefsWizard, ResultPageShowsTheSingleParentsMethod)
     ExpectOnResultPage(w);
     Shot(w, "p_wynik_samotny_rodzic");
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Rozliczenie indywidualne (to zeznanie): podatek należny 8892,00 zł; jako osoba "
-                               "samotnie wychowująca dzieci: 8336,00 zł."))
+    EXPECT_TRUE(Contains(page, "Rozliczenie indywidualne (to zeznanie): podatek należny 8 892,00 zł; jako osoba "
+                               "samotnie wychowująca dzieci: 8 336,00 zł."))
         << page;
     EXPECT_TRUE(Contains(page, "byłoby korzystniejsze o 556,00 zł")) << page;
 }

@@ -75,7 +75,7 @@ TEST(Pit38Wizard, ANewUserChoosesPit38AndTypesTwoBrokersAndADividend)
     Type(w, "S38_DYW", "2000");
     Type(w, "S38_DYW_POD", "300");
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
-    EXPECT_TRUE(Contains(w.PageText(), "PIT-38: podatek należny 1220,00 zł, najwyższa kwota do przekazania: 12,20 zł."))
+    EXPECT_TRUE(Contains(w.PageText(), "PIT-38: podatek należny 1 220,00 zł, najwyższa kwota do przekazania: 12,20 zł."))
         << w.PageText();
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
@@ -83,8 +83,8 @@ TEST(Pit38Wizard, ANewUserChoosesPit38AndTypesTwoBrokersAndADividend)
                    {"PIT38_30", "1140"}, {"PIT38_34", "80"}, {"PIT38_35", "1220"}, {"USCODE", "1471"}});
     const std::string page = w.PageText();
     EXPECT_TRUE(Contains(page, "Zeznanie PIT-38 – zyski kapitałowe")) << page;
-    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 35): 1220,00 zł")) << page;
-    EXPECT_TRUE(Contains(page, "PIT-38 – do zapłaty: 1220,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 35): 1 220,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "PIT-38 – do zapłaty: 1 220,00 zł")) << page;
     EXPECT_FALSE(Contains(page, "Zeznanie PIT-37")) << page;
     EXPECT_TRUE(w.HasTab("PIT38", "PIT-38"));
     EXPECT_EQ(w.F().FindPreviewTab("PIT37"), -1);
@@ -104,14 +104,14 @@ TEST(Pit38Wizard, Pit37AndPit38PrintSaveAsPdfAndHandOffBoth)
     w.Open(Pit37AndPit38(), 12);
     ASSERT_EQ(w.StepCaption(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|");
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3624,00 zł")) << page;
-    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 35): 2280,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3 624,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Podatek należny (poz. 35): 2 280,00 zł")) << page;
     EXPECT_TRUE(Contains(page, "1% podatku z PIT-38 dla wybranej organizacji pożytku publicznego: 22,80 zł.")) << page;
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_TRUE(w.HasTab("PIT38", "PIT-38"));
 
     TempDir out;
-    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path()) + QStringLiteral("zeznania.pdf"));
+    w.Dialogs.FileAnswers.push_back(QString::fromStdString(out.Path())); // the folder chooser
     w.F().SaveAsPdf();
     Pump();
     ASSERT_TRUE(std::filesystem::exists(out.File("PIT-37.pdf")));

@@ -79,7 +79,7 @@ TEST(Pit39Wizard, ExemptionPageShowsTheFiveYearsAndTheIncome)
     ASSERT_EQ(at.StepCaption(), kExemptionStep);
     const std::string page = at.PageText();
     EXPECT_TRUE(Contains(page, "pięć lat mija dopiero z końcem 2018 roku")) << page;
-    EXPECT_TRUE(Contains(page, "dochód: 86195,27 zł")) << page;
+    EXPECT_TRUE(Contains(page, "dochód: 86 195,27 zł")) << page;
     ASSERT_NE(at.Field<AmountEdit>("SPR1_WYDATKI"), nullptr);
     EXPECT_EQ(at.Field<AmountEdit>("SPR1_WYDATKI")->Number(), 150000.0);
 }

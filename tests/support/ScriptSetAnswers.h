@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+// Answer sets are data tables: kept as laid out, one answer beside another.
+// clang-format off
 namespace taxilo::test {
 
 using Answers = std::vector<std::pair<std::string, std::string>>; // UTF-8 name, text as typed
@@ -358,6 +360,7 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 }
 
 } // namespace taxilo::test
+// clang-format on
 
 #include "support/answers/Pit38Answers.h"
 #include "support/answers/Pit37ReliefsAnswers.h"

@@ -5,6 +5,8 @@
 // which includes it where its helpers (Base, OneEmployee, NamedAnswers) are defined: include that.
 #include <vector>
 
+// Answer sets are data tables: kept as laid out, one answer beside another.
+// clang-format off
 namespace taxilo::test {
 
 // Only PIT-28 ticked on the first page.
@@ -95,3 +97,4 @@ inline std::vector<NamedAnswers> Pit28AnswerSets()
 }
 
 } // namespace taxilo::test
+// clang-format on

@@ -6,6 +6,8 @@
 // agreement test replays each one through taxilo-cli and through the window.
 #include "support/ScriptSetAnswers.h"
 
+// Answer sets are data tables: kept as laid out, one answer beside another.
+// clang-format off
 namespace taxilo::test {
 
 // The 50 000 zł employee (income 48 665, contributions 6 855 + 3 345,50) continuing the interest
@@ -76,3 +78,4 @@ inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
 }
 
 } // namespace taxilo::test
+// clang-format on

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+// Answer sets are data tables: kept as laid out, one answer beside another.
+// clang-format off
 namespace taxilo::test {
 
 // Taxpayer, address and tax office of a return that is PIT-38 only, filed (not corrected).
@@ -96,3 +98,4 @@ inline std::vector<NamedAnswers> Pit38AnswerSets()
 }
 
 } // namespace taxilo::test
+// clang-format on

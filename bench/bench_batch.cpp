@@ -101,7 +101,7 @@ const std::string& Declarations()
 
 double ChildrenCpuSeconds()
 {
-    rusage usage {};
+    rusage usage{};
     ::getrusage(RUSAGE_CHILDREN, &usage);
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
@@ -111,8 +111,8 @@ void RunBatch(benchmark::State& state, const std::string& outputs)
 {
     const std::string dir = Declarations();
     const std::string command = std::string(TAXILO_CLI) + " --base " + TAXILO_PROGRAM_DIR + " batch " + dir +
-                                "/in --out " + dir + "/out " + outputs + " --jobs " + std::to_string(state.range(0)) +
-                                " --summary " + dir + "/summary.csv 2>/dev/null";
+        "/in --out " + dir + "/out " + outputs + " --jobs " + std::to_string(state.range(0)) + " --summary " + dir +
+        "/summary.csv 2>/dev/null";
     for (auto _ : state) {
         fs::remove_all(dir + "/out");
         const double cpuBefore = ChildrenCpuSeconds();
@@ -151,8 +151,8 @@ void BM_ReplayProcessPerDeclaration(benchmark::State& state)
     for (auto _ : state) {
         char name[32];
         std::snprintf(name, sizeof name, "/in/d%04d.dpit", i++ % kDeclarations);
-        const std::string command = std::string(TAXILO_CLI) + " --base " + TAXILO_PROGRAM_DIR + " replay " + dir + name +
-                                    " xml PIT-37 > /dev/null 2>&1";
+        const std::string command = std::string(TAXILO_CLI) + " --base " + TAXILO_PROGRAM_DIR + " replay " + dir +
+            name + " xml PIT-37 > /dev/null 2>&1";
         if (std::system(command.c_str()) != 0) {
             state.SkipWithError("taxilo-cli replay failed");
             return;

@@ -41,7 +41,8 @@ void BM_LoadScripts(benchmark::State& state)
         parser.LoadScripts();
         benchmark::DoNotOptimize(parser.Scripts().Count());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(std::filesystem::file_size(dir + "scripts.pak")));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(std::filesystem::file_size(dir + "scripts.pak")));
 }
 BENCHMARK(BM_LoadScripts)->Unit(benchmark::kMillisecond);
 

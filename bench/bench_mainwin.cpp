@@ -36,7 +36,8 @@ struct ScriptSet {
     std::string dir;
     ScriptSet()
     {
-        dir = (std::filesystem::temp_directory_path() / ("taxilo-bench-main-" + std::to_string(::getpid()))).string() + "/";
+        dir = (std::filesystem::temp_directory_path() / ("taxilo-bench-main-" + std::to_string(::getpid()))).string() +
+            "/";
         std::filesystem::create_directories(dir + "Dane");
         std::vector<std::string> root{"SCRIPT|start", "HOTPOINT|x||Zeznanie||ROOT"};
         int written = 1;
@@ -131,4 +132,3 @@ void BM_Reopen40Pages(benchmark::State& state)
 BENCHMARK(BM_Reopen40Pages)->Unit(benchmark::kMillisecond);
 
 } // namespace
-

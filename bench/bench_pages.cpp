@@ -41,8 +41,9 @@ struct Fixture {
                 default: script += "YESNO|T" + n + "|Pytanie " + n + "?\n"; break;
                 }
                 ++elements;
-                script += "TEXT|Objaśnienie do pola " + n + ", dość długie, żeby zawinąć się w dwóch wierszach na "
-                          "stronie o zwykłej szerokości okna programu.\n";
+                script += "TEXT|Objaśnienie do pola " + n +
+                    ", dość długie, żeby zawinąć się w dwóch wierszach na "
+                    "stronie o zwykłej szerokości okna programu.\n";
                 ++elements;
             }
             script += "GROUP_END\n";
@@ -98,4 +99,3 @@ void BM_StoreAndRunTests(benchmark::State& state)
 BENCHMARK(BM_StoreAndRunTests)->Unit(benchmark::kMillisecond);
 
 } // namespace
-

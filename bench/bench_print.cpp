@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Print composition: one preview page at zoom 1, a zoom step, and a four-page pattern to PDF.
 #include "engine/Parser.h"
+#include "foundation/TextFile.h"
 #include "foundation/Value.h"
 #include "print/PrintManager.h"
 #include "print/core/PatternDescription.h"
-#include "foundation/TextFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,4 +89,3 @@ void BM_FourPagesToPdf(benchmark::State& state)
 BENCHMARK(BM_FourPagesToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-

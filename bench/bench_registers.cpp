@@ -35,11 +35,11 @@ struct Register {
         for (int i = 0; i < kOrganisations; ++i) {
             // Names spread over the alphabet so sorting does real work.
             const std::string name = std::string(i % 3 ? "Fundacja " : "Stowarzyszenie ") +
-                                     static_cast<char>('A' + (i * 7919) % 26) + "ak\xB3" + std::to_string(i);
+                static_cast<char>('A' + (i * 7919) % 26) + "ak\xB3" + std::to_string(i);
             const std::string city = cities[i % 6];
             const std::string line = name + "|ul. D\xB3uga " + std::to_string(i) + ", " + city + "|" +
-                                     std::to_string(100000000 + i) + "|" + city + "|" + voivodeships[i % 4] +
-                                     "|22 000 00 00|www.org" + std::to_string(i) + ".pl|pomoc spo\xB3\x65\x63zna";
+                std::to_string(100000000 + i) + "|" + city + "|" + voivodeships[i % 4] + "|22 000 00 00|www.org" +
+                std::to_string(i) + ".pl|pomoc spo\xB3\x65\x63zna";
             plain.push_back(line);
             scrambled.push_back(ScrambleText(kScrambleKey, line));
         }
@@ -89,7 +89,10 @@ void BM_Search(benchmark::State& state, const char* typed)
         benchmark::DoNotOptimize(form.SelectedEntry());
     }
 }
-BENCHMARK_CAPTURE(BM_Search, name_fragment, "ak\xC5\x82" "9999")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Search, name_fragment,
+                  "ak\xC5\x82"
+                  "9999")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Search, krs_key, "Fundacja KRS:100009998")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Search, no_match, "nie ma takiej organizacji")->Unit(benchmark::kMicrosecond);
 
@@ -107,4 +110,3 @@ void BM_VoivodeshipFilter(benchmark::State& state)
 BENCHMARK(BM_VoivodeshipFilter)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-

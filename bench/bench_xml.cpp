@@ -11,8 +11,7 @@ namespace {
 void FillPit36(taxilo::TParser& p)
 {
     using taxilo::Value;
-    for (const char* flag : {"PIT_O", "PIT_D", "PIT_2K", "PIT_B", "PIT_BM", "PIT_M", "PIT_MM", "PIT36_10_2",
-                             "PIT37_6_2"})
+    for (const char* flag : {"PIT_O", "PIT_D", "PIT_2K", "PIT_B", "PIT_BM", "PIT_M", "PIT_MM", "PIT36_10_2", "PIT37_6_2"})
         p.SetVar(flag, Value::MakeText("1"));
     p.SetVar("PITZG_IL", Value::MakeText("5"));
     p.SetVar("PITZGM_IL", Value::MakeText("5"));
@@ -20,8 +19,8 @@ void FillPit36(taxilo::TParser& p)
     // Every row of the form and of the attachments holds something.
     for (int row = 1; row <= 348; ++row)
         p.SetVar("PIT36_" + std::to_string(row), Value::MakeMoney(row * 12345));
-    for (const char* prefix : {"PITO", "PITD", "PIT2K", "PITB", "PITBM", "PITM", "PITMM", "PITZG", "PITZG2",
-                               "PITZG3", "PITZG4", "PITZG5", "PITZGM", "PITZGM2", "PITZGM3", "PITZGM4", "PITZGM5"})
+    for (const char* prefix : {"PITO", "PITD", "PIT2K", "PITB", "PITBM", "PITM", "PITMM", "PITZG", "PITZG2", "PITZG3",
+                               "PITZG4", "PITZG5", "PITZGM", "PITZGM2", "PITZGM3", "PITZGM4", "PITZGM5"})
         for (int row = 1; row <= 60; ++row)
             p.SetVar(std::string(prefix) + "_" + std::to_string(row), Value::MakeText("123,45"));
     for (int block : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {

@@ -42,8 +42,8 @@ QString TDeclarationFile::TrueCasePath(const QString& path)
         if (onDisk && part != QStringLiteral(".") && part != QStringLiteral("..")) {
             const QDir dir(folder);
             if (!dir.exists(part)) {
-                const QStringList entries =
-                    dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                          QDir::NoDotAndDotDot);
                 onDisk = false;
                 for (const QString& entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {
@@ -89,7 +89,7 @@ QString TDeclarationFile::ProposedFileName(const TParser& engine)
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     name.replace(QLatin1Char('\\'), QLatin1Char('-'));
     return name + QLatin1Char('_') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) +
-           QStringLiteral(".dpit");
+        QStringLiteral(".dpit");
 }
 
 std::vector<std::pair<std::string, std::string>> TDeclarationFile::ReadPairs(const QString& path)
@@ -139,12 +139,14 @@ void TDeclarationFile::Write(const QString& path, const TParser& engine, TEstima
 
 const std::vector<std::string>& TDeclarationFile::PersonalDataNames(bool spouse)
 {
-    static const std::vector<std::string> taxpayer{
-        "PIT36_1_P", "PIT36_1P", "PIT36_1_N", "PIT36_1N", "PIT36_11", "PIT36_12", "PIT36_13", "PIT36_14", "PIT36_15",
-        "PIT36_16",  "PIT36_17", "PIT36_18",  "PIT36_19", "PIT36_20", "PIT36_21", "PIT36_22", "PIT36_23"};
-    static const std::vector<std::string> partner{
-        "PIT36_2_P", "PIT36_2P", "PIT36_2_N", "PIT36_2N", "PIT36_24", "PIT36_25", "PIT36_26", "PIT36_27", "PIT36_28",
-        "PIT36_29",  "PIT36_30", "PIT36_31",  "PIT36_32", "PIT36_33", "PIT36_34", "PIT36_35", "PIT36_36"};
+    static const std::vector<std::string> taxpayer{"PIT36_1_P", "PIT36_1P", "PIT36_1_N", "PIT36_1N", "PIT36_11",
+                                                   "PIT36_12",  "PIT36_13", "PIT36_14",  "PIT36_15", "PIT36_16",
+                                                   "PIT36_17",  "PIT36_18", "PIT36_19",  "PIT36_20", "PIT36_21",
+                                                   "PIT36_22",  "PIT36_23"};
+    static const std::vector<std::string> partner{"PIT36_2_P", "PIT36_2P", "PIT36_2_N", "PIT36_2N", "PIT36_24",
+                                                  "PIT36_25",  "PIT36_26", "PIT36_27",  "PIT36_28", "PIT36_29",
+                                                  "PIT36_30",  "PIT36_31", "PIT36_32",  "PIT36_33", "PIT36_34",
+                                                  "PIT36_35",  "PIT36_36"};
     return spouse ? partner : taxpayer;
 }
 

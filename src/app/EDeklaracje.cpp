@@ -9,8 +9,8 @@
 #include "platform/QtText.h"
 #include "ui/Dialogs.h"
 
-#include <QDir>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -28,13 +28,12 @@ const QString kError = QStringLiteral("BŁĄD");
 // The two messages keep the application's own line breaks (a line feed, then a carriage return).
 const QString kNoStoreMessage = QStringLiteral("Zainstaluj program e-Deklaracje Desktop z płyty,\n\r"
                                                "lub ze strony Ministerstwa Finansów (www.e-deklaracje.gov.pl).");
-const QString kOutdatedMessage =
-    QStringLiteral("Zainstalowane e-Deklaracje są nieaktualne - wymagana wersja min. 9.0.0.\n\r"
-                   "Uruchom e-Deklaracje i poczekaj, aż program dokona samoaktualizacji.\n\r"
-                   "Po aktualizacji ponownie naciśnij przycisk \"Wyślij przez internet\"");
-const QString kNothingMarkedMessage =
-    QStringLiteral("Żadna deklaracja nie jest zaznaczona do wysłania.\n"
-                   "Zaznacz deklaracje do wysłania na stronie podsumowania.");
+const QString kOutdatedMessage = QStringLiteral(
+    "Zainstalowane e-Deklaracje są nieaktualne - wymagana wersja min. 9.0.0.\n\r"
+    "Uruchom e-Deklaracje i poczekaj, aż program dokona samoaktualizacji.\n\r"
+    "Po aktualizacji ponownie naciśnij przycisk \"Wyślij przez internet\"");
+const QString kNothingMarkedMessage = QStringLiteral("Żadna deklaracja nie jest zaznaczona do wysłania.\n"
+                                                     "Zaznacz deklaracje do wysłania na stronie podsumowania.");
 
 // The wait cursor while the store is read and written; gone again before any message.
 class WaitCursor {
@@ -61,8 +60,7 @@ std::string UpperUtf8(const Value& cp1250)
 // Every document is built and every form id looked up before the store is touched, so a
 // failure here leaves the store as it was.
 std::vector<edeklaracje::Draft> BuildDrafts(const TParser& engine, const std::vector<edecl::HandOffForm>& forms,
-                                            const std::map<std::string, std::string>& formTable,
-                                            QString& missingForm)
+                                            const std::map<std::string, std::string>& formTable, QString& missingForm)
 {
     std::vector<edeklaracje::Draft> drafts;
     for (const auto& form : forms) {
@@ -115,8 +113,7 @@ HandOffResult SendToEDeklaracje(const TParser& engine, const std::string& appDat
             return HandOffResult::Failed;
         }
         const edeklaracje::Profile profile{UpperUtf8(engine.GetVar("PIT36_11")), UpperUtf8(engine.GetVar("PIT36_12"))};
-        edeklaracje::WriteDrafts(store, profile, drafts,
-                                 edeklaracje::JulianTimestamp(edeklaracje::LocalTimeNow()));
+        edeklaracje::WriteDrafts(store, profile, drafts, edeklaracje::JulianTimestamp(edeklaracje::LocalTimeNow()));
         return HandOffResult::Sent;
     } catch (const edeklaracje::StoreError& e) {
         failure = QString::fromUtf8(e.what()) + QStringLiteral("\nŻadna deklaracja nie została zapisana.");
@@ -151,10 +148,10 @@ bool SaveDeclarationsAsXml(const TParser& engine, const std::string& startFolder
             existing << name;
     }
     if (!existing.isEmpty() &&
-        dialogs.Message(QStringLiteral("Uwaga"),
-                        QStringLiteral("W wybranym folderze są już pliki: %1.\nCzy zastąpić je nowymi?")
-                            .arg(FileList(existing)),
-                        MessageButtons::YesNo) != kAnswerYes)
+        dialogs.Message(
+            QStringLiteral("Uwaga"),
+            QStringLiteral("W wybranym folderze są już pliki: %1.\nCzy zastąpić je nowymi?").arg(FileList(existing)),
+            MessageButtons::YesNo) != kAnswerYes)
         return false;
 
     try {

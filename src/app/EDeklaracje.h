@@ -12,9 +12,9 @@ class Dialogs;
 class TParser;
 
 enum class HandOffResult {
-    Sent,        // drafts are in the store: report usage (online) and show the instructions
+    Sent,          // drafts are in the store: report usage (online) and show the instructions
     NothingToSend, // no declaration is marked; the user was told
-    Failed       // the user was shown why; nothing of this run was written
+    Failed         // the user was shown why; nothing of this run was written
 };
 
 // The product name every draft is stored under.

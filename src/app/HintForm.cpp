@@ -10,12 +10,12 @@
 #include "platform/QtText.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTextDocument>
-#include <QPushButton>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,8 +24,7 @@
 
 namespace taxilo {
 
-TForm3::TForm3(QWidget* parent)
-    : QDialog(parent)
+TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Więcej informacji"));

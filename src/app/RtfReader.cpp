@@ -12,7 +12,10 @@ namespace taxilo {
 namespace {
 
 // Twips (1/1440 inch) as the document's pixels at 96 per inch.
-qreal TwipsToPixels(int twips) { return twips / 15.0; }
+qreal TwipsToPixels(int twips)
+{
+    return twips / 15.0;
+}
 
 QTextBlockFormat BlockFormat(const RtfParagraphFormat& format)
 {

@@ -67,8 +67,7 @@ int ScriptedDialogs::Exec(QDialog& dialog)
 }
 
 std::optional<std::string> ScriptedDialogs::ChooseFromRegister(const std::string& registerName,
-                                                               const std::string& title,
-                                                               const std::string& startText)
+                                                               const std::string& title, const std::string& startText)
 {
     Log.push_back({"choose", ToQString(title), ToQString(registerName + "|" + startText)});
     return PopOr(ChooserAnswers, std::optional<std::string>());

@@ -65,9 +65,9 @@ public:
             const bool selected = row == list_->currentRow();
             const int locked = list_->position_ ? list_->position_->LockedUpTo() : -1;
             QColor colour = entry.Pending ? kPendingColour
-                            : row <= locked ? kLockedColour
-                            : selected      ? kSelectedColour
-                                            : kDoneColour;
+                : row <= locked           ? kLockedColour
+                : selected                ? kSelectedColour
+                                          : kDoneColour;
             if (selected && !list_->CurrentMark.isNull()) {
                 const QPixmap& mark = list_->CurrentMark;
                 const int y = mark.height() < rect.height() ? rect.top() + rect.height() / 2 - 12 : rect.top() + 10;
@@ -229,8 +229,8 @@ QString TStepList::AccessibleText(int row) const
         return CaptionPart(entry.Caption, 0).simplified() + QStringLiteral(" (nagłówek)");
     const int locked = position_ ? position_->LockedUpTo() : -1;
     const QString state = row == currentRow() ? QStringLiteral("bieżący krok")
-                          : entry.Pending     ? QStringLiteral("jeszcze nieodwiedzony")
-                          : row <= locked     ? QStringLiteral("zablokowany")
+        : entry.Pending                       ? QStringLiteral("jeszcze nieodwiedzony")
+        : row <= locked                       ? QStringLiteral("zablokowany")
                                               : QStringLiteral("wypełniony");
     return CaptionPart(entry.Caption, 1).simplified() + QStringLiteral(" – ") + state;
 }

@@ -12,8 +12,7 @@
 
 namespace taxilo {
 
-TForm2::TForm2(QWidget* parent)
-    : QDialog(parent)
+TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

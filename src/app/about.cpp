@@ -16,29 +16,27 @@ namespace taxilo {
 
 QString ThirdPartyNotices()
 {
-    return QStringLiteral(
-               "<p style='margin-top:0'><b>Copyright © 2026 Twórcy programu Taxilo 2016</b><br>"
-               "Program jest wolnym oprogramowaniem na licencji GNU General Public License w wersji 3 "
-               "lub (według Twojego wyboru) dowolnej późniejszej. Jest rozpowszechniany bez "
-               "jakiejkolwiek gwarancji. Streszczenie licencji: menu Informacje &gt; Umowa licencyjna; "
-               "pełny tekst: plik LICENSE w folderze programu.</p>"
-               "<p><b>Składniki innych autorów</b></p>"
-               "<ul style='margin-left:-20px'>"
-               "<li><b>Liberation Sans</b> (czcionka zastępująca Arial) – © 2007 Red Hat, Inc.; "
-               "GNU General Public License w wersji 2 z wyjątkiem dla czcionek.</li>"
-               "<li><b>Carlito</b> (czcionka zastępująca Calibri) – © 2010-2013 tyPoland Łukasz Dziedzic; "
-               "SIL Open Font License 1.1.</li>"
-               "<li><b>Qt %1</b> – © The Qt Company Ltd. i inni autorzy; "
-               "GNU Lesser General Public License w wersji 3.</li>"
-               "<li><b>SQLite %2</b> – przekazana przez autorów do domeny publicznej.</li>"
-               "</ul>"
-               "<p>Obie czcionki są wbudowane w program; teksty ich licencji leżą w podfolderze "
-               "fonts folderu programu. Qt i SQLite są bibliotekami systemu.</p>")
+    return QStringLiteral("<p style='margin-top:0'><b>Copyright © 2026 Twórcy programu Taxilo 2016</b><br>"
+                          "Program jest wolnym oprogramowaniem na licencji GNU General Public License w wersji 3 "
+                          "lub (według Twojego wyboru) dowolnej późniejszej. Jest rozpowszechniany bez "
+                          "jakiejkolwiek gwarancji. Streszczenie licencji: menu Informacje &gt; Umowa licencyjna; "
+                          "pełny tekst: plik LICENSE w folderze programu.</p>"
+                          "<p><b>Składniki innych autorów</b></p>"
+                          "<ul style='margin-left:-20px'>"
+                          "<li><b>Liberation Sans</b> (czcionka zastępująca Arial) – © 2007 Red Hat, Inc.; "
+                          "GNU General Public License w wersji 2 z wyjątkiem dla czcionek.</li>"
+                          "<li><b>Carlito</b> (czcionka zastępująca Calibri) – © 2010-2013 tyPoland Łukasz Dziedzic; "
+                          "SIL Open Font License 1.1.</li>"
+                          "<li><b>Qt %1</b> – © The Qt Company Ltd. i inni autorzy; "
+                          "GNU Lesser General Public License w wersji 3.</li>"
+                          "<li><b>SQLite %2</b> – przekazana przez autorów do domeny publicznej.</li>"
+                          "</ul>"
+                          "<p>Obie czcionki są wbudowane w program; teksty ich licencji leżą w podfolderze "
+                          "fonts folderu programu. Qt i SQLite są bibliotekami systemu.</p>")
         .arg(QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion()));
 }
 
-AboutWindow::AboutWindow(QWidget* parent, const QString& product, const QString& scriptSetVersion)
-    : QDialog(parent)
+AboutWindow::AboutWindow(QWidget* parent, const QString& product, const QString& scriptSetVersion) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(QStringLiteral("O programie"));

@@ -26,11 +26,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QShortcut>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>
@@ -67,8 +67,8 @@ QPushButton* PictureButton(QWidget* parent, const QString& name, const QString& 
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::TabFocus);
-    button->setStyleSheet(PictureButtonStyle(picture, picture + QStringLiteral("_OVER"),
-                                             picture + QStringLiteral("_DOWN")));
+    button->setStyleSheet(
+        PictureButtonStyle(picture, picture + QStringLiteral("_OVER"), picture + QStringLiteral("_DOWN")));
     return button;
 }
 
@@ -93,7 +93,8 @@ const TForm1::BannerEntry TForm1::kBannerCycle[3] = {
 };
 
 TForm1::TForm1(std::string programDir, QStringList arguments, QWidget* parent)
-    : QMainWindow(parent), arguments_(std::move(arguments))
+    : QMainWindow(parent)
+    , arguments_(std::move(arguments))
 {
     setObjectName(QStringLiteral("Form1"));
     RegisterFonts();
@@ -220,7 +221,8 @@ void TForm1::BuildLayout()
     position_.Inserted = [this](int index) { sListBox1->RowInserted(index); };
     position_.Removed = [this](int index) { sListBox1->RowRemoved(index); };
     sListBox1->RootHintSize = [this] { return Engine ? Engine->GetVar("ROOTHINTSIZE").ToText() : std::string(); };
-    connect(sListBox1, &TStepList::EntryChosen, this, [this](int index) { Command([this, index] { sListBox1Click(index); }); });
+    connect(sListBox1, &TStepList::EntryChosen, this,
+            [this](int index) { Command([this, index] { sListBox1Click(index); }); });
 
     Image1 = Banner(Panel1, QStringLiteral("Image1"), QString::fromLatin1(kBannerCycle[0].Picture),
                     QString::fromLatin1(kBannerCycle[0].Link));
@@ -260,10 +262,12 @@ void TForm1::BuildLayout()
     sPageControl1->installEventFilter(this);
     connect(sPageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageControlChanged(index); });
 
-    sBitBtn2 = PictureButton(TabSheet1, QStringLiteral("sBitBtn2"), QStringLiteral("‹  &Wstecz"), QStringLiteral("BTN_BACK"));
+    sBitBtn2 = PictureButton(TabSheet1, QStringLiteral("sBitBtn2"), QStringLiteral("‹  &Wstecz"),
+                             QStringLiteral("BTN_BACK"));
     EzRgnBtn1 = PictureButton(TabSheet1, QStringLiteral("EzRgnBtn1"), QStringLiteral("Podgląd wydruku"),
                               QStringLiteral("BTN_PREVIEW"));
-    sBitBtn1 = PictureButton(TabSheet1, QStringLiteral("sBitBtn1"), QStringLiteral("&Dalej  ›"), QStringLiteral("BTN_NEXT"));
+    sBitBtn1 = PictureButton(TabSheet1, QStringLiteral("sBitBtn1"), QStringLiteral("&Dalej  ›"),
+                             QStringLiteral("BTN_NEXT"));
     EzRgnBtn1->setEnabled(false);
     sBitBtn1->setEnabled(false);
     connect(sBitBtn1, &QPushButton::clicked, this, [this] { Command([this] { sBitBtn1Click(); }); });
@@ -295,10 +299,10 @@ void TForm1::BuildLayout()
     sGauge1->setTextVisible(false);
     sGauge1->setRange(0, 1);
     sGauge1->setValue(0);
-    sGauge1->setStyleSheet(QStringLiteral(
-        "QProgressBar { border: 1px solid #a9b0bb; border-radius: 5px; background: #ffffff; }"
-        "QProgressBar::chunk { border-radius: 4px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #8fd16a, stop:1 #4f9d2d); }"));
+    sGauge1->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid #a9b0bb; border-radius: 5px; background: #ffffff; }"
+                       "QProgressBar::chunk { border-radius: 4px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #8fd16a, stop:1 #4f9d2d); }"));
     GaugeStart = new QLabel(GaugePanel);
     GaugeStart->setObjectName(QStringLiteral("GaugeStart"));
     GaugeStart->setPixmap(Picture(QStringLiteral("GAUGE_1")));
@@ -397,7 +401,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
                 Timer1->start();
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
-        if (auto* label = qobject_cast<QLabel*>(watched); label && (label == Image1 || label == Image2 || label == Image3))
+        if (auto* label = qobject_cast<QLabel*>(watched);
+            label && (label == Image1 || label == Image2 || label == Image3))
             BannerClicked(label);
     }
     return QMainWindow::eventFilter(watched, event);
@@ -428,8 +433,8 @@ void TForm1::BannerClicked(QLabel* banner)
     const QString hint = banner->toolTip();
     if (hint.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive) && !hint.contains(QLatin1Char('/'))) {
         // A help file of the program: shown in the help window, no network needed.
-        CurrentDialogs().ShowHint(QStringLiteral("Więcej informacji"), QString::fromStdString(ProgramDir) +
-                                                                          QStringLiteral("Dane/") + hint);
+        CurrentDialogs().ShowHint(QStringLiteral("Więcej informacji"),
+                                  QString::fromStdString(ProgramDir) + QStringLiteral("Dane/") + hint);
     } else if (hint.contains(QStringLiteral("http"))) {
         OpenUrl(hint);
     } else if (hint.startsWith(QLatin1Char('\\'))) {
@@ -498,20 +503,11 @@ std::unique_ptr<TParser> TForm1::LoadEngine()
 void TForm1::HandleLoading(int code, int argument)
 {
     switch (code) {
-    case kActionLoadingBegins:
-        WaitSplash().Start(0);
-        break;
-    case kActionLoadingCount:
-        WaitSplash().SetMaximum(argument);
-        break;
-    case kActionLoadingEntry:
-        WaitSplash().SetProgress(argument);
-        break;
-    case kActionLoadingDone:
-        WaitSplash().Finish();
-        break;
-    default:
-        return;
+    case kActionLoadingBegins: WaitSplash().Start(0); break;
+    case kActionLoadingCount: WaitSplash().SetMaximum(argument); break;
+    case kActionLoadingEntry: WaitSplash().SetProgress(argument); break;
+    case kActionLoadingDone: WaitSplash().Finish(); break;
+    default: return;
     }
     // The waiting window repaints; clicks and keys wait until the loading is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -697,15 +693,9 @@ void TForm1::RunAction(const PageAction& action)
 {
     const bool canEdit = !StartupFailed;
     switch (action.Code) {
-    case kActionNext:
-        Command([this, &action] { ActionNext(action.Argument); });
-        break;
-    case kActionBack:
-        Command([this] { ActionBack(); });
-        break;
-    case kActionRebuild:
-        Command([this] { ActionRebuild(); });
-        break;
+    case kActionNext: Command([this, &action] { ActionNext(action.Argument); }); break;
+    case kActionBack: Command([this] { ActionBack(); }); break;
+    case kActionRebuild: Command([this] { ActionRebuild(); }); break;
     case kActionNextButton:
         if (sPageControl1->currentIndex() == 0 && sBitBtn1->isVisible() && sBitBtn1->isEnabled())
             sBitBtn1->click();
@@ -718,9 +708,7 @@ void TForm1::RunAction(const PageAction& action)
         if (canEdit)
             Command([this] { ActionAutosave(); });
         break;
-    case kActionRefreshPreview:
-        Command([this] { RefreshPreview(); });
-        break;
+    case kActionRefreshPreview: Command([this] { RefreshPreview(); }); break;
     case kActionPrintAll:
         if (canEdit)
             Command([this] { PrintAll(); });
@@ -746,17 +734,10 @@ void TForm1::RunAction(const PageAction& action)
         if (canEdit)
             Command([this] { Nowy1Click(); });
         break;
-    case kActionBanner:
-        ShowBanner(action);
-        break;
-    case kActionShowBack:
-        sBitBtn2->setVisible(action.Argument == 1);
-        break;
-    case kActionShowPrintPreview:
-        EzRgnBtn1->setVisible(action.Argument == 1);
-        break;
-    default:
-        break;
+    case kActionBanner: ShowBanner(action); break;
+    case kActionShowBack: sBitBtn2->setVisible(action.Argument == 1); break;
+    case kActionShowPrintPreview: EzRgnBtn1->setVisible(action.Argument == 1); break;
+    default: break;
     }
 }
 

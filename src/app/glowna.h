@@ -75,15 +75,15 @@ public:
     // --- Components
     QWidget* Panel1 = nullptr; // left panel
     TStepList* sListBox1 = nullptr;
-    QLabel* Image1 = nullptr; // lower-left banner
+    QLabel* Image1 = nullptr;  // lower-left banner
     QWidget* Panel2 = nullptr; // top bar
-    QLabel* Image2 = nullptr; // top banner
+    QLabel* Image2 = nullptr;  // top banner
     QWidget* Panel3 = nullptr; // right panel
-    QLabel* Image3 = nullptr; // right banner
+    QLabel* Image3 = nullptr;  // right banner
     QTabWidget* sPageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr; // "Rozliczenie"
-    QPushButton* sBitBtn1 = nullptr; // Next
-    QPushButton* sBitBtn2 = nullptr; // Back
+    QWidget* TabSheet1 = nullptr;     // "Rozliczenie"
+    QPushButton* sBitBtn1 = nullptr;  // Next
+    QPushButton* sBitBtn2 = nullptr;  // Back
     QPushButton* EzRgnBtn1 = nullptr; // print preview
     QWidget* GaugePanel = nullptr;
     QProgressBar* sGauge1 = nullptr;
@@ -216,7 +216,8 @@ private:
     void BannerClicked(QLabel* banner);
     void UpdateFileActions();
     // Runs a command at the command boundary: wait cursor, errors shown as messages.
-    template <typename F> void Command(F&& body);
+    template <typename F>
+    void Command(F&& body);
 
     // glowna_wizard.cpp
     class AdvanceSink;

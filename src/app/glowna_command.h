@@ -13,7 +13,8 @@ namespace taxilo {
 
 // Runs body under the wait cursor; an engine failure or any other error becomes a message, and
 // PageActions that arrived meanwhile run afterwards.
-template <typename F> void TForm1::Command(F&& body)
+template <typename F>
+void TForm1::Command(F&& body)
 {
     WaitCursor wait;
     ++commandDepth_;

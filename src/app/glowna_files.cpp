@@ -2,17 +2,17 @@
 // TForm1: the file commands — open, save, save as, new, the close question and the import of
 // personal data from another declaration. The file itself is TDeclarationFile's.
 #include "app/DeclarationFile.h"
-#include "ui/Dialogs.h"
-#include "engine/RootScript.h"
-#include "engine/ScriptWalker.h"
 #include "app/glowna_command.h"
 #include "app/koniec.h"
+#include "engine/RootScript.h"
+#include "engine/ScriptWalker.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
 #include "foundation/Errors.h"
 #include "foundation/TextFile.h"
 #include "pages/FrameDef.h"
 #include "platform/SpecialFolders.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -119,8 +119,9 @@ bool TForm1::LoadDeclaration(const QString& path)
 
 void TForm1::Otworz1Click()
 {
-    if (file_.Modified() && Ask(QStringLiteral("Uwaga"), QStringLiteral("Czy chcesz zapisać wprowadzone zmiany?"),
-                                MessageButtons::YesNo) == kAnswerYes) {
+    if (file_.Modified() &&
+        Ask(QStringLiteral("Uwaga"), QStringLiteral("Czy chcesz zapisać wprowadzone zmiany?"), MessageButtons::YesNo) ==
+            kAnswerYes) {
         // A save that failed or was cancelled keeps the declaration: nothing is opened over it.
         if (!SaveBeforeReplacing())
             return;

@@ -30,7 +30,6 @@ namespace {
 // The tab identifier of a PRINT line, kept on the tab's widget (exact Windows-1250 bytes).
 constexpr const char* kPreviewIdProperty = "taxiloPreviewId";
 
-
 // The folder the last PDFs went to is remembered for the next time.
 const QString kPdfFolderKey = QStringLiteral("\\Software\\Taxilo2016");
 const QString kPdfFolderName = QStringLiteral("PdfFolder");

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1: walking the root script, the step list, the page of the current step and the gauge.
+#include "app/glowna_command.h"
 #include "engine/RootScript.h"
 #include "engine/ScriptWalker.h"
-#include "app/glowna_command.h"
 #include "foundation/Biblioteka.h"
 #include "pages/FrameDef.h"
 #include "ui/Pictures.h"
@@ -17,11 +17,13 @@ namespace taxilo {
 
 namespace {
 // Restores what a scope promised, whichever way the scope is left.
-template <typename F> struct Finally {
+template <typename F>
+struct Finally {
     F body;
     ~Finally() { body(); }
 };
-template <typename F> Finally(F) -> Finally<F>;
+template <typename F>
+Finally(F) -> Finally<F>;
 } // namespace
 
 std::string TForm1::FormPath(const std::string& name) const
@@ -260,7 +262,8 @@ void TForm1::UpdateProgress()
     sGauge1->setRange(0, maximum == 0 ? 1 : maximum);
     sGauge1->setValue(position);
     const QString middle = position >= HalfMark(maximum) ? QStringLiteral("GAUGE_2_ON") : QStringLiteral("GAUGE_2_OFF");
-    const QString end = position >= maximum || CompletionMark ? QStringLiteral("GAUGE_3_ON") : QStringLiteral("GAUGE_3_OFF");
+    const QString end = position >= maximum || CompletionMark ? QStringLiteral("GAUGE_3_ON")
+                                                              : QStringLiteral("GAUGE_3_OFF");
     GaugeMiddle->setPixmap(Picture(middle));
     GaugeMiddle->setProperty("picture", middle);
     GaugeEnd->setPixmap(Picture(end));
@@ -323,7 +326,8 @@ void TForm1::sListBox1Click(int index, bool skipTests)
         sListBox1->SetSelection(position_.CurrentStep());
         file_.SetModified(true);
     }};
-    const bool passed = skipTests || !Page || (Page->RunTests() && (index < position_.CurrentStep() || Page->CheckFieldsForward()));
+    const bool passed = skipTests || !Page ||
+        (Page->RunTests() && (index < position_.CurrentStep() || Page->CheckFieldsForward()));
     if (!passed)
         return;
     position_.SetPending(index, false);
@@ -376,8 +380,8 @@ void TForm1::ActionRebuild()
         Trace(path);
     // The field the user is in keeps the focus on the rebuilt page.
     const QWidget* focused = QApplication::focusWidget();
-    const QByteArray focusedHint =
-        focused && Page->isAncestorOf(focused) ? focused->property("hint").toByteArray() : QByteArray();
+    const QByteArray focusedHint = focused && Page->isAncestorOf(focused) ? focused->property("hint").toByteArray()
+                                                                          : QByteArray();
     ReleasePage(true);
     ShowPage(path, !position_.Locked(position_.CurrentStep()), true);
     if (Page && !focusedHint.isNull()) {

@@ -102,7 +102,6 @@ void TForm19::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-
 void ShowInternetSendInstructions(QWidget* parent)
 {
     TForm19 form(parent);

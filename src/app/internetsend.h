@@ -17,9 +17,9 @@ public:
     // programDir is the folder holding Dane/ (ending in "/"; empty: the running program's).
     explicit TForm19(QWidget* parent = nullptr, std::string programDir = {});
 
-    QLabel* sLabel1;          // heading
-    QTextEdit* sRichEdit1;    // the instructions
-    QPushButton* sBitBtn1;    // starts e-Deklaracje
+    QLabel* sLabel1;            // heading
+    QTextEdit* sRichEdit1;      // the instructions
+    QPushButton* sBitBtn1;      // starts e-Deklaracje
     QPushButton* sSpeedButton1; // closes the window
 
     // The program the large button starts.

@@ -35,7 +35,8 @@ QString TForm9::CloseQuestion()
 
 TForm9::TForm9(QWidget* parent, const QString& question, const QString& yesNormal, const QString& yesOver,
                const QString& noNormal, const QString& noOver)
-    : QDialog(parent), Question(question)
+    : QDialog(parent)
+    , Question(question)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Taxilo 2016"));

@@ -2,8 +2,8 @@
 // The wizard program: one main window on the program's own folder.
 #include "app/RealDialogs.h"
 #include "app/glowna.h"
-#include "platform/ProgramFonts.h"
 #include "foundation/Installation.h"
+#include "platform/ProgramFonts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -112,8 +112,7 @@ std::vector<PrintTab> KeptPrintTabs(const TParser& parser, const std::vector<std
         const Command command = LookupCommand(RootField(fields, 0), Dialect::Root);
         if (command == Command::If && parser.EvalCondition(RootField(fields, 1)) != 1) {
             while (index + 1 < rootLines.size() &&
-                   TokenizeLine(rootLines[++index], Dialect::Root).command != Command::Endif) {
-            }
+                   TokenizeLine(rootLines[++index], Dialect::Root).command != Command::Endif) {}
             continue;
         }
         if (command != Command::Print && command != Command::DelPrint)
@@ -209,7 +208,8 @@ void Replay(const BatchShared& shared, const BatchInput& input, TParser& parser)
         throw std::runtime_error("Błąd otwarcia pliku z zeznaniem podatkowym: pierwszy wiersz pliku nie jest pusty.");
     const Value* year = FileYear(parser);
     if (!year)
-        throw std::runtime_error("W pliku nie ma roku podatkowego (ROK) – to nie jest zeznanie zapisane tym programem.");
+        throw std::runtime_error(
+            "W pliku nie ma roku podatkowego (ROK) – to nie jest zeznanie zapisane tym programem.");
     if (year->ToText() != shared.Year)
         throw std::runtime_error("Zeznanie za rok " + Cp1250::ToUtf8(year->ToText()) +
                                  ". Aby je przeliczyć, skorzystaj z odpowiedniej wersji programu.");
@@ -353,8 +353,8 @@ std::string SummaryCsv(const std::vector<BatchInput>& inputs, const std::vector<
                       "kwota 1%;status\r\n";
     for (size_t i = 0; i < inputs.size() && i < rows.size(); ++i) {
         const BatchRow& r = rows[i];
-        for (const std::string* field : {&inputs[i].Label, &r.Forms, &r.Identifier, &r.Name, &r.TaxDue, &r.ToPay,
-                                         &r.Overpaid, &r.OnePercent})
+        for (const std::string* field :
+             {&inputs[i].Label, &r.Forms, &r.Identifier, &r.Name, &r.TaxDue, &r.ToPay, &r.Overpaid, &r.OnePercent})
             csv += CsvField(*field) + ';';
         csv += CsvField(r.Status) + "\r\n";
     }

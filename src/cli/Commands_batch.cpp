@@ -117,7 +117,10 @@ std::string Clock(double seconds)
 class WorkQueue {
 public:
     WorkQueue(const BatchShared& shared, const std::vector<BatchInput>& inputs)
-        : shared_(shared), inputs_(inputs), rows_(inputs.size()), done_(inputs.size(), false)
+        : shared_(shared)
+        , inputs_(inputs)
+        , rows_(inputs.size())
+        , done_(inputs.size(), false)
     {
     }
 
@@ -149,7 +152,7 @@ public:
             const double rate = seconds > 0 ? finished_ / seconds : 0;
             const double left = rate > 0 ? (inputs_.size() - finished_) / rate : 0;
             std::string perSecond = std::to_string(static_cast<long>(rate * 10 + 0.5) / 10) + "," +
-                                    std::to_string(static_cast<long>(rate * 10 + 0.5) % 10);
+                std::to_string(static_cast<long>(rate * 10 + 0.5) % 10);
             std::fprintf(stderr, "\r%zu/%zu zeznań, %s na sekundę, zostało %s   ", finished_, inputs_.size(),
                          perSecond.c_str(), Clock(left).c_str());
         }

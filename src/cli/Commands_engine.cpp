@@ -45,11 +45,21 @@ bool IsValidUtf8(std::string_view bytes)
         const auto c = static_cast<unsigned char>(bytes[i]);
         size_t extra;
         char32_t cp;
-        if (c < 0x80) { ++i; continue; }
-        if ((c & 0xE0) == 0xC0) { extra = 1; cp = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { extra = 2; cp = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { extra = 3; cp = c & 0x07; }
-        else return false;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = c & 0x07;
+        } else
+            return false;
         if (i + extra >= bytes.size())
             return false;
         for (size_t k = 1; k <= extra; ++k) {
@@ -105,10 +115,8 @@ int Run(CliContext& context, const std::vector<std::string>& args)
 }
 
 const bool registered = RegisterCommand({"eval", "eval EXPR", 1, Eval}) &&
-                        RegisterCommand({"operand", "operand TOKEN", 1, Operand}) &&
-                        RegisterCommand({"cond", "cond COND", 1, Cond}) &&
-                        RegisterCommand({"exec", "exec FILE|-", 1, Exec}) &&
-                        RegisterCommand({"run", "run NAME", 1, Run});
+    RegisterCommand({"operand", "operand TOKEN", 1, Operand}) && RegisterCommand({"cond", "cond COND", 1, Cond}) &&
+    RegisterCommand({"exec", "exec FILE|-", 1, Exec}) && RegisterCommand({"run", "run NAME", 1, Run});
 
 } // namespace
 } // namespace taxilo::cli

@@ -44,7 +44,8 @@ int Pak(CliContext&, const std::vector<std::string>& args)
     return Fail("usage: taxilo-cli pak list FILE | pak build DIR OUT [VERSION] | pak extract FILE DIR");
 }
 
-const bool registered = RegisterCommand({"pak", "pak list FILE | pak build DIR OUT [VERSION] | pak extract FILE DIR", 1, Pak});
+const bool registered = RegisterCommand(
+    {"pak", "pak list FILE | pak build DIR OUT [VERSION] | pak extract FILE DIR", 1, Pak});
 
 } // namespace
 } // namespace taxilo::cli

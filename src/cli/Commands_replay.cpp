@@ -31,8 +31,7 @@ int Replay(CliContext& context, const std::vector<std::string>& args)
     if (what == "pdf" && !pdf)
         return Fail("replay FILE.dpit pdf: this build of taxilo-cli has no printing part");
     if (args[0] != "-" && context.parser.LoadVariables(Cp1250::ToUtf8(args[0]), "") < 0)
-        return Fail("the declaration file " + Cp1250::ToUtf8(args[0]) +
-                    " has a header line this program does not expect");
+        return Fail("the declaration file " + Cp1250::ToUtf8(args[0]) + " has a header line this program does not expect");
     context.EnsureScripts();
     ReplayRoot(context.parser, PrepareRootScript(context.parser, context.parser.BaseDir));
     if (what == "vars") {

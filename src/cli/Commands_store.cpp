@@ -36,9 +36,8 @@ int Unscramble(CliContext&, const std::vector<std::string>& args)
 }
 
 const bool registered = RegisterCommand({"vars", "vars", 0, Vars}) &&
-                        RegisterCommand({"save", "save FILE N", 2, Save}) &&
-                        RegisterCommand({"scramble", "scramble TEXT", 1, Scramble}) &&
-                        RegisterCommand({"unscramble", "unscramble HEX", 1, Unscramble});
+    RegisterCommand({"save", "save FILE N", 2, Save}) && RegisterCommand({"scramble", "scramble TEXT", 1, Scramble}) &&
+    RegisterCommand({"unscramble", "unscramble HEX", 1, Unscramble});
 
 } // namespace
 } // namespace taxilo::cli

@@ -38,9 +38,10 @@ std::string WithSlash(std::string dir)
 
 void PrintUsage()
 {
-    std::cerr << "usage: taxilo-cli [--base DIR] [--load FILE.dpit] [--set NAME=TEXT]... [--num NAME=NUMBER]... COMMAND ...\n"
-                 "       taxilo-cli --version\n"
-                 "commands:\n";
+    std::cerr
+        << "usage: taxilo-cli [--base DIR] [--load FILE.dpit] [--set NAME=TEXT]... [--num NAME=NUMBER]... COMMAND ...\n"
+           "       taxilo-cli --version\n"
+           "commands:\n";
     for (const auto& c : Commands())
         std::cerr << "  " << c.usage << "\n";
 }

@@ -99,8 +99,7 @@ const std::array<AttachmentDef, 14> kAttachments{{
      "52 A e; 53-76 A",
      false},
     {"zzu", "Zalacznik_ORD-ZU", "/xml/schematy/dziedzinowe/mf/2016/02/05/eD/ORDZU/",
-     R"~(kodSystemowy="ORD-ZU (3)" wersjaSchemy="1-0E")~", "ORD-ZU", "3", Subject::None, kNoRows, "", "fix P_13",
-     false},
+     R"~(kodSystemowy="ORD-ZU (3)" wersjaSchemy="1-0E")~", "ORD-ZU", "3", Subject::None, kNoRows, "", "fix P_13", false},
 }};
 
 const AttachmentDef* FindAttachment(std::string_view ns)
@@ -174,8 +173,11 @@ void WriteOwnSubject(const ElementWriter& writer, Lines& lines, const std::strin
 {
     // The spouse's copies of PIT/ZG keep their identifier flag in _2X.
     const bool spouseCopy = prefix.find("PITZGM") != std::string::npos;
-    const PersonVars person{prefix + (spouseCopy ? "_2X" : "_1X"), true, prefix + "_1",
-                            prefix + def.ownRows.firstName, prefix + def.ownRows.surname,
+    const PersonVars person{prefix + (spouseCopy ? "_2X" : "_1X"),
+                            true,
+                            prefix + "_1",
+                            prefix + def.ownRows.firstName,
+                            prefix + def.ownRows.surname,
                             prefix + def.ownRows.birthDate};
     lines.push_back(StartTag(tp + "Podmiot1"));
     WriteAttachmentPerson(writer, lines, person);

@@ -172,7 +172,7 @@ const RowTable& RowsOf(const MainFormDef& form)
 std::string Instruction1(std::string_view positions)
 {
     return Cp1250::FromUtf8("W przypadku niewpłacenia w obowiązujących terminach kwot z poz. ") + std::string(positions) +
-           Cp1250::FromUtf8(
+        Cp1250::FromUtf8(
                " lub wpłacenia ich w niepełnej wysokości niniejsze zeznanie stanowi podstawę do wystawienia tytułu "
                "wykonawczego, zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w "
                "administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).");
@@ -180,19 +180,16 @@ std::string Instruction1(std::string_view positions)
 
 void WriteClosing(Lines& lines, Closing closing)
 {
-    static const std::string instruction2 =
-        Cp1250::FromUtf8("Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie "
-                         "grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.");
+    static const std::string instruction2 = Cp1250::FromUtf8(
+        "Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie "
+        "grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.");
     switch (closing) {
-    case Closing::StatementAndInstructions:
-        lines.push_back("<Oswiadczenie>1</Oswiadczenie>");
-        [[fallthrough]];
-    case Closing::Instructions:
-        lines.push_back("<Pouczenia>1</Pouczenia>");
-        break;
+    case Closing::StatementAndInstructions: lines.push_back("<Oswiadczenie>1</Oswiadczenie>"); [[fallthrough]];
+    case Closing::Instructions: lines.push_back("<Pouczenia>1</Pouczenia>"); break;
     case Closing::Instructions39:
     case Closing::Instructions38:
-        lines.push_back(Element("Pouczenie1", Instruction1(closing == Closing::Instructions39 ? "36, 38-49" : "42, 44-55")));
+        lines.push_back(
+            Element("Pouczenie1", Instruction1(closing == Closing::Instructions39 ? "36, 38-49" : "42, 44-55")));
         lines.push_back(Element("Pouczenie2", instruction2));
         break;
     }

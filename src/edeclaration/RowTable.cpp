@@ -214,11 +214,11 @@ void WriteRun(const RowItem& run, ElementWriter& writer, std::string_view prefix
     for (const auto& row : run.run) {
         const std::string tag = RowTag(row.tag, tagPrefix, {});
         if (row.op == Op::Integer)
-            lines.push_back(writer.WriteIntegerElement(prefix, row.var, writer.IntegerDefault(), tagPrefix, tag,
-                                                       row.writeEmpty));
+            lines.push_back(
+                writer.WriteIntegerElement(prefix, row.var, writer.IntegerDefault(), tagPrefix, tag, row.writeEmpty));
         else
-            lines.push_back(writer.WriteAmountElement(prefix, row.var, writer.AmountDefault(), tagPrefix, tag,
-                                                      row.writeEmpty));
+            lines.push_back(
+                writer.WriteAmountElement(prefix, row.var, writer.AmountDefault(), tagPrefix, tag, row.writeEmpty));
     }
 }
 
@@ -236,16 +236,20 @@ void WriteRows(const RowTable& table, ElementWriter& writer, std::string_view pr
                std::vector<std::string>& lines, const RowHook& hook)
 {
     for (const auto& entry : table) {
-        const std::string tag = entry.op == Op::Fixed ? std::string(tagPrefix) + entry.tag : RowTag(entry.tag, tagPrefix, {});
+        const std::string tag = entry.op == Op::Fixed ? std::string(tagPrefix) + entry.tag
+                                                      : RowTag(entry.tag, tagPrefix, {});
         switch (entry.op) {
         case Op::Amount:
-            lines.push_back(writer.WriteAmountElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
+            lines.push_back(
+                writer.WriteAmountElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::Integer:
-            lines.push_back(writer.WriteIntegerElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
+            lines.push_back(
+                writer.WriteIntegerElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::Text:
-            lines.push_back(writer.WriteTextElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
+            lines.push_back(
+                writer.WriteTextElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
         case Op::TextAmount:
             // An amount kept as text ("1234,5") is written as the number the ministry expects.
@@ -256,15 +260,11 @@ void WriteRows(const RowTable& table, ElementWriter& writer, std::string_view pr
                 lines.push_back(
                     writer.WriteTextElement(prefix, entry.var, entry.defaultText, tagPrefix, tag, entry.writeEmpty));
             break;
-        case Op::Flag:
-            lines.push_back(writer.WriteFlagElement(VarName(prefix, entry.var), tag));
-            break;
+        case Op::Flag: lines.push_back(writer.WriteFlagElement(VarName(prefix, entry.var), tag)); break;
         case Op::Choice:
             lines.push_back(writer.WriteChoiceElement(prefix, entry.var, entry.options, tagPrefix, entry.writeEmpty));
             break;
-        case Op::Positive:
-            lines.push_back(writer.WritePositiveElement(prefix, entry.var, tagPrefix));
-            break;
+        case Op::Positive: lines.push_back(writer.WritePositiveElement(prefix, entry.var, tagPrefix)); break;
         case Op::NonBlank: {
             const std::string text = writer.Text(VarName(prefix, entry.var));
             if (!Trim(text).empty())
@@ -280,9 +280,7 @@ void WriteRows(const RowTable& table, ElementWriter& writer, std::string_view pr
         case Op::Fixed:
             lines.push_back(entry.defaultText.empty() ? EmptyElement(tag) : Element(tag, entry.defaultText));
             break;
-        case Op::Run:
-            WriteRun(entry, writer, prefix, tagPrefix, lines);
-            break;
+        case Op::Run: WriteRun(entry, writer, prefix, tagPrefix, lines); break;
         case Op::Hook:
             if (hook)
                 hook(entry.var, lines);

@@ -30,9 +30,9 @@ namespace taxilo::edecl {
 struct RowItem {
     enum class Op { Amount, Integer, Text, TextAmount, Flag, Choice, Positive, NonBlank, NoDash, Fixed, Run, Hook };
     Op op = Op::Amount;
-    std::string var;          // row part of the variable name (or the hook's name)
-    std::string tag;          // row part of the tag; for Fixed the whole tag
-    std::string defaultText;  // for Fixed, the value
+    std::string var;         // row part of the variable name (or the hook's name)
+    std::string tag;         // row part of the tag; for Fixed the whole tag
+    std::string defaultText; // for Fixed, the value
     bool writeEmpty = false;
     int options = 0;          // Choice
     std::vector<RowItem> run; // Run

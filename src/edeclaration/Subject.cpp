@@ -14,19 +14,18 @@ struct PersonTags {
     std::string_view nip, pesel, firstName, surname, birthDate;
 };
 
-constexpr PersonTags kEtdPerson{"etd:OsobaFizyczna", "etd:NIP", "etd:PESEL", "etd:ImiePierwsze", "etd:Nazwisko",
-                                "etd:DataUrodzenia"};
-constexpr PersonTags kShortPerson{"OsobaFizyczna", "etd:NIP", "etd:PESEL", "etd:ImiePierwsze", "etd:Nazwisko",
-                                  "etd:DataUrodzenia"};
+constexpr PersonTags kEtdPerson{"etd:OsobaFizyczna", "etd:NIP",      "etd:PESEL",
+                                "etd:ImiePierwsze",  "etd:Nazwisko", "etd:DataUrodzenia"};
+constexpr PersonTags kShortPerson{"OsobaFizyczna",    "etd:NIP",      "etd:PESEL",
+                                  "etd:ImiePierwsze", "etd:Nazwisko", "etd:DataUrodzenia"};
 constexpr PersonTags kPlainPerson{"OsobaFizyczna", "NIP", "PESEL", "ImiePierwsze", "Nazwisko", "DataUrodzenia"};
 // The common-types schema wraps every person's identification in OsobaFizyczna, in attachments too.
-constexpr PersonTags kAttachmentPerson{"etd:OsobaFizyczna", "etd:NIP", "etd:PESEL", "etd:ImiePierwsze", "etd:Nazwisko",
-                                       "etd:DataUrodzenia"};
+constexpr PersonTags kAttachmentPerson{"etd:OsobaFizyczna", "etd:NIP",      "etd:PESEL",
+                                       "etd:ImiePierwsze",  "etd:Nazwisko", "etd:DataUrodzenia"};
 
-constexpr std::string_view kAddressTags[] = {"etd:KodKraju", "etd:Wojewodztwo", "etd:Powiat",
-                                             "etd:Gmina",    "etd:Ulica",       "etd:NrDomu",
-                                             "etd:NrLokalu", "etd:Miejscowosc", "etd:KodPocztowy",
-                                             "etd:Poczta"};
+constexpr std::string_view kAddressTags[] = {"etd:KodKraju",    "etd:Wojewodztwo", "etd:Powiat",   "etd:Gmina",
+                                             "etd:Ulica",       "etd:NrDomu",      "etd:NrLokalu", "etd:Miejscowosc",
+                                             "etd:KodPocztowy", "etd:Poczta"};
 
 // The country code's variable, then nine variables prefix_first .. prefix_first+8.
 struct AddressVars {
@@ -63,8 +62,9 @@ void WriteAddress(const ElementWriter& writer, Lines& lines, std::string_view wr
     lines.push_back(StartTag(wrapper, " rodzajAdresu=\"RAD\""));
     lines.push_back("<etd:AdresPol>");
     for (size_t i = 0; i < std::size(kAddressTags); ++i) {
-        const std::string name =
-            i == 0 ? address.country : VarName(address.prefix, std::to_string(address.first + static_cast<int>(i) - 1));
+        const std::string name = i == 0
+            ? address.country
+            : VarName(address.prefix, std::to_string(address.first + static_cast<int>(i) - 1));
         const std::string text = UpperText(writer, name);
         // The street and the flat number are optional in the ministry's address type but, when
         // present, at least one character: a blank one is left out (villages without streets,

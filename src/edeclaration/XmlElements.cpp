@@ -51,17 +51,10 @@ Number ReadNumber(const VariableStore& store, std::string_view name)
         n.isMoney = true;
         n.count = v->MoneyCount();
         return n;
-    case Value::Kind::Integer:
-        n.value = static_cast<double>(v->IntegerValue());
-        return n;
-    case Value::Kind::Float:
-        n.value = v->FloatValue();
-        break;
-    case Value::Kind::Text:
-        n.value = ParseNumber(v->TextValue()).value_or(0.0);
-        break;
-    default:
-        return n;
+    case Value::Kind::Integer: n.value = static_cast<double>(v->IntegerValue()); return n;
+    case Value::Kind::Float: n.value = v->FloatValue(); break;
+    case Value::Kind::Text: n.value = ParseNumber(v->TextValue()).value_or(0.0); break;
+    default: return n;
     }
     if (!std::isfinite(n.value))
         n.value = 0.0;
@@ -132,8 +125,7 @@ std::string EscapeXml(std::string_view text)
 std::string FormatDate(std::string_view text)
 {
     const bool looksLikeDate = text.size() == 10 && IsDigit(text[0]) && IsDigit(text[1]) && IsDigit(text[3]) &&
-                               IsDigit(text[4]) && IsDigit(text[6]) && IsDigit(text[7]) && IsDigit(text[8]) &&
-                               IsDigit(text[9]);
+        IsDigit(text[4]) && IsDigit(text[6]) && IsDigit(text[7]) && IsDigit(text[8]) && IsDigit(text[9]);
     if (!looksLikeDate)
         return Trim(text);
     std::string out;
@@ -228,9 +220,8 @@ std::string ElementWriter::WriteIntegerElement(std::string_view prefix, std::str
     return Fallback(defaultText, writeEmpty, tag);
 }
 
-std::string ElementWriter::WriteTextElement(std::string_view prefix, std::string_view row,
-                                            std::string_view defaultText, std::string_view tagPrefix,
-                                            std::string_view tagName, bool writeEmpty) const
+std::string ElementWriter::WriteTextElement(std::string_view prefix, std::string_view row, std::string_view defaultText,
+                                            std::string_view tagPrefix, std::string_view tagName, bool writeEmpty) const
 {
     const std::string text = Text(VarName(prefix, row));
     const std::string tag = RowTag(row, tagPrefix, tagName);

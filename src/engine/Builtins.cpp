@@ -14,8 +14,8 @@ namespace taxilo {
 
 namespace {
 
-constexpr std::string_view kKeywords[] = {"ROUND",   "TRUNC",   "TRCSTR",       "TRIM",     "REPLACE",
-                                          "SLOWNIE", "TEXTUNSQUARE", "TEXT", "UPPERCASE"};
+constexpr std::string_view kKeywords[] = {"ROUND",   "TRUNC",        "TRCSTR", "TRIM",     "REPLACE",
+                                          "SLOWNIE", "TEXTUNSQUARE", "TEXT",   "UPPERCASE"};
 
 // A whole-number argument: blanks, optional sign, digits, blanks; ConversionError otherwise.
 std::int64_t WholeNumber(std::string_view text)
@@ -56,15 +56,24 @@ std::string Builtins::Argument(std::string_view keyword, std::string_view call)
 std::optional<Value> Builtins::Call(std::string_view keyword, std::string_view call) const
 {
     const std::string argument = Argument(keyword, call);
-    if (keyword == "ROUND") return Round(argument);
-    if (keyword == "TRUNC") return Trunc(argument);
-    if (keyword == "TRCSTR") return Trcstr(argument);
-    if (keyword == "TRIM") return Trim(argument);
-    if (keyword == "REPLACE") return Replace(argument);
-    if (keyword == "SLOWNIE") return Slownie(argument);
-    if (keyword == "TEXTUNSQUARE") return TextUnsquare(argument);
-    if (keyword == "TEXT") return Text(argument);
-    if (keyword == "UPPERCASE") return UpperCase(argument);
+    if (keyword == "ROUND")
+        return Round(argument);
+    if (keyword == "TRUNC")
+        return Trunc(argument);
+    if (keyword == "TRCSTR")
+        return Trcstr(argument);
+    if (keyword == "TRIM")
+        return Trim(argument);
+    if (keyword == "REPLACE")
+        return Replace(argument);
+    if (keyword == "SLOWNIE")
+        return Slownie(argument);
+    if (keyword == "TEXTUNSQUARE")
+        return TextUnsquare(argument);
+    if (keyword == "TEXT")
+        return Text(argument);
+    if (keyword == "UPPERCASE")
+        return UpperCase(argument);
     return std::nullopt;
 }
 
@@ -158,7 +167,7 @@ Value Builtins::Slownie(std::string_view argument) const
 std::string Builtins::AmountInWords(std::int64_t grosze)
 {
     // Windows-1250: "PI\xCA*" is PIĘ*, "Z\xA3*" is ZŁ*.
-    static constexpr std::string_view kDigits[] = {"ZER*", "JED*", "DWA*", "TRZ*", "CZT*",
+    static constexpr std::string_view kDigits[] = {"ZER*",    "JED*", "DWA*", "TRZ*", "CZT*",
                                                    "PI\xCA*", "SZE*", "SIE*", "OSI*", "DZI*"};
     std::string result = "GR";
     int number = 0;

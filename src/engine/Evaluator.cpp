@@ -14,7 +14,10 @@ namespace {
 
 constexpr size_t npos = std::string_view::npos;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // A number literal: "." read as the decimal comma.
 std::optional<double> ParseLiteral(std::string_view text)
@@ -87,7 +90,7 @@ size_t ReplaceEvery(std::string& text, std::string_view pattern, std::string_vie
 size_t CountChar(std::string_view text, char c)
 {
     size_t n = 0;
-    for (const char* p = text.data(), *end = text.data() + text.size();
+    for (const char *p = text.data(), *end = text.data() + text.size();
          (p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(end - p)))) != nullptr; ++p)
         ++n;
     return n;
@@ -103,7 +106,10 @@ void Spend(std::uint64_t& work, size_t amount, std::string_view text)
 // A replaced occurrence costs more than a searched byte.
 constexpr std::uint64_t kWorkPerMatch = 64;
 
-bool IsSignChar(char c) { return c == '&' || c == '<' || c == '=' || c == '>' || c == '^'; }
+bool IsSignChar(char c)
+{
+    return c == '&' || c == '<' || c == '=' || c == '>' || c == '^';
+}
 
 // The condition signs & < = > ^ of a text, except those inside balanced double quotes
 // (a quote without a partner is an ordinary character).
@@ -173,7 +179,7 @@ int CompareValues(const Value& l, const Value& r)
     const K lk = l.kind() == K::Null ? K::Empty : l.kind();
     const K rk = r.kind() == K::Null ? K::Empty : r.kind();
     if ((lk == K::Text || lk == K::Empty) && (rk == K::Text || rk == K::Empty) && (lk == K::Text || rk == K::Text))
-        return Order<std::string_view>(l.ToText(), r.ToText()) ; // char_traits<char> orders as unsigned bytes
+        return Order<std::string_view>(l.ToText(), r.ToText()); // char_traits<char> orders as unsigned bytes
     if (lk == K::Empty && rk == K::Empty)
         return 0;
     if (lk == K::Money || rk == K::Money)
@@ -253,8 +259,7 @@ Value Evaluator::EvalArithmetic(std::string_view text) const
             break;
         const std::string_view sign = text.substr(signStart, signEnd - signStart);
         blank = text.find(' ', signEnd + 1);
-        const std::string_view operand =
-            text.substr(signEnd + 1, (blank == npos ? text.size() : blank) - (signEnd + 1));
+        const std::string_view operand = text.substr(signEnd + 1, (blank == npos ? text.size() : blank) - (signEnd + 1));
         if (sign.size() != 1)
             continue;
         switch (sign[0]) {
@@ -296,8 +301,7 @@ Value Evaluator::EvalExpression(std::string_view text) const
         const size_t r = s.find(')', l);
         const size_t end = r == npos ? s.size() : r + 1;
         const std::string group = s.substr(l, end - l);
-        const std::string_view inner =
-            std::string_view(group).substr(1, group.size() - (r == npos ? 1 : 2));
+        const std::string_view inner = std::string_view(group).substr(1, group.size() - (r == npos ? 1 : 2));
         const std::string value = EvalArithmetic(inner).ToText();
         size_t first = npos;
         const size_t replaced = ReplaceEvery(s, group, value, first);
@@ -512,7 +516,7 @@ std::int64_t Evaluator::RoundHalfAway(std::int64_t decimals, std::int64_t count)
     if (decimals > 4)
         throw ConversionError(TooManyDecimalsMessage(decimals));
     if (decimals < -15)
-        return 0; // the unit exceeds twice any count
+        return 0;                            // the unit exceeds twice any count
     const std::int64_t power = 4 - decimals; // unit = 10^power
     if (power > 19)
         return 0; // twice any count is below the unit

@@ -20,9 +20,7 @@ using NameOverlay = std::function<std::optional<Value>(std::string_view name)>;
 
 class Evaluator {
 public:
-    explicit Evaluator(const VariableStore& vars, const NameOverlay* overlay = nullptr)
-        : vars_(vars)
-        , overlay_(overlay)
+    explicit Evaluator(const VariableStore& vars, const NameOverlay* overlay = nullptr) : vars_(vars), overlay_(overlay)
     {
     }
 

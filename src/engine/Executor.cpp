@@ -81,24 +81,15 @@ bool Executor::ExecuteLine(const std::string& line)
     // The word exactly as written: the calculation dialect knows only upper-case command words.
     const Command command = LookupCommand(words_[0], Dialect::Calculation);
     switch (command) {
-    case Command::If:
-        skip_ = eval_.EvalCondition(RestFrom(1));
-        return true;
-    case Command::Else:
-        skip_ = skip_ == 2 ? 1 : 2;
-        return false;
-    case Command::Endif:
-        skip_ = 0;
-        return true;
-    default:
-        break;
+    case Command::If: skip_ = eval_.EvalCondition(RestFrom(1)); return true;
+    case Command::Else: skip_ = skip_ == 2 ? 1 : 2; return false;
+    case Command::Endif: skip_ = 0; return true;
+    default: break;
     }
     if (skip_ == 2)
         return false;
     switch (command) {
-    case Command::Set:
-        ExecuteSet();
-        break;
+    case Command::Set: ExecuteSet(); break;
     case Command::Sums:
         // Without a target name or any item there is nothing to sum: the line does nothing.
         if (words_.size() >= 3 && !words_[1].empty()) {
@@ -106,15 +97,12 @@ bool Executor::ExecuteLine(const std::string& line)
             vars_.SetAt(target, builtins_.Sums(RestFrom(2)));
         }
         break;
-    case Command::GetFile:
-        builtins_.GetFile(RestFrom(1), baseDir_, userDataDir_);
-        break;
+    case Command::GetFile: builtins_.GetFile(RestFrom(1), baseDir_, userDataDir_); break;
     case Command::Special:
         for (size_t i = 1; i < words_.size(); ++i)
             vars_.AddSpecial(words_[i]);
         break;
-    default:
-        break;
+    default: break;
     }
     return true; // any other word is ignored, and still traced
 }
@@ -131,9 +119,8 @@ void Executor::ExecuteSet()
     }
     const std::string_view rest = RestFrom(2);
     // A quoted word 3 is a literal, never a call.
-    const std::string_view keyword = words_[2].empty() || words_[2].front() == '"'
-                                         ? std::string_view()
-                                         : Builtins::MatchKeyword(words_[2]);
+    const std::string_view keyword = words_[2].empty() || words_[2].front() == '"' ? std::string_view()
+                                                                                   : Builtins::MatchKeyword(words_[2]);
     if (keyword.empty()) {
         vars_.SetAt(target, eval_.EvalExpression(rest));
         return;

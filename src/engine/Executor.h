@@ -18,7 +18,11 @@ using TraceCallback = std::function<void(const std::vector<std::string>& lines)>
 class Executor {
 public:
     Executor(VariableStore& vars, const std::string& baseDir, const std::string& userDataDir)
-        : vars_(vars), eval_(vars), builtins_(eval_, vars), baseDir_(baseDir), userDataDir_(userDataDir)
+        : vars_(vars)
+        , eval_(vars)
+        , builtins_(eval_, vars)
+        , baseDir_(baseDir)
+        , userDataDir_(userDataDir)
     {
     }
 

@@ -60,10 +60,19 @@ unsigned char LowerChar(unsigned char c)
     return table[c];
 }
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
 // Letters of the code page are the characters with a case, and sharp s.
-bool IsLetter(unsigned char c) { return Cp1250::UpperChar(c) != c || LowerChar(c) != c || c == 0xDF; }
-bool IsPrintable(unsigned char c) { return c >= 0x20 && c != 0x7F && c != 0xAD && Cp1250::IsDefined(c); }
+bool IsLetter(unsigned char c)
+{
+    return Cp1250::UpperChar(c) != c || LowerChar(c) != c || c == 0xDF;
+}
+bool IsPrintable(unsigned char c)
+{
+    return c >= 0x20 && c != 0x7F && c != 0xAD && Cp1250::IsDefined(c);
+}
 
 // Whether a character may stand in an input position of a class (a line edit's own rules).
 bool Fits(unsigned char c, char kind)

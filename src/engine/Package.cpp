@@ -115,7 +115,8 @@ bool IsSourceTextFile(const std::string& fileName)
 {
     static const char* const kTextEndings[] = {".pit", ".txt", ".lst", ".csv", ".html", ".htm", ".rtf", ".fld"};
     std::string lower = fileName;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const char* ending : kTextEndings) {
         const std::string e = ending;
         if (lower.size() >= e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0)
@@ -163,7 +164,8 @@ std::vector<TFileEntry> ExtractPackage(const std::string& packagePath, const std
             entry.Name.find('\\') != std::string::npos || entry.Name == "." || entry.Name == "..")
             throw StreamReadError(StreamReadMessage(packagePath));
         WriteFileAtomic(folder + "/" + entry.Name,
-                        std::string_view(bytes).substr(static_cast<size_t>(entry.Offset), static_cast<size_t>(entry.Size)));
+                        std::string_view(bytes).substr(static_cast<size_t>(entry.Offset),
+                                                       static_cast<size_t>(entry.Size)));
     }
     return dir->Entries;
 }

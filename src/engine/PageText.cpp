@@ -13,7 +13,10 @@
 namespace taxilo {
 namespace {
 
-bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
+bool IsDigitChar(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string RemoveEvery(std::string_view text, std::string_view piece)
 {
@@ -135,8 +138,7 @@ std::string SubstituteBraces(std::string_view input,
         }
         // A value with decimals is an amount: shown the Polish way, cut two places after the comma.
         const bool amount = value->find(',') != std::string::npos && ParseNumber(*value);
-        const std::string shown = amount ? PolishAmountText(*value).value_or(CutToTwoDecimals(*value))
-                                         : *value;
+        const std::string shown = amount ? PolishAmountText(*value).value_or(CutToTwoDecimals(*value)) : *value;
         text.replace(open, close - open + 1, shown);
         scan = open + shown.size();
     }
@@ -199,8 +201,9 @@ AmountTextProblem CheckAmountText(std::string_view text, bool negativeAllowed)
             ++separators;
             separatorAt = i;
         }
-    if (separators > 1 || (separators == 1 && t.size() - separatorAt - 1 == 3 &&
-                           t.find_first_not_of("0123456789", separatorAt + 1) == std::string::npos))
+    if (separators > 1 ||
+        (separators == 1 && t.size() - separatorAt - 1 == 3 &&
+         t.find_first_not_of("0123456789", separatorAt + 1) == std::string::npos))
         return AmountTextProblem::Ambiguous;
     const auto number = ParseAmount(t);
     if (!number || (separators == 1 && t.size() - separatorAt - 1 > 2))
@@ -297,8 +300,8 @@ std::vector<DependencyEntry> ParseDependencies(std::string_view list)
         entry.Written = Trim(piece);
         if (entry.Written.empty())
             continue;
-        if (entry.Written.size() > 4 && Cp1250::EqualsIgnoreCase(entry.Written.substr(0, 3), "not")
-            && IsBlankCode(entry.Written[3])) {
+        if (entry.Written.size() > 4 && Cp1250::EqualsIgnoreCase(entry.Written.substr(0, 3), "not") &&
+            IsBlankCode(entry.Written[3])) {
             entry.Inverted = true;
             entry.Name = Trim(entry.Written.substr(4));
         } else {

@@ -28,7 +28,7 @@ std::vector<Dependent> Dependents(const std::string& list)
         if (entry.written.empty())
             continue;
         const bool inverted = entry.written.size() > 4 && Cp1250::EqualsIgnoreCase(entry.written.substr(0, 3), "not") &&
-                              static_cast<unsigned char>(entry.written[3]) <= 32;
+            static_cast<unsigned char>(entry.written[3]) <= 32;
         entry.inverted = inverted;
         entry.name = inverted ? Trim(entry.written.substr(4)) : entry.written;
         entries.push_back(std::move(entry));

@@ -49,9 +49,9 @@ private:
         std::string hint;
         bool enabled = true;
         bool checked = false;
-        std::string text;  // edits, dates and lists
-        Value amount;      // amounts: stored back as read
-        int container = 0; // radio sets: the page, a group, an info block or a yes/no box
+        std::string text;    // edits, dates and lists
+        Value amount;        // amounts: stored back as read
+        int container = 0;   // radio sets: the page, a group, an info block or a yes/no box
         int dependents = -1; // index in dependencyLists_
         std::optional<FieldMask> mask;
     };
@@ -69,7 +69,7 @@ private:
     std::vector<size_t> defaultRadios_;
     std::vector<std::string> dependencyLists_;
     int containers_ = 0;
-    int open_ = 0;     // the open group's or info block's container, 0 when none
+    int open_ = 0; // the open group's or info block's container, 0 when none
     bool openIsGroup_ = false;
     bool stored_ = false;
 };

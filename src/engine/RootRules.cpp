@@ -101,8 +101,9 @@ std::vector<RootRuleBreach> CheckRootScript(const std::string& folder)
                 breach(line, "ENDIF without an IF");
             openIf = nullptr;
         } else if (command == Command::Hotpoint && openIf) {
-            breach(line, "HOTPOINT inside the IF block opened at " + Where(*openIf) +
-                             ": put the step before the IF, with the condition in its own third field");
+            breach(line,
+                   "HOTPOINT inside the IF block opened at " + Where(*openIf) +
+                       ": put the step before the IF, with the condition in its own third field");
         }
         if (lastForm < lines.size() && i > lastForm && command != Command::Print && command != Command::DelPrint &&
             command != Command::Cmd && command != Command::Endif)

@@ -102,9 +102,9 @@ public:
 };
 
 struct TestRun {
-    bool passed = true;      // no TEST failed, no QUESTION stopped the run, no INFO failed
+    bool passed = true; // no TEST failed, no QUESTION stopped the run, no INFO failed
     bool infoFailed = false;
-    bool assigned = false;   // a SET or SETROUND ran: the fields show the store again
+    bool assigned = false; // a SET or SETROUND ran: the fields show the store again
 };
 
 // The lines of every TEST_BEGIN ... TEST_END block in order.

@@ -21,8 +21,8 @@ public:
     // Index of the first variable of that name; -1, or a new empty variable with create set.
     int FindVar(std::string_view name, bool create);
     int FindVar(std::string_view name) const;
-    Value GetVar(std::string_view name) const;       // empty text when absent
-    Value GetVarOrZero(std::string_view name) const; // integer 0 when absent
+    Value GetVar(std::string_view name) const;        // empty text when absent
+    Value GetVarOrZero(std::string_view name) const;  // integer 0 when absent
     const Value* Lookup(std::string_view name) const; // nullptr when absent
     void SetVar(std::string_view name, const Value& value);
     void SetAt(int index, const Value& value) { vars_[static_cast<size_t>(index)].Value_ = value; }

@@ -5,7 +5,10 @@ namespace taxilo {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Whole digits grouped by three from the right.
 std::string Grouped(std::string_view digits)
@@ -25,8 +28,8 @@ std::string PolishAmount(std::int64_t hundredths)
 {
     const bool negative = hundredths < 0;
     // Unsigned, so the most negative count has a magnitude too.
-    const std::uint64_t magnitude =
-        negative ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(hundredths)
+                                             : static_cast<std::uint64_t>(hundredths);
     const std::uint64_t cents = magnitude % 100;
     std::string text = negative ? "-" : "";
     text += Grouped(std::to_string(magnitude / 100));
@@ -71,7 +74,7 @@ std::string KeepAmountsTogether(std::string_view text)
             continue;
         const std::string_view rest = std::string_view(result).substr(i + 1);
         const bool threeDigits = rest.size() >= 3 && IsDigit(rest[0]) && IsDigit(rest[1]) && IsDigit(rest[2]) &&
-                                 (rest.size() == 3 || !IsDigit(rest[3]));
+            (rest.size() == 3 || !IsDigit(rest[3]));
         const bool currency = rest.substr(0, 2) == "z\xB3"; // "zł"
         if (threeDigits || currency)
             result[i] = kNonBreakingSpace;

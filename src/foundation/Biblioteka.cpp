@@ -195,10 +195,14 @@ long long ParseHex(std::string_view text)
     for (size_t i = 1; i < s.size(); ++i) {
         const char c = s[i];
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return 0;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return 0;
         value = value * 16 + d;
     }
     return value;
@@ -213,9 +217,12 @@ constexpr std::array<signed char, 256> MakeHexValues()
     std::array<signed char, 256> t{};
     for (auto& v : t)
         v = -1;
-    for (int c = '0'; c <= '9'; ++c) t[c] = static_cast<signed char>(c - '0');
-    for (int c = 'a'; c <= 'f'; ++c) t[c] = static_cast<signed char>(c - 'a' + 10);
-    for (int c = 'A'; c <= 'F'; ++c) t[c] = static_cast<signed char>(c - 'A' + 10);
+    for (int c = '0'; c <= '9'; ++c)
+        t[c] = static_cast<signed char>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c)
+        t[c] = static_cast<signed char>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c)
+        t[c] = static_cast<signed char>(c - 'A' + 10);
     return t;
 }
 

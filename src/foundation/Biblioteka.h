@@ -12,7 +12,10 @@ namespace taxilo {
 using CharSet = std::bitset<256>;
 CharSet MakeCharSet(std::string_view chars);
 
-inline bool IsBlankCode(char c) { return static_cast<unsigned char>(c) <= 32; }
+inline bool IsBlankCode(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 // Removes characters with codes 0-32 at both ends (or one end).
 std::string Trim(std::string_view text);

@@ -50,8 +50,16 @@ constexpr std::array<unsigned char, 256> MakeUpperTable()
         t[i] = static_cast<unsigned char>(i);
     for (int c = 'a'; c <= 'z'; ++c)
         t[c] = static_cast<unsigned char>(c - 32);
-    t[0x9A] = 0x8A; t[0x9C] = 0x8C; t[0x9D] = 0x8D; t[0x9E] = 0x8E; t[0x9F] = 0x8F;
-    t[0xB3] = 0xA3; t[0xB9] = 0xA5; t[0xBA] = 0xAA; t[0xBE] = 0xBC; t[0xBF] = 0xAF;
+    t[0x9A] = 0x8A;
+    t[0x9C] = 0x8C;
+    t[0x9D] = 0x8D;
+    t[0x9E] = 0x8E;
+    t[0x9F] = 0x8F;
+    t[0xB3] = 0xA3;
+    t[0xB9] = 0xA5;
+    t[0xBA] = 0xAA;
+    t[0xBE] = 0xBC;
+    t[0xBF] = 0xAF;
     for (int c = 0xE0; c <= 0xFE; ++c)
         if (c != 0xF7)
             t[c] = static_cast<unsigned char>(c - 0x20);
@@ -84,10 +92,19 @@ char32_t DecodeUtf8(std::string_view s, size_t& i)
     }
     int extra = 0;
     char32_t cp = 0;
-    if ((b0 & 0xE0) == 0xC0) { extra = 1; cp = b0 & 0x1F; }
-    else if ((b0 & 0xF0) == 0xE0) { extra = 2; cp = b0 & 0x0F; }
-    else if ((b0 & 0xF8) == 0xF0) { extra = 3; cp = b0 & 0x07; }
-    else { ++i; return 0xFFFFFFFF; }
+    if ((b0 & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = b0 & 0x07;
+    } else {
+        ++i;
+        return 0xFFFFFFFF;
+    }
     if (i + extra >= s.size()) {
         ++i;
         return 0xFFFFFFFF;

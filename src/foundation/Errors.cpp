@@ -25,7 +25,7 @@ std::string FileOpenMessage(const std::string& path)
 std::string StreamReadMessage(const std::string& path)
 {
     return Cp1250::FromUtf8("Błąd odczytu strumienia: plik \"") + path +
-           Cp1250::FromUtf8("\" jest uszkodzony lub niekompletny");
+        Cp1250::FromUtf8("\" jest uszkodzony lub niekompletny");
 }
 
 std::string FileWriteMessage(const std::string& path)
@@ -48,8 +48,7 @@ std::string DivisionByZeroMessage(const std::string& expression)
 
 std::string OutOfRangeMessage(const std::string& expression)
 {
-    return Cp1250::FromUtf8("Wynik wyrażenia '") + Shortened(expression) +
-           Cp1250::FromUtf8("' jest poza zakresem liczb");
+    return Cp1250::FromUtf8("Wynik wyrażenia '") + Shortened(expression) + Cp1250::FromUtf8("' jest poza zakresem liczb");
 }
 
 std::string NotATruthValueMessage(const std::string& text)
@@ -63,13 +62,13 @@ std::string NotATruthValueMessage(const std::string& text)
 std::string TooManyDecimalsMessage(long long decimals)
 {
     return Cp1250::FromUtf8("Nie można zaokrąglić do ") + std::to_string(decimals) +
-           Cp1250::FromUtf8(" miejsc po przecinku (najwyżej 4)");
+        Cp1250::FromUtf8(" miejsc po przecinku (najwyżej 4)");
 }
 
 std::string TooComplexMessage(const std::string& text)
 {
     return Cp1250::FromUtf8("Wyrażenie lub wiersz skryptu '") + Shortened(text) +
-           Cp1250::FromUtf8("' jest zbyt złożone, by je obliczyć");
+        Cp1250::FromUtf8("' jest zbyt złożone, by je obliczyć");
 }
 
 } // namespace taxilo

@@ -42,10 +42,16 @@ void AddOnce(std::vector<std::string>& values, const std::string& value)
 bool IsQuote(char c)
 {
     switch (static_cast<unsigned char>(c)) {
-    case '"': case '\'': case 0x84: case 0x93: case 0x94: case 0x91: case 0x92: case 0xAB: case 0xBB:
-        return true;
-    default:
-        return false;
+    case '"':
+    case '\'':
+    case 0x84:
+    case 0x93:
+    case 0x94:
+    case 0x91:
+    case 0x92:
+    case 0xAB:
+    case 0xBB: return true;
+    default: return false;
     }
 }
 
@@ -104,9 +110,8 @@ void RegisterIndex::AddRecord(std::string_view line)
 
 void RegisterIndex::Finish()
 {
-    std::stable_sort(entries_.begin(), entries_.end(), [](const RegisterEntry& a, const RegisterEntry& b) {
-        return PolishLess(a.Text, b.Text);
-    });
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const RegisterEntry& a, const RegisterEntry& b) { return PolishLess(a.Text, b.Text); });
 }
 
 std::vector<std::size_t> RegisterIndex::Filter(const std::string& voivodeship, const std::string& city,

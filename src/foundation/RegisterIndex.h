@@ -61,7 +61,10 @@ public:
     // progress is called after every 100 lines with the number done.
     template <typename Progress>
     void Build(const std::vector<std::string>& lines, Progress&& progress);
-    void Build(const std::vector<std::string>& lines) { Build(lines, [](std::size_t) {}); }
+    void Build(const std::vector<std::string>& lines)
+    {
+        Build(lines, [](std::size_t) {});
+    }
 
     // Parallel to the lines given to Build.
     const std::vector<RegisterRecord>& Records() const { return records_; }

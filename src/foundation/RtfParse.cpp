@@ -50,7 +50,10 @@ int HexDigit(char c)
     return -1;
 }
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 class Reader {
 public:
@@ -132,7 +135,9 @@ private:
         if (!IsLetter(c)) {
             ++pos_;
             switch (c) {
-            case '\\': case '{': case '}': Text(std::string_view(&c, 1)); break;
+            case '\\':
+            case '{':
+            case '}': Text(std::string_view(&c, 1)); break;
             case '~': Text("\xC2\xA0"); break;
             case '_': Text("-"); break;
             case '\'': {
@@ -144,7 +149,8 @@ private:
                 Byte(static_cast<unsigned char>(high * 16 + low));
                 break;
             }
-            case '\r': case '\n': Paragraph(); break;
+            case '\r':
+            case '\n': Paragraph(); break;
             default: break; // \- \| \: and others carry no text here
             }
             return;
@@ -157,7 +163,8 @@ private:
         bool hasNumber = false;
         bool negative = false;
         long long number = 0;
-        if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && in_[pos_ + 1] >= '0' && in_[pos_ + 1] <= '9') {
+        if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && in_[pos_ + 1] >= '0' &&
+            in_[pos_ + 1] <= '9') {
             negative = true;
             ++pos_;
         }
@@ -179,10 +186,10 @@ private:
     {
         GroupState& s = State();
         const bool on = !hasNumber || n != 0;
-        if (w == "fonttbl" || w == "colortbl" || w == "stylesheet" || w == "info" || w == "pict" || w == "header"
-            || w == "footer" || w == "headerl" || w == "headerr" || w == "footerl" || w == "footerr" || w == "object"
-            || w == "listtable" || w == "listoverridetable" || w == "rsidtbl" || w == "generator" || w == "xmlnstbl"
-            || w == "themedata" || w == "colorschememapping" || w == "latentstyles" || w == "datastore") {
+        if (w == "fonttbl" || w == "colortbl" || w == "stylesheet" || w == "info" || w == "pict" || w == "header" ||
+            w == "footer" || w == "headerl" || w == "headerr" || w == "footerl" || w == "footerr" || w == "object" ||
+            w == "listtable" || w == "listoverridetable" || w == "rsidtbl" || w == "generator" || w == "xmlnstbl" ||
+            w == "themedata" || w == "colorschememapping" || w == "latentstyles" || w == "datastore") {
             s.Skip = true;
         } else if (w == "par") {
             Paragraph();

@@ -52,16 +52,11 @@ std::string Value::ToText() const
 {
     switch (kind_) {
     case Kind::Null:
-    case Kind::Empty:
-        return {};
-    case Kind::Text:
-        return text_;
-    case Kind::Money:
-        return FormatMoney(int_);
-    case Kind::Float:
-        return FormatFloat(float_);
-    case Kind::Integer:
-        return std::to_string(int_);
+    case Kind::Empty: return {};
+    case Kind::Text: return text_;
+    case Kind::Money: return FormatMoney(int_);
+    case Kind::Float: return FormatFloat(float_);
+    case Kind::Integer: return std::to_string(int_);
     }
     return {};
 }
@@ -70,20 +65,16 @@ double Value::ToDouble() const
 {
     switch (kind_) {
     case Kind::Null:
-    case Kind::Empty:
-        return 0.0;
+    case Kind::Empty: return 0.0;
     case Kind::Text: {
         auto n = ParseNumber(text_);
         if (!n)
             throw ConversionError(NotANumberMessage(text_));
         return *n;
     }
-    case Kind::Money:
-        return static_cast<double>(int_) / 10000.0;
-    case Kind::Float:
-        return float_;
-    case Kind::Integer:
-        return static_cast<double>(int_);
+    case Kind::Money: return static_cast<double>(int_) / 10000.0;
+    case Kind::Float: return float_;
+    case Kind::Integer: return static_cast<double>(int_);
     }
     return 0.0;
 }
@@ -106,15 +97,11 @@ bool Value::operator==(const Value& other) const
         return false;
     switch (kind_) {
     case Kind::Null:
-    case Kind::Empty:
-        return true;
-    case Kind::Text:
-        return text_ == other.text_;
+    case Kind::Empty: return true;
+    case Kind::Text: return text_ == other.text_;
     case Kind::Money:
-    case Kind::Integer:
-        return int_ == other.int_;
-    case Kind::Float:
-        return float_ == other.float_;
+    case Kind::Integer: return int_ == other.int_;
+    case Kind::Float: return float_ == other.float_;
     }
     return false;
 }

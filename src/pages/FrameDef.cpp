@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/FrameDef.h"
 
-#include "ui/Dialogs.h"
 #include "foundation/AmountText.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Cp1250.h"
@@ -11,6 +10,7 @@
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
 #include "platform/Shell.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -45,18 +45,18 @@ QColor WindowsColour(std::uint32_t value, const QPalette& palette)
     const std::uint32_t high = value >> 24;
     if (high == 0xFF || high == 0x80) {
         switch (value & 0xFF) {
-        case 5: return palette.color(QPalette::Base);          // window
-        case 6: return palette.color(QPalette::Shadow);        // window frame
-        case 8: return palette.color(QPalette::Text);          // window text
+        case 5: return palette.color(QPalette::Base);   // window
+        case 6: return palette.color(QPalette::Shadow); // window frame
+        case 8: return palette.color(QPalette::Text);   // window text
         case 13: return palette.color(QPalette::Highlight);
         case 14: return palette.color(QPalette::HighlightedText);
-        case 16: return palette.color(QPalette::Dark);         // button shadow
+        case 16: return palette.color(QPalette::Dark); // button shadow
         case 17: return palette.color(QPalette::Disabled, QPalette::Text);
         case 18: return palette.color(QPalette::ButtonText);
-        case 20: return palette.color(QPalette::Light);        // button highlight
+        case 20: return palette.color(QPalette::Light); // button highlight
         case 23: return palette.color(QPalette::ToolTipText);
         case 24: return palette.color(QPalette::ToolTipBase);
-        default: return palette.color(QPalette::Button);       // button face and the rest
+        default: return palette.color(QPalette::Button); // button face and the rest
         }
     }
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
@@ -128,8 +128,7 @@ int TFrame1::ScaleToScreen(double n) const
     return static_cast<int>(std::lround(n * ScreenDpiX() / 96.0));
 }
 
-QFont TFrame1::MakeFont(const QString& family, int points, bool bold, bool italic, bool underline,
-                        bool strikeOut) const
+QFont TFrame1::MakeFont(const QString& family, int points, bool bold, bool italic, bool underline, bool strikeOut) const
 {
     QFont font(family);
     const int dpi = ScreenDpi > 0 ? ScreenDpi : logicalDpiY();
@@ -442,8 +441,10 @@ void TFrame1::CommandTextVar(const Fields& f)
 void TFrame1::CommandHint(const Fields& f)
 {
     const std::string side = Cp1250::Upper(Trim(FieldAt(f, 1)));
-    const Qt::Alignment alignment =
-        (side == "R" ? Qt::AlignRight : side == "C" ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    const Qt::Alignment alignment = (side == "R"       ? Qt::AlignRight
+                                         : side == "C" ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft) |
+        Qt::AlignTop;
     HintTexts.push_back(FieldAt(f, 3));
     const int index = static_cast<int>(HintTexts.size()) - 1;
     const QString caption = ToQString(Step(FieldAt(f, 2), true));
@@ -637,7 +638,8 @@ void TFrame1::CommandHtml(const Fields& f)
                 size_t i = at + 8;
                 while (i < head.size() && (head[i] == '"' || head[i] == '\''))
                     ++i;
-                while (i < head.size() && (std::isalnum(static_cast<unsigned char>(head[i])) || head[i] == '-' || head[i] == '_'))
+                while (i < head.size() &&
+                       (std::isalnum(static_cast<unsigned char>(head[i])) || head[i] == '-' || head[i] == '_'))
                     charset += head[i++];
             }
             QStringDecoder decoder(charset.c_str());
@@ -675,8 +677,8 @@ void TFrame1::OpenLink(const QString& written)
 {
     const QString target = written.trimmed();
     const QString lower = target.toLower();
-    if (lower.startsWith(QLatin1String("http://")) || lower.startsWith(QLatin1String("https://"))
-        || lower.startsWith(QLatin1String("mailto:"))) {
+    if (lower.startsWith(QLatin1String("http://")) || lower.startsWith(QLatin1String("https://")) ||
+        lower.startsWith(QLatin1String("mailto:"))) {
         CurrentShell().Open(target);
         return;
     }
@@ -691,8 +693,8 @@ void TFrame1::OpenLink(const QString& written)
     const QString programDir = QFileInfo(PathToQString(engine_.BaseDir)).canonicalFilePath();
     const QFileInfo file(QDir(PathToQString(engine_.BaseDir + "Dane/")).absoluteFilePath(relative));
     const QString canonical = file.canonicalFilePath();
-    if (programDir.isEmpty() || canonical.isEmpty() || !file.isFile() || file.isExecutable()
-        || !canonical.startsWith(programDir + QLatin1Char('/')))
+    if (programDir.isEmpty() || canonical.isEmpty() || !file.isFile() || file.isExecutable() ||
+        !canonical.startsWith(programDir + QLatin1Char('/')))
         return;
     CurrentShell().Open(canonical);
 }

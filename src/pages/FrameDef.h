@@ -114,8 +114,8 @@ private:
     int ContainerWidth(QWidget* container) const;
     int FullWidth() const;
     int PageFullWidth() const;
-    QFont MakeFont(const QString& family, int points, bool bold = false, bool italic = false,
-                   bool underline = false, bool strikeOut = false) const;
+    QFont MakeFont(const QString& family, int points, bool bold = false, bool italic = false, bool underline = false,
+                   bool strikeOut = false) const;
     QFont CodesFont(const FontCodes& codes) const;
     std::string Step(const std::string& text, bool breaks) const;
     TextBlock* AddTextBlock(QWidget* container, const QString& text, const QFont& font, QColor colour,

@@ -3,10 +3,10 @@
 // that fails its check would otherwise reach the declaration (and the ministry rejects it).
 #include "pages/FrameDef.h"
 
-#include "ui/Dialogs.h"
 #include "foundation/Biblioteka.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
+#include "ui/Dialogs.h"
 
 namespace taxilo {
 namespace {
@@ -75,8 +75,7 @@ QString TFrame1::FieldProblem(QWidget* field, int kind) const
             return {};
         const QString typed = Quote(amount->text().trimmed());
         switch (amount->Problem()) {
-        case AmountTextProblem::None:
-            return {};
+        case AmountTextProblem::None: return {};
         case AmountTextProblem::Ambiguous:
             return QStringLiteral("Kwota %1 w polu %2 jest niejednoznaczna: nie wiadomo, czy kropka lub przecinek "
                                   "oddziela grosze, czy tysiące. Wpisz kwotę bez odstępów i kropek między tysiącami, "
@@ -135,7 +134,8 @@ bool TFrame1::CheckFieldsForward()
             // An exit check the same click queued (focus left the field for Next) stays silent;
             // later ones speak again.
             reportedForward_ = field;
-            QMetaObject::invokeMethod(this, [this] { reportedForward_ = nullptr; }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { reportedForward_ = nullptr; }, Qt::QueuedConnection);
             CurrentDialogs().Message(QStringLiteral("Uwaga"), problem, MessageButtons::Ok);
             field->setFocus(Qt::OtherFocusReason);
             return false;

@@ -103,8 +103,8 @@ std::string Quoted(const std::string& text)
 
 bool IsInput(const QWidget* w)
 {
-    return qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w) || qobject_cast<const MaskEdit*>(w)
-        || qobject_cast<const PageCombo*>(w) || qobject_cast<const AmountEdit*>(w);
+    return qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w) ||
+        qobject_cast<const MaskEdit*>(w) || qobject_cast<const PageCombo*>(w) || qobject_cast<const AmountEdit*>(w);
 }
 
 // The lines of a list file: the marker rule applies.
@@ -126,8 +126,8 @@ TFrame1::FieldTexts TFrame1::PlaceFieldTexts(const Fields& f, bool textHints, bo
     const std::string variable = FieldAt(f, 1);
     if (f.size() > 4) {
         const FontCodes codes = ParseFontCodes(Step(f[4], true));
-        TextBlock* description = AddTextBlock(container, ToQString(codes.Text), CodesFont(codes),
-                                              QColor(Qt::black), Qt::AlignLeft | Qt::AlignTop, CX, CY + 2, FullWidth());
+        TextBlock* description = AddTextBlock(container, ToQString(codes.Text), CodesFont(codes), QColor(Qt::black),
+                                              Qt::AlignLeft | Qt::AlignTop, CX, CY + 2, FullWidth());
         description->SetColour(CodesColour(codes));
         if (textHints)
             description->setProperty("hint", QByteArray::fromStdString(variable));
@@ -140,7 +140,8 @@ TFrame1::FieldTexts TFrame1::PlaceFieldTexts(const Fields& f, bool textHints, bo
         const QString text = ToQString(codes.Text);
         const int width = TextBlock::MeasureWidth(text, font);
         placed.Label = new TextBlock(container, text, font,
-                                     QColor(static_cast<int>(codes.Colour & 0xFF), static_cast<int>((codes.Colour >> 8) & 0xFF),
+                                     QColor(static_cast<int>(codes.Colour & 0xFF),
+                                            static_cast<int>((codes.Colour >> 8) & 0xFF),
                                             static_cast<int>((codes.Colour >> 16) & 0xFF)),
                                      Qt::AlignLeft | Qt::AlignVCenter, false);
         placed.Label->setGeometry(CX, CY + 3, width, ScaleToScreen(13));
@@ -273,8 +274,7 @@ void TFrame1::FieldEdit(const Fields& f, bool chooser)
         edit->setProperty("afterChoice", QByteArray::fromStdString(Trim(FieldAt(f, 12))));
         auto makeButton = [&](const QString& caption, int left, bool sized) {
             auto* button = new QPushButton(caption, Container());
-            const int buttonWidth =
-                sized ? TextBlock::MeasureWidth(caption, button->font()) + 10 : ScaleToScreen(75);
+            const int buttonWidth = sized ? TextBlock::MeasureWidth(caption, button->font()) + 10 : ScaleToScreen(75);
             Place(button, left, CY, buttonWidth, height);
             button->setCursor(Qt::PointingHandCursor);
             button->setProperty("tag", index);
@@ -624,8 +624,8 @@ void TFrame1::RunSwitch(QAbstractButton* button)
         const std::string hint = HintOf(widget);
         if (hint.empty())
             continue;
-        const bool exact = qobject_cast<AmountEdit*>(widget) || qobject_cast<DateEdit*>(widget)
-            || qobject_cast<PageCombo*>(widget);
+        const bool exact = qobject_cast<AmountEdit*>(widget) || qobject_cast<DateEdit*>(widget) ||
+            qobject_cast<PageCombo*>(widget);
         const auto entry = std::find_if(entries.begin(), entries.end(), [&](const DependencyEntry& e) {
             return exact ? e.Written == hint : e.Name == hint;
         });
@@ -639,8 +639,8 @@ void TFrame1::RunSwitch(QAbstractButton* button)
             block->setFont(font);
         } else if (exact) {
             widget->setEnabled(state);
-        } else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget)
-                   || qobject_cast<MaskEdit*>(widget)) {
+        } else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+                   qobject_cast<MaskEdit*>(widget)) {
             widget->setEnabled(switched);
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             RecolourGroup(group, switched);

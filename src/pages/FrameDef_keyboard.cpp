@@ -94,9 +94,8 @@ bool TFrame1::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (auto* amount = qobject_cast<AmountEdit*>(widget);
-        amount && (key->key() == Qt::Key_F4 ||
-                   (key->key() == Qt::Key_Plus && (key->modifiers() & Qt::ControlModifier)))) {
+    if (auto* amount = qobject_cast<AmountEdit*>(widget); amount &&
+        (key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Plus && (key->modifiers() & Qt::ControlModifier)))) {
         // Only fields that show a "+" button have a calculator.
         for (const auto& [companion, field] : companions_)
             if (field == amount && companion && companion->objectName() == QStringLiteral("calculatorButton")) {

@@ -2,11 +2,11 @@
 // The page's test block and the exit checks of NIP, PESEL and date fields.
 #include "pages/FrameDef.h"
 
-#include "ui/Dialogs.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/TextFile.h"
 #include "pages/PageControls.h"
 #include "platform/QtText.h"
+#include "ui/Dialogs.h"
 
 #include <QMetaObject>
 
@@ -59,22 +59,22 @@ public:
     }
     bool GoesOn(const ScriptLine& line, bool yesStops) override
     {
-        const int answer =
-            CurrentDialogs().Message(QStringLiteral("Uwaga"), MessageText(line.Field(2)), MessageButtons::YesNo);
+        const int answer = CurrentDialogs().Message(QStringLiteral("Uwaga"), MessageText(line.Field(2)),
+                                                    MessageButtons::YesNo);
         // Closed without an answer: the user stays too.
         return answer == (yesStops ? kAnswerNo : kAnswerYes);
     }
     void Inform(const ScriptLine& line) override
     {
-        const std::string text =
-            SubstituteBraces(line.Field(2), [this](const std::string& expression) -> std::optional<std::string> {
-                try {
-                    return page_.engine_.EvalExpression(expression).ToText();
-                } catch (const std::exception& e) {
-                    page_.Trace(e.what());
-                    return std::nullopt;
-                }
-            });
+        const std::string text = SubstituteBraces(line.Field(2),
+                                                  [this](const std::string& expression) -> std::optional<std::string> {
+                                                      try {
+                                                          return page_.engine_.EvalExpression(expression).ToText();
+                                                      } catch (const std::exception& e) {
+                                                          page_.Trace(e.what());
+                                                          return std::nullopt;
+                                                      }
+                                                  });
         CurrentDialogs().Message(QStringLiteral("Informacja"), MessageText(text), MessageButtons::Ok);
     }
     void Cmd(const ScriptLine& line) override

@@ -11,11 +11,11 @@
 namespace taxilo {
 
 enum PageActionCode : int {
-    kActionNext = 1,           // argument 1: the page to show is locked
+    kActionNext = 1, // argument 1: the page to show is locked
     kActionBack = 2,
-    kActionRebuild = 3,        // resize timer: rebuild the current page
+    kActionRebuild = 3, // resize timer: rebuild the current page
     kActionNew = 4,
-    kActionNextButton = 5,     // Enter on the page's last field: as the "Dalej" button
+    kActionNextButton = 5, // Enter on the page's last field: as the "Dalej" button
     kActionAutosave = 9,
     kActionRefreshPreview = 10,
     kActionPrintAll = 20,
@@ -24,9 +24,9 @@ enum PageActionCode : int {
     kActionSend = 23,
     kActionImportTaxpayer = 24,
     kActionImportSpouse = 25,
-    kActionEditLocked = 30,    // "Edytuj planszę" confirmed: start a new declaration
-    kActionBanner = 40,        // CMD BANNER: n, resource name, type, hint
-    kActionShowBack = 100,     // argument 1 show, 0 hide
+    kActionEditLocked = 30, // "Edytuj planszę" confirmed: start a new declaration
+    kActionBanner = 40,     // CMD BANNER: n, resource name, type, hint
+    kActionShowBack = 100,  // argument 1 show, 0 hide
     kActionShowPrintPreview = 101,
     kActionLoadingBegins = 200,
     kActionLoadingCount = 201,

@@ -7,8 +7,8 @@
 #include <QCalendarWidget>
 #include <QFocusEvent>
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -29,7 +29,10 @@ QValidator::State PageTextValidator::validate(QString& input, int&) const
 
 namespace {
 constexpr int kTextFlagsWrap = Qt::TextWordWrap;
-QString Measured(const QString& text) { return text.isEmpty() ? QStringLiteral(" ") : text; }
+QString Measured(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral(" ") : text;
+}
 } // namespace
 
 TextBlock::TextBlock(QWidget* parent, const QString& text, const QFont& font, QColor colour, Qt::Alignment alignment,
@@ -101,7 +104,8 @@ void TextBlock::paintEvent(QPaintEvent*)
     painter.drawText(rect(), flags, text_);
     if (hasFocus()) {
         // The frame hugs the text, not the whole width a right-aligned link may span.
-        const QRect text = painter.boundingRect(rect(), flags, text_).adjusted(-2, -1, 1, 0) & rect().adjusted(0, 0, -1, -1);
+        const QRect text = painter.boundingRect(rect(), flags, text_).adjusted(-2, -1, 1, 0) &
+            rect().adjusted(0, 0, -1, -1);
         QPen pen(colour_, 1, Qt::DotLine);
         painter.setPen(pen);
         painter.drawRect(text);
@@ -117,11 +121,11 @@ void TextBlock::mouseReleaseEvent(QMouseEvent* event)
 
 // ---------------------------------------------------------------- mask edit
 
-MaskEdit::MaskEdit(QWidget* parent)
-    : QLineEdit(parent)
+MaskEdit::MaskEdit(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new PageTextValidator(this));
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { ApplyLimit(static_cast<int>(text.size())); });
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString& text) { ApplyLimit(static_cast<int>(text.size())); });
 }
 
 void MaskEdit::ApplyLimit(int length)
@@ -162,17 +166,15 @@ void MaskEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     const QWidget* next = QApplication::focusWidget();
-    const bool withinWindow = event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason
-        && next && next != this && next->window() == window();
+    const bool withinWindow = event->reason() != Qt::ActiveWindowFocusReason &&
+        event->reason() != Qt::PopupFocusReason && next && next != this && next->window() == window();
     if (withinWindow)
         emit leftWithinWindow();
 }
 
 // ---------------------------------------------------------------- date edit
 
-DateEdit::DateEdit(QWidget* parent)
-    : MaskEdit(parent)
-    , calendar_(new QToolButton(this))
+DateEdit::DateEdit(QWidget* parent) : MaskEdit(parent), calendar_(new QToolButton(this))
 {
     SetMask(*TranslateMask("!99-99-9999;1;"));
     calendar_->setArrowType(Qt::DownArrow);
@@ -225,9 +227,7 @@ void DateEdit::keyPressEvent(QKeyEvent* event)
 
 // ---------------------------------------------------------------- amount field
 
-AmountEdit::AmountEdit(QWidget* parent, bool forceNegative)
-    : QLineEdit(parent)
-    , forceNegative_(forceNegative)
+AmountEdit::AmountEdit(QWidget* parent, bool forceNegative) : QLineEdit(parent), forceNegative_(forceNegative)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Separators are let through as typed (also "62.000" or "1.234,5"): such a text is reported
@@ -314,8 +314,7 @@ void AmountEdit::focusOutEvent(QFocusEvent* event)
 
 // ---------------------------------------------------------------- list
 
-PageCombo::PageCombo(QWidget* parent)
-    : QComboBox(parent)
+PageCombo::PageCombo(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
     QPalette p = palette();
@@ -379,8 +378,14 @@ void BevelShape::paintEvent(QPaintEvent*)
         painter.drawLine(x1, y1, x2, y2);
     };
     switch (shape_) {
-    case 0: line(0, h - 2, w - 1, h - 2, shadow); line(0, h - 1, w - 1, h - 1, light); break;
-    case 1: painter.setPen(shadow); painter.drawRect(0, 0, w - 1, h - 1); break;
+    case 0:
+        line(0, h - 2, w - 1, h - 2, shadow);
+        line(0, h - 1, w - 1, h - 1, light);
+        break;
+    case 1:
+        painter.setPen(shadow);
+        painter.drawRect(0, 0, w - 1, h - 1);
+        break;
     case 2: {
         QPen pen(shadow);
         pen.setStyle(Qt::DotLine);
@@ -388,10 +393,19 @@ void BevelShape::paintEvent(QPaintEvent*)
         painter.drawRect(0, 0, w - 1, h - 1);
         break;
     }
-    case 4: line(0, 0, 0, h - 1, shadow); line(1, 0, 1, h - 1, light); break;
-    case 5: line(w - 2, 0, w - 2, h - 1, shadow); line(w - 1, 0, w - 1, h - 1, light); break;
+    case 4:
+        line(0, 0, 0, h - 1, shadow);
+        line(1, 0, 1, h - 1, light);
+        break;
+    case 5:
+        line(w - 2, 0, w - 2, h - 1, shadow);
+        line(w - 1, 0, w - 1, h - 1, light);
+        break;
     case 6: break;
-    case 7: line(0, 0, w - 1, 0, shadow); line(0, 1, w - 1, 1, light); break;
+    case 7:
+        line(0, 0, w - 1, 0, shadow);
+        line(0, 1, w - 1, 1, light);
+        break;
     default: // 3 and anything else: the frame
         painter.setPen(shadow);
         painter.drawRect(0, 0, w - 2, h - 2);

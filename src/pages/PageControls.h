@@ -38,8 +38,7 @@ public:
 class TextBlock : public QWidget {
     Q_OBJECT
 public:
-    TextBlock(QWidget* parent, const QString& text, const QFont& font, QColor colour, Qt::Alignment alignment,
-              bool wrap);
+    TextBlock(QWidget* parent, const QString& text, const QFont& font, QColor colour, Qt::Alignment alignment, bool wrap);
     // The height the text needs in width (one line for an empty text).
     static int MeasureHeight(const QString& text, const QFont& font, int width, bool wrap);
     static int MeasureWidth(const QString& text, const QFont& font);

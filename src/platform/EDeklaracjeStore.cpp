@@ -16,9 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kFormQuery =
-    "SELECT id, type FROM EDK_TAXFORMS et1 WHERE taxGroup='2017' AND id IN "
-    "(SELECT MAX (id) FROM EDK_TAXFORMS et2 WHERE et2.type=et1.type)";
+constexpr const char* kFormQuery = "SELECT id, type FROM EDK_TAXFORMS et1 WHERE taxGroup='2017' AND id IN "
+                                   "(SELECT MAX (id) FROM EDK_TAXFORMS et2 WHERE et2.type=et1.type)";
 constexpr const char* kProfileQuery = "SELECT * FROM EDK_PROFILES";
 constexpr const char* kInsertProfile =
     "INSERT INTO EDK_PROFILES (osobaFizyczna, malzonek, nazwisko, imie, kraj, profileName, isDefault) "
@@ -49,14 +48,14 @@ std::string FailureMessage(sqlite3* db, int code, const std::string& path)
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return "Baza danych programu e-Deklaracje jest uszkodzona:\n" + path +
-               "\nUruchom program e-Deklaracje, aby ją naprawić, albo zainstaluj go ponownie.";
+            "\nUruchom program e-Deklaracje, aby ją naprawić, albo zainstaluj go ponownie.";
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_READONLY:
         return "Nie można otworzyć bazy danych programu e-Deklaracje:\n" + path + "\n(" + detail + ")";
     default:
         return "Błąd bazy danych programu e-Deklaracje:\n" + std::string(detail) +
-               "\nByć może zainstalowana wersja programu e-Deklaracje nie jest obsługiwana.";
+            "\nByć może zainstalowana wersja programu e-Deklaracje nie jest obsługiwana.";
     }
 }
 
@@ -251,7 +250,7 @@ std::string JulianTimestamp(const LocalTime& time)
 {
     const long long days = DaysFromCivil(time.Year, time.Month, time.Day);
     const double seconds = static_cast<double>(days * 86400LL + time.Hour * 3600LL + time.Minute * 60LL + time.Second) +
-                           time.Millisecond / 1000.0;
+        time.Millisecond / 1000.0;
     const double julian = 2440587.5 + seconds / 86400.0;
     char buffer[64];
     // to_chars, not printf: the user's locale must not turn the "." into a ",".
@@ -266,7 +265,12 @@ LocalTime LocalTimeNow()
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     std::tm local{};
     localtime_r(&seconds, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+    return {local.tm_year + 1900,
+            local.tm_mon + 1,
+            local.tm_mday,
+            local.tm_hour,
+            local.tm_min,
+            local.tm_sec,
             static_cast<int>(ms < 0 ? ms + 1000 : ms)};
 }
 

@@ -19,7 +19,7 @@ QString BuildUrl(const QString& server, const QString& guid, const QString& vers
     if (!base.contains(QStringLiteral("://")))
         base = QStringLiteral("http://") + base;
     return base + QStringLiteral("/taxilo.php?") + (online ? QStringLiteral("online=1") : QStringLiteral("program=1")) +
-           QStringLiteral("&guid=") + guid + QStringLiteral("&ver=") + version.trimmed();
+        QStringLiteral("&guid=") + guid + QStringLiteral("&ver=") + version.trimmed();
 }
 
 QString NewGuid()

@@ -383,7 +383,8 @@ bool PrintAllPreviews(const std::vector<TPrintFrame*>& frames, TParser& engine)
     QPrinter& printer = CurrentPrinter();
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid()) {
         CurrentDialogs().Message(QStringLiteral("Uwaga"),
-                                 QStringLiteral("Nie znaleziono drukarki. Zainstaluj drukarkę albo zapisz zeznanie jako PDF."),
+                                 QStringLiteral(
+                                     "Nie znaleziono drukarki. Zainstaluj drukarkę albo zapisz zeznanie jako PDF."),
                                  MessageButtons::Ok);
         return false;
     }
@@ -427,8 +428,8 @@ int SavePreviewsAsPdf(const std::vector<std::pair<QString, TPrintFrame*>>& previ
             existing << QFileInfo(path).fileName();
     }
     if (targets.empty()) {
-        CurrentDialogs().Message(QStringLiteral("Uwaga"), QStringLiteral("Nie ma żadnego formularza do zapisania jako PDF."),
-                                 MessageButtons::Ok);
+        CurrentDialogs().Message(QStringLiteral("Uwaga"),
+                                 QStringLiteral("Nie ma żadnego formularza do zapisania jako PDF."), MessageButtons::Ok);
         return 0;
     }
     if (!existing.isEmpty() &&

@@ -20,7 +20,8 @@ using namespace wmf;
 
 QColor ColorOf(std::uint32_t ref)
 {
-    return QColor(static_cast<int>(ref & 0xFF), static_cast<int>((ref >> 8) & 0xFF), static_cast<int>((ref >> 16) & 0xFF));
+    return QColor(static_cast<int>(ref & 0xFF), static_cast<int>((ref >> 8) & 0xFF),
+                  static_cast<int>((ref >> 16) & 0xFF));
 }
 
 QImage ImageOf(const Dib& dib)
@@ -124,8 +125,8 @@ public:
         Shape(path, dc, penWidth);
     }
 
-    void Text(const PointD& at, const std::string& text, const std::vector<double>& dx, const DcState& dc, double fontHeight,
-              const std::optional<RectD>& opaque, const std::optional<RectD>& clipTo) override
+    void Text(const PointD& at, const std::string& text, const std::vector<double>& dx, const DcState& dc,
+              double fontHeight, const std::optional<RectD>& opaque, const std::optional<RectD>& clipTo) override
     {
         if (opaque)
             p_.fillRect(R(*opaque), ColorOf(dc.BkColor));
@@ -214,7 +215,7 @@ private:
         switch (b.Style) {
         case BS_SOLID: return QBrush(ColorOf(b.Color));
         case BS_HATCHED: {
-            static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+            static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
                                                      Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
             return QBrush(ColorOf(b.Color), b.Hatch < 6 ? hatches[b.Hatch] : Qt::CrossPattern);
         }

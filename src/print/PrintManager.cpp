@@ -10,8 +10,8 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
@@ -196,7 +196,7 @@ QString TPrintManage::ChooseFontName() const
 {
     if (!fontName_)
         fontName_ = QFontDatabase::families().contains(QStringLiteral("Myriad Pro")) ? QStringLiteral("Myriad Pro")
-                                                                                      : QStringLiteral("Arial");
+                                                                                     : QStringLiteral("Arial");
     return *fontName_;
 }
 
@@ -312,8 +312,10 @@ void TPrintManage::ShowPreview()
 PageDrawing TPrintManage::RenderPrintedPage(TParser& engine, QPaintDevice& device)
 {
     const double dX = device.logicalDpiX() / 25.4, dY = device.logicalDpiY() / 25.4;
-    CompositionTarget target{QPointF(static_cast<double>(RoundHalfEven(dX * 13)), static_cast<double>(RoundHalfEven(dY * 10))),
-                             QSizeF(static_cast<double>(RoundHalfEven(dX * 181)), static_cast<double>(RoundHalfEven(dY * 267))),
+    CompositionTarget target{QPointF(static_cast<double>(RoundHalfEven(dX * 13)),
+                                     static_cast<double>(RoundHalfEven(dY * 10))),
+                             QSizeF(static_cast<double>(RoundHalfEven(dX * 181)),
+                                    static_cast<double>(RoundHalfEven(dY * 267))),
                              static_cast<double>(device.logicalDpiY()), &device};
     return ComposePage(engine, target, LoadPageImage());
 }
@@ -332,8 +334,7 @@ bool TPrintManage::PrintRange(TParser& engine, int first, int last, bool alterna
     return painter.end() && painted;
 }
 
-bool TPrintManage::PaintRange(TParser& engine, QPainter& painter, int first, int last, bool alternative,
-                              bool& jobHasPage)
+bool TPrintManage::PaintRange(TParser& engine, QPainter& painter, int first, int last, bool alternative, bool& jobHasPage)
 {
     QPrinter& printer = CurrentPrinter();
     if (alternative) {
@@ -341,7 +342,8 @@ bool TPrintManage::PaintRange(TParser& engine, QPainter& painter, int first, int
             document_ = std::make_unique<TPageDocument>();
         document_->Clear(printer);
         const int W = document_->PageWidth(), H = document_->PageHeight();
-        const double mx = static_cast<double>(RoundHalfEven(W * 10.0 / 209)), my = static_cast<double>(RoundHalfEven(H * 10.0 / 296));
+        const double mx = static_cast<double>(RoundHalfEven(W * 10.0 / 209)),
+                     my = static_cast<double>(RoundHalfEven(H * 10.0 / 296));
         const QSizeF size(static_cast<double>(RoundHalfEven(W - 2 * mx)), static_cast<double>(RoundHalfEven(H - 2 * my)));
         // The composed page is stretched into the document's area, so its fonts scale with it.
         const double fontDpi = printer.logicalDpiY() * size.height() / (printer.logicalDpiY() / 25.4 * 267);
@@ -349,7 +351,8 @@ bool TPrintManage::PaintRange(TParser& engine, QPainter& painter, int first, int
             PageName = Pages[static_cast<size_t>(page - 1)];
             LoadPageFields();
             document_->BeginUpdate();
-            document_->Draw(ComposePage(engine, {QPointF(std::floor(mx / 2), std::floor(my / 2)), size, fontDpi, &printer}, LoadPageImage()));
+            document_->Draw(ComposePage(engine, {QPointF(std::floor(mx / 2), std::floor(my / 2)), size, fontDpi, &printer},
+                                        LoadPageImage()));
             document_->EndUpdate();
             if (page < last)
                 document_->AddPage();
@@ -414,7 +417,8 @@ bool TPrintManage::PrintPages(TParser& engine, bool printAll, const std::string&
     }
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid()) {
         CurrentDialogs().Message(QStringLiteral("Uwaga"),
-                                 QStringLiteral("Nie znaleziono drukarki. Zainstaluj drukarkę albo zapisz zeznanie jako PDF."),
+                                 QStringLiteral(
+                                     "Nie znaleziono drukarki. Zainstaluj drukarkę albo zapisz zeznanie jako PDF."),
                                  MessageButtons::Ok);
         return false;
     }

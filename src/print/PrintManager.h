@@ -104,7 +104,7 @@ public:
 
     // --- state read by the preview
     const std::string* PackageStream = nullptr; // the engine's pattern package, not owned
-    std::optional<std::string> PageStream;       // the pattern file opened last
+    std::optional<std::string> PageStream;      // the pattern file opened last
     std::vector<TPatternField> Fields;
     std::string PageName;
     std::vector<std::string> Pages;

@@ -46,8 +46,9 @@ TForm14::TForm14(QWidget* parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint);
     setStyleSheet(QStringLiteral("QWidget { font-family: Tahoma; font-size: 9pt; }"));
 
-    Label1 = new QLabel(QStringLiteral("W przypadku problemów z wydrukiem objawiających się przesuniętymi danymi "
-                                       "względem formularza można za pomocą poniższych parametrów skorygować to położenie."),
+    Label1 = new QLabel(QStringLiteral(
+                            "W przypadku problemów z wydrukiem objawiających się przesuniętymi danymi "
+                            "względem formularza można za pomocą poniższych parametrów skorygować to położenie."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

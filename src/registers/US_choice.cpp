@@ -49,7 +49,7 @@ public:
 bool IsSafeRegisterName(const std::string& name)
 {
     return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos &&
-           name != "." && name != "..";
+        name != "." && name != "..";
 }
 
 std::string JoinFields(const std::vector<std::string>& fields)
@@ -108,8 +108,7 @@ QVariant RegisterListModel::data(const QModelIndex& index, int role) const
 
 // --- TForm5
 
-TForm5::TForm5(QWidget* parent)
-    : PictureDialog(parent, QStringLiteral(":/OPP_BG.png"), Band::Kept, kTitleBand)
+TForm5::TForm5(QWidget* parent) : PictureDialog(parent, QStringLiteral(":/OPP_BG.png"), Band::Kept, kTitleBand)
 {
     setObjectName("Form5");
     setWindowTitle(QStringLiteral("Wybór z wykazu"));
@@ -180,25 +179,24 @@ TForm5::TForm5(QWidget* parent)
 
     grip_ = new QSizeGrip(this);
 
-    setStyleSheet(
-        "QLabel { color: #1f3b5a; }"
-        "QLabel#lbl1 { color: #ffffff; font-size: 15px; font-weight: bold; }"
-        "QLabel#Label10 { color: #3d5670; font-size: 11px; }"
-        "QFrame#Panel1 { background: rgba(255,255,255,150); border: 1px solid #b8c8da; border-radius: 4px; }"
-        "QLineEdit, QPlainTextEdit, QComboBox, QListView { background: #ffffff; border: 1px solid #9fb3c8;"
-        " border-radius: 3px; padding: 2px; }"
-        "QLineEdit[readOnly=\"true\"], QPlainTextEdit[readOnly=\"true\"] { background: #f3f6fa; }"
-        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 20px;"
-        " border: none; border-left: 1px solid #c9d6e3; }"
-        "QComboBox::down-arrow { image: url(:/COMBO_ARROW.png); }"
-        "QListView::item { padding: 2px 3px; }"
-        "QListView::item:selected { background: #2f6aa3; color: #ffffff; }"
-        "QPushButton { color: #1f3b5a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
-        " stop:1 #d9e4f0); border: 1px solid #7f98b5; border-radius: 4px; padding: 4px 10px; }"
-        "QPushButton:hover { background: #e8f0f8; }"
-        "QPushButton:disabled { color: #9aa8b6; border-color: #c3ceda; }"
-        "QPushButton#sBitBtn1 { font-weight: bold; }"
-        "QPushButton#Image1 { background: transparent; border: none; padding: 0; }");
+    setStyleSheet("QLabel { color: #1f3b5a; }"
+                  "QLabel#lbl1 { color: #ffffff; font-size: 15px; font-weight: bold; }"
+                  "QLabel#Label10 { color: #3d5670; font-size: 11px; }"
+                  "QFrame#Panel1 { background: rgba(255,255,255,150); border: 1px solid #b8c8da; border-radius: 4px; }"
+                  "QLineEdit, QPlainTextEdit, QComboBox, QListView { background: #ffffff; border: 1px solid #9fb3c8;"
+                  " border-radius: 3px; padding: 2px; }"
+                  "QLineEdit[readOnly=\"true\"], QPlainTextEdit[readOnly=\"true\"] { background: #f3f6fa; }"
+                  "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 20px;"
+                  " border: none; border-left: 1px solid #c9d6e3; }"
+                  "QComboBox::down-arrow { image: url(:/COMBO_ARROW.png); }"
+                  "QListView::item { padding: 2px 3px; }"
+                  "QListView::item:selected { background: #2f6aa3; color: #ffffff; }"
+                  "QPushButton { color: #1f3b5a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
+                  " stop:1 #d9e4f0); border: 1px solid #7f98b5; border-radius: 4px; padding: 4px 10px; }"
+                  "QPushButton:hover { background: #e8f0f8; }"
+                  "QPushButton:disabled { color: #9aa8b6; border-color: #c3ceda; }"
+                  "QPushButton#sBitBtn1 { font-weight: bold; }"
+                  "QPushButton#Image1 { background: transparent; border: none; padding: 0; }");
 
     connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
     connect(sListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, &TForm5::sListBox1Click);
@@ -519,9 +517,8 @@ void TForm5::ApplyMode()
     LabelActivities->setVisible(detailsShown_.Activities);
     sMemo1->setVisible(detailsShown_.Activities);
     sBitBtn3->setVisible(detailsShown_.Web);
-    for (QWidget* w : {static_cast<QWidget*>(LabelPhone), static_cast<QWidget*>(sEdit2),
-                       static_cast<QWidget*>(LabelKey), static_cast<QWidget*>(sEdit3),
-                       static_cast<QWidget*>(LabelAddress), static_cast<QWidget*>(sMemo2)})
+    for (QWidget* w : {static_cast<QWidget*>(LabelPhone), static_cast<QWidget*>(sEdit2), static_cast<QWidget*>(LabelKey),
+                       static_cast<QWidget*>(sEdit3), static_cast<QWidget*>(LabelAddress), static_cast<QWidget*>(sMemo2)})
         w->setVisible(detailsShown_.Phone);
     const int width = organisation ? kOrganisationWidth : kOfficeWidth;
     if (this->width() != width)

@@ -3,9 +3,8 @@
 // TForm5: the register chooser for public-benefit organisations (opp) and tax offices (us).
 #include "foundation/RegisterIndex.h"
 
-#include <QAbstractListModel>
 #include "ui/PictureDialog.h"
-
+#include <QAbstractListModel>
 
 #include <string>
 #include <vector>

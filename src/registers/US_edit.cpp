@@ -12,8 +12,7 @@
 
 namespace taxilo {
 
-TForm18::TForm18(QWidget* parent)
-    : PictureDialog(parent, QStringLiteral(":/EDIT_US_BG.png"))
+TForm18::TForm18(QWidget* parent) : PictureDialog(parent, QStringLiteral(":/EDIT_US_BG.png"))
 {
     setObjectName("Form18");
     setWindowTitle(QStringLiteral("Edycja Urzędu Skarbowego"));
@@ -45,14 +44,13 @@ TForm18::TForm18(QWidget* parent)
     sBitBtn2->setObjectName("sBitBtn2");
     sBitBtn2->setGeometry(328, 198, 96, 32);
 
-    setStyleSheet(
-        "QLabel { color: #1f3b5a; }"
-        "QLabel#Label1 { color: #ffffff; font-size: 14px; font-weight: bold; }"
-        "QLineEdit { background: #ffffff; border: 1px solid #9fb3c8; border-radius: 3px; padding: 2px; }"
-        "QPushButton { color: #1f3b5a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
-        " stop:1 #d9e4f0); border: 1px solid #7f98b5; border-radius: 4px; padding: 4px 10px; }"
-        "QPushButton:hover { background: #e8f0f8; }"
-        "QPushButton#sBitBtn1 { font-weight: bold; }");
+    setStyleSheet("QLabel { color: #1f3b5a; }"
+                  "QLabel#Label1 { color: #ffffff; font-size: 14px; font-weight: bold; }"
+                  "QLineEdit { background: #ffffff; border: 1px solid #9fb3c8; border-radius: 3px; padding: 2px; }"
+                  "QPushButton { color: #1f3b5a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
+                  " stop:1 #d9e4f0); border: 1px solid #7f98b5; border-radius: 4px; padding: 4px 10px; }"
+                  "QPushButton:hover { background: #e8f0f8; }"
+                  "QPushButton#sBitBtn1 { font-weight: bold; }");
 
     connect(sBitBtn1, &QPushButton::clicked, this, &TForm18::sBitBtn1Click);
     connect(sBitBtn2, &QPushButton::clicked, this, &TForm18::reject);

@@ -3,7 +3,6 @@
 // TForm18: corrects the name, address and bank account of one tax office.
 #include "ui/PictureDialog.h"
 
-
 #include <string>
 
 class QLabel;
@@ -37,7 +36,6 @@ public slots:
     void sBitBtn1Click();
 
 protected:
-
 private:
 };
 

@@ -141,8 +141,7 @@ std::string FormatHundredths(std::int64_t hundredths)
 
 // --- TStringGrid
 
-TStringGrid::TStringGrid(QWidget* parent)
-    : QTableWidget(TForm7::kRows, 2, parent)
+TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(TForm7::kRows, 2, parent)
 {
     setItemDelegate(new GridDelegate(this));
     setHorizontalHeaderLabels({QStringLiteral("Opis"), QStringLiteral("Wartość")});
@@ -198,8 +197,7 @@ void TStringGrid::OpenEditor()
 
 // --- TForm7
 
-TForm7::TForm7(QWidget* parent)
-    : PictureDialog(parent, QStringLiteral(":/SUMATOR.png"))
+TForm7::TForm7(QWidget* parent) : PictureDialog(parent, QStringLiteral(":/SUMATOR.png"))
 {
     setObjectName("Form7");
     setWindowTitle(QStringLiteral("Sumator"));
@@ -313,9 +311,8 @@ void TForm7::sBitBtn1Click()
         TEstLine& line = worksheet_.Lines[static_cast<size_t>(row)];
         line.Text = FromQString(StringGrid1->Cell(row, kTextColumn));
         const QString value = StringGrid1->Cell(row, kValueColumn);
-        line.Amount = value.isEmpty()
-                          ? Value()
-                          : Value::MakeMoney(ParseAmountExact(FromQString(value), 2).value_or(0) * 100);
+        line.Amount = value.isEmpty() ? Value()
+                                      : Value::MakeMoney(ParseAmountExact(FromQString(value), 2).value_or(0) * 100);
     }
     accept();
 }

@@ -54,7 +54,7 @@ public:
 
     QLabel* Label2; // the title
     TStringGrid* StringGrid1;
-    QLabel* Label1; // the total
+    QLabel* Label1;        // the total
     QPushButton* sBitBtn1; // OK
     QPushButton* sBitBtn2; // close
 

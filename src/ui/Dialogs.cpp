@@ -20,8 +20,7 @@ public:
     QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString SaveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     int Exec(QDialog&) override { return QDialog::Rejected; }
-    std::optional<std::string> ChooseFromRegister(const std::string&, const std::string&,
-                                                  const std::string&) override
+    std::optional<std::string> ChooseFromRegister(const std::string&, const std::string&, const std::string&) override
     {
         return std::nullopt;
     }

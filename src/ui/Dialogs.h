@@ -47,8 +47,7 @@ public:
 
     // The register chooser: a register name ("opp", "us"), the window's title and the field's
     // text; the chosen text (Windows-1250), or nothing when the user closed the window.
-    virtual std::optional<std::string> ChooseFromRegister(const std::string& registerName,
-                                                          const std::string& title,
+    virtual std::optional<std::string> ChooseFromRegister(const std::string& registerName, const std::string& title,
                                                           const std::string& startText) = 0;
     // The summing calculator on one worksheet: the edited worksheet and its total, or nothing.
     virtual std::optional<WorksheetResult> EditWorksheet(const TEstPoz& worksheet) = 0;

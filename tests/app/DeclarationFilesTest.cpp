@@ -3,8 +3,8 @@
 // question, import of personal data, path rules and the command-line dump.
 #include "WizardFixture.h"
 
-#include "engine/RootScript.h"
 #include "app/koniec.h"
+#include "engine/RootScript.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/TextFile.h"
 #include "pages/FrameDef.h"
@@ -20,12 +20,13 @@ using namespace taxilo::test;
 namespace {
 FileList Steps()
 {
-    return {{"root.pit", "SCRIPT|init\r\n"
-                         "HOTPOINT|a||x|Krok $krok\r\nFORM|p1\r\n"
-                         "HOTPOINT|b||x|Krok $krok\r\nFORM|p2\r\n"
-                         "SETMINGOTO\r\n"
-                         "HOTPOINT|c||x|Krok $krok\r\nSCRIPT|calc\r\nFORM|p3\r\n"
-                         "HOTPOINT|d||x|Krok $krok\r\nFORM|p4\r\n"},
+    return {{"root.pit",
+             "SCRIPT|init\r\n"
+             "HOTPOINT|a||x|Krok $krok\r\nFORM|p1\r\n"
+             "HOTPOINT|b||x|Krok $krok\r\nFORM|p2\r\n"
+             "SETMINGOTO\r\n"
+             "HOTPOINT|c||x|Krok $krok\r\nSCRIPT|calc\r\nFORM|p3\r\n"
+             "HOTPOINT|d||x|Krok $krok\r\nFORM|p4\r\n"},
             {"init.pit", "SET ROK = 2016\r\n"},
             {"calc.pit", "SET SUMA = KWOTA + 1\r\n"}};
 }
@@ -88,7 +89,8 @@ TEST(DeclarationFiles, YearCheckAndBadFilesLeaveTheDeclarationAsItWas)
     EXPECT_FALSE(w.F().CheckDeclarationYear(QString::fromStdString(other)));
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Text,
-              QStringLiteral("Próbujesz wczytać zeznanie za rok 2015. Aby to zrobić skorzystaj z odpowiedniej wersji programu."));
+              QStringLiteral(
+                  "Próbujesz wczytać zeznanie za rok 2015. Aby to zrobić skorzystaj z odpowiedniej wersji programu."));
 
     const std::string noYear = w.Dir.File("bez.dpit");
     WriteDeclaration(noYear, "2", {{"A", "1"}});
@@ -165,7 +167,8 @@ TEST(DeclarationFiles, NewAsksOnlyWhenModifiedAndStartsAfresh)
     });
     w.F().Nowy1Click();
     Pump();
-    EXPECT_EQ(question, QStringLiteral("Wybrałeś opcję tworzenia nowego zeznania.\n\rCzy chcesz zapisać wprowadzone dane?"));
+    EXPECT_EQ(question,
+              QStringLiteral("Wybrałeś opcję tworzenia nowego zeznania.\n\rCzy chcesz zapisać wprowadzone dane?"));
     EXPECT_EQ(w.F().CurrentStep(), 0);
     EXPECT_EQ(w.Var("KWOTA"), "") << "a fresh engine";
     EXPECT_EQ(w.F().Position().LockedUpTo(), -1);
@@ -197,8 +200,8 @@ TEST(DeclarationFiles, ImportOfPersonalDataTakesOnlyTheChosenSet)
     Wizard w(Steps());
     w.Next();
     const std::string old = w.Dir.File("zeszly.dpit");
-    WriteDeclaration(old, "3", {{"PIT36_11", "Nowak"}, {"PIT36_11", "Drugi"}, {"PIT36_24", "Anna"}, {"ROK", "2015"},
-                                {"KWOTA", "99"}});
+    WriteDeclaration(
+        old, "3", {{"PIT36_11", "Nowak"}, {"PIT36_11", "Drugi"}, {"PIT36_24", "Anna"}, {"ROK", "2015"}, {"KWOTA", "99"}});
     w.Dialogs.FileAnswers.push_back(QString::fromStdString(w.Dir.File("zeszly")));
     w.F().ImportPersonalData(false);
     EXPECT_EQ(w.Var("PIT36_11"), "Nowak") << "the first of repeated names";
@@ -221,7 +224,9 @@ TEST(DeclarationFiles, ImportOfPersonalDataTakesOnlyTheChosenSet)
 
 TEST(DeclarationFiles, CommandLineSaveDumpsThePreparedRootScript)
 {
-    Wizard w({{"root.pit", "INCLUDE|inc\r\nHOTPOINT|x||a|b\r\nFORM|p1\r\n"}, {"inc.pit", "SCRIPT|s\r\n"}, {"s.pit", "SET A = 1\r\n"}},
+    Wizard w({{"root.pit", "INCLUDE|inc\r\nHOTPOINT|x||a|b\r\nFORM|p1\r\n"},
+              {"inc.pit", "SCRIPT|s\r\n"},
+              {"s.pit", "SET A = 1\r\n"}},
              {QStringLiteral("save")});
     const std::vector<std::string> dumped = ReadTextLines(w.Dir.File("Dane/root_debug.pit"));
     EXPECT_EQ(dumped, w.F().Position().RootLines());

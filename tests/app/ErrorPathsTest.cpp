@@ -28,10 +28,11 @@ namespace {
 
 FileList Steps()
 {
-    return {{"root.pit", "SCRIPT|init\r\n"
-                         "HOTPOINT|a||x|Krok $krok\r\nFORM|p1\r\n"
-                         "HOTPOINT|b||x|Krok $krok\r\nFORM|p2\r\n"
-                         "HOTPOINT|c||x|Krok $krok\r\nFORM|p3\r\n"},
+    return {{"root.pit",
+             "SCRIPT|init\r\n"
+             "HOTPOINT|a||x|Krok $krok\r\nFORM|p1\r\n"
+             "HOTPOINT|b||x|Krok $krok\r\nFORM|p2\r\n"
+             "HOTPOINT|c||x|Krok $krok\r\nFORM|p3\r\n"},
             {"init.pit", "SET ROK = 2016\r\n"}};
 }
 
@@ -43,7 +44,6 @@ TEstPoz Worksheet(const std::string& name, const std::string& amount)
     worksheet.Lines[0].Amount = Value::MakeText(amount);
     return worksheet;
 }
-
 
 } // namespace
 
@@ -109,7 +109,8 @@ TEST(ErrorPaths, DeclarationAndWorksheetsAreReplacedTogetherOrNotAtAll)
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
     EXPECT_EQ(ReadBytes(out.File("x.dpit")), declaration) << "the old declaration is intact";
     EXPECT_TRUE(w.F().File().Modified());
-    EXPECT_EQ(FolderListing(out.Path()), (std::vector<std::string>{"x.dpit", "x.dpite"})) << "no temporary file is left";
+    EXPECT_EQ(FolderListing(out.Path()), (std::vector<std::string>{"x.dpit", "x.dpite"}))
+        << "no temporary file is left";
 
     // "Zapisz jako" to another name whose companion is blocked: nothing is written, FileName stays.
     std::filesystem::create_directories(out.File("y.dpite/zajete"));
@@ -244,9 +245,11 @@ TEST(ErrorPaths, DamagedPatternPackageAtStartUpLeavesTheWizardAndRefusesToPrint)
     ASSERT_GT(good.size(), 1000u);
     for (const std::string& damaged : {good.substr(0, good.size() / 2), std::string("to nie jest pakiet\r\n", 20)}) {
         TempDir program;
-        WriteDaneFiles(program, Pages({{"root.pit", "SCRIPT|init\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\n"
-                                                    "PRINT|T||PIT37|PIT-37\r\nHOTPOINT|b||x|B\r\nFORM|p2\r\n"},
-                                       {"init.pit", "SET ROK = 2016\r\n"}}));
+        WriteDaneFiles(program,
+                       Pages({{"root.pit",
+                               "SCRIPT|init\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\n"
+                               "PRINT|T||PIT37|PIT-37\r\nHOTPOINT|b||x|B\r\nFORM|p2\r\n"},
+                              {"init.pit", "SET ROK = 2016\r\n"}}));
         WriteBytes(program.File("patterns.pak"), damaged);
         Settings::Instance().UseFile(QString::fromStdString(program.File("registry.ini")));
         struct Window {

@@ -64,8 +64,9 @@ void WrongPeselIsReported(BundledWizard& w, const char* field, const char* other
     logged = w.Dialogs.Log.size();
     QTest::mouseClick(w.F().sBitBtn1, Qt::LeftButton);
     Pump();
-    EXPECT_EQ(w.WarningsSince(logged), "Uwaga: Numer PESEL w polu „PESEL” jest niepoprawny (nie zgadza się cyfra "
-                                       "kontrolna albo liczba cyfr). Popraw go przed przejściem dalej.\n")
+    EXPECT_EQ(w.WarningsSince(logged),
+              "Uwaga: Numer PESEL w polu „PESEL” jest niepoprawny (nie zgadza się cyfra "
+              "kontrolna albo liczba cyfr). Popraw go przed przejściem dalej.\n")
         << page;
     EXPECT_EQ(w.StepCaption(), page);
     TypeInto(w, field, valid);
@@ -90,8 +91,9 @@ TEST(ExitChecksWizard, TaxpayersPeselIsCheckedOnTabClickAndNextAndComparedWithTh
     w.Dialogs.MessageAnswers = {kAnswerYes};
     QTest::mouseClick(w.F().sBitBtn1, Qt::LeftButton);
     Pump();
-    EXPECT_TRUE(Contains(w.WarningsSince(logged), "(05-03-1980) nie zgadza się z datą urodzenia zapisaną w numerze "
-                                                   "PESEL (14-05-1944)"))
+    EXPECT_TRUE(Contains(w.WarningsSince(logged),
+                         "(05-03-1980) nie zgadza się z datą urodzenia zapisaną w numerze "
+                         "PESEL (14-05-1944)"))
         << w.WarningsSince(logged);
     EXPECT_EQ(w.StepCaption(), "Dane osobowe|Dane identyfikacyjne podatnika|");
 
@@ -107,10 +109,13 @@ TEST(ExitChecksWizard, TaxpayersPeselIsCheckedOnTabClickAndNextAndComparedWithTh
 TEST(ExitChecksWizard, SpousesAndChildrensPeselsAreCheckedToo)
 {
     BundledWizard w;
-    ASSERT_NO_FATAL_FAILURE(w.Open(
-        With(Joint(), {{"DZ_LICZBA", "1"}, {"DZ1_IMIE", "Ola"}, {"DZ1_NAZWISKO", "Kowalska"},
-                       {"DZ1_PESEL", "02270803624"}, {"DZ1_CALY", "1"}}),
-        kFormsJoint + 1)); // the children's page
+    ASSERT_NO_FATAL_FAILURE(w.Open(With(Joint(),
+                                        {{"DZ_LICZBA", "1"},
+                                         {"DZ1_IMIE", "Ola"},
+                                         {"DZ1_NAZWISKO", "Kowalska"},
+                                         {"DZ1_PESEL", "02270803624"},
+                                         {"DZ1_CALY", "1"}}),
+                                   kFormsJoint + 1)); // the children's page
     ASSERT_NO_FATAL_FAILURE(ShowActive(w));
     ASSERT_NO_FATAL_FAILURE(GoTo(w, "Dane osobowe|Dane identyfikacyjne małżonka|"));
     ASSERT_NO_FATAL_FAILURE(WrongPeselIsReported(w, "PIT36_2P", "PIT36_24", "85010112345"));

@@ -75,9 +75,10 @@ TEST_F(HandOffTest, EveryFlagGivesOneDraftInTableOrderWithItsFormId)
     EXPECT_TRUE(dialogs.Log.empty());
 
     const Rows rows = Query(store, kDrafts);
-    const std::vector<std::pair<const char*, const char*>> expected = {
-        {"PIT-37", "40"}, {"PIT-36L", "45"}, {"PIT-28", "46"}, {"PIT-39", "47"},
-        {"PIT-36", "41"}, {"PIT-38", "42"},  {"PIT-38M", "42"}};
+    const std::vector<std::pair<const char*, const char*>> expected = {{"PIT-37", "40"}, {"PIT-36L", "45"},
+                                                                       {"PIT-28", "46"}, {"PIT-39", "47"},
+                                                                       {"PIT-36", "41"}, {"PIT-38", "42"},
+                                                                       {"PIT-38M", "42"}};
     ASSERT_EQ(rows.size(), expected.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(expected[i].first);
@@ -112,7 +113,7 @@ TEST(JulianTimestamp, LocalWallClockAsJulianDate)
 {
     EXPECT_EQ(JulianTimestamp({2017, 4, 30, 21, 5, 9, 0}), "2457874.37857639");
     EXPECT_EQ(JulianTimestamp({1970, 1, 1, 0, 0, 0, 0}), "2440587.5");
-    EXPECT_EQ(JulianTimestamp({2000, 1, 1, 12, 0, 0, 0}), "2451545"); // the J2000 epoch
+    EXPECT_EQ(JulianTimestamp({2000, 1, 1, 12, 0, 0, 0}), "2451545");     // the J2000 epoch
     EXPECT_EQ(JulianTimestamp({2016, 2, 29, 18, 0, 0, 0}), "2457448.25"); // leap day
     EXPECT_EQ(JulianTimestamp({2017, 4, 30, 21, 5, 9, 500}), "2457874.37858218");
 }
@@ -135,8 +136,9 @@ TEST_F(HandOffTest, ProfileIsCreatedOnlyWhenTheStoreHasNone)
 TEST_F(HandOffTest, ExistingProfileIsLeftAlone)
 {
     const std::string store = CreateStore();
-    Sql(store, "INSERT INTO EDK_PROFILES (osobaFizyczna, malzonek, nazwisko, imie, kraj, profileName, isDefault)"
-               " VALUES (1, 0, 'KOWALSKI', 'JAN', 'PL', 'JAN KOWALSKI', 1);");
+    Sql(store,
+        "INSERT INTO EDK_PROFILES (osobaFizyczna, malzonek, nazwisko, imie, kraj, profileName, isDefault)"
+        " VALUES (1, 0, 'KOWALSKI', 'JAN', 'PL', 'JAN KOWALSKI', 1);");
     Flag("PIT_38");
     ASSERT_EQ(Send(), HandOffResult::Sent);
     EXPECT_EQ(Query(store, "SELECT nazwisko FROM EDK_PROFILES"), Rows{{"KOWALSKI"}});
@@ -160,7 +162,7 @@ TEST_F(HandOffTest, DoubleQuotesInNamesAndDocumentsAreStoredAsTheyAre)
 TEST_F(HandOffTest, FormTableHoldsTypesWhoseNewestDefinitionIs2017)
 {
     const std::string store = CreateStore();
-    const std::map<std::string, std::string> expected = {{"PIT-11", "48"}, {"PIT-28", "46"}, {"PIT-36", "41"},
+    const std::map<std::string, std::string> expected = {{"PIT-11", "48"},  {"PIT-28", "46"}, {"PIT-36", "41"},
                                                          {"PIT-36L", "45"}, {"PIT-37", "40"}, {"PIT-38", "42"},
                                                          {"PIT-39", "47"}};
     EXPECT_EQ(edeklaracje::ReadFormTable(store), expected);
@@ -170,7 +172,8 @@ TEST_F(HandOffTest, FormTableHoldsTypesWhoseNewestDefinitionIs2017)
     Flag("PIT_37");
     Flag("PIT_39");
     EXPECT_EQ(Send(), HandOffResult::Failed);
-    EXPECT_TRUE(OnlyMessage().startsWith(QStringLiteral("BŁĄD|Zainstalowane e-Deklaracje nie obsługują formularza PIT-39")))
+    EXPECT_TRUE(
+        OnlyMessage().startsWith(QStringLiteral("BŁĄD|Zainstalowane e-Deklaracje nie obsługują formularza PIT-39")))
         << OnlyMessage().toStdString();
     EXPECT_EQ(Count(store, "EDK_DECLARATIONS"), 0);
     EXPECT_EQ(Count(store, "EDK_PROFILES"), 0);
@@ -180,13 +183,14 @@ TEST_F(HandOffTest, MissingAndOutdatedStoresGiveTheirMessages)
 {
     Flag("PIT_37");
     EXPECT_EQ(Send(), HandOffResult::Failed);
-    EXPECT_EQ(OnlyMessage(), QStringLiteral("BŁĄD|Zainstaluj program e-Deklaracje Desktop z płyty,\n\r"
-                                            "lub ze strony Ministerstwa Finansów (www.e-deklaracje.gov.pl)."));
+    EXPECT_EQ(OnlyMessage(),
+              QStringLiteral("BŁĄD|Zainstaluj program e-Deklaracje Desktop z płyty,\n\r"
+                             "lub ze strony Ministerstwa Finansów (www.e-deklaracje.gov.pl)."));
 
     dialogs.Log.clear();
-    const std::string store =
-        CreateStore("e-Deklaracje.old", kSchema,
-                    "INSERT INTO EDK_TAXFORMS (id, type, taxGroup) VALUES (1, 'PIT-37', '2015'), (2, 'PIT-37', '2016');");
+    const std::string store = CreateStore(
+        "e-Deklaracje.old", kSchema,
+        "INSERT INTO EDK_TAXFORMS (id, type, taxGroup) VALUES (1, 'PIT-37', '2015'), (2, 'PIT-37', '2016');");
     EXPECT_EQ(Send(), HandOffResult::Failed);
     EXPECT_EQ(OnlyMessage(),
               QStringLiteral("BŁĄD|Zainstalowane e-Deklaracje są nieaktualne - wymagana wersja min. 9.0.0.\n\r"
@@ -261,8 +265,9 @@ TEST_F(HandOffTest, LockedStoreFailsCleanlyAndIsNotHeldOpen)
 TEST_F(HandOffTest, FailureInTheMiddleOfTheBatchRollsEverythingBack)
 {
     const std::string store = CreateStore();
-    Sql(store, "CREATE TRIGGER refuse_pit38 BEFORE INSERT ON EDK_DECLARATIONS WHEN NEW.formId = 42"
-               " BEGIN SELECT RAISE(ABORT, 'formularz odrzucony'); END;");
+    Sql(store,
+        "CREATE TRIGGER refuse_pit38 BEFORE INSERT ON EDK_DECLARATIONS WHEN NEW.formId = 42"
+        " BEGIN SELECT RAISE(ABORT, 'formularz odrzucony'); END;");
     Flag("PIT_37");
     Flag("PIT_38");
     EXPECT_EQ(Send(), HandOffResult::Failed);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TForm19: the instructions window after the hand-off.
-#include "app/ScriptedDialogs.h"
 #include "app/internetsend.h"
+#include "app/ScriptedDialogs.h"
 #include "platform/Shell.h"
 #include "support/TestSupport.h"
 
@@ -49,7 +49,8 @@ TEST(InstructionsWindow, ShowsTheInstructionsFromTheDataFolder)
     const QString text = form.sRichEdit1->document()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("Urzędowe Poświadczenie Odbioru (UPO)"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("„Wyślij przez internet”")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Plik > Zapisz e-deklarację (XML)"))) << "the program's own way without e-Deklaracje";
+    EXPECT_TRUE(text.contains(QStringLiteral("Plik > Zapisz e-deklarację (XML)")))
+        << "the program's own way without e-Deklaracje";
     EXPECT_FALSE(text.contains(u'\\'));
     EXPECT_FALSE(text.contains(QStringLiteral("Arial"))); // the font table is not text
 }

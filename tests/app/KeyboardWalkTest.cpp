@@ -103,22 +103,28 @@ TEST(KeyboardWalk, AWholeReturnIsFilledWithKeysOnly)
         ASSERT_NE(shown, nullptr) << walked;
         QWidget* first = QApplication::focusWidget();
         ASSERT_NE(first, nullptr) << walked;
-        EXPECT_TRUE(shown->isAncestorOf(first)) << "the page's first field has the focus on " << w.StepCaption()
-                                                << "; it is on " << first->metaObject()->className() << " "
-                                                << first->objectName().toStdString() << " " << HintOf(first);
+        EXPECT_TRUE(shown->isAncestorOf(first))
+            << "the page's first field has the focus on " << w.StepCaption() << "; it is on "
+            << first->metaObject()->className() << " " << first->objectName().toStdString() << " " << HintOf(first);
         for (int key = 0; key < 80 && w.F().Page == shown; ++key) {
             Answer(QApplication::focusWidget(), answers);
             if (w.F().Page != shown)
                 break;
             Press(Qt::Key_Return);
         }
-        ASSERT_NE(w.F().Page, shown) << "Enter did not leave " << w.StepCaption() << "\n"
-                                     << w.WarningsSince(0);
+        ASSERT_NE(w.F().Page, shown) << "Enter did not leave " << w.StepCaption() << "\n" << w.WarningsSince(0);
     }
     EXPECT_EQ(w.WarningsSince(0), "") << walked;
     ExpectOnResultPage(w);
-    ExpectVars(w, {{"PIT37_111", "41810"}, {"PIT37_113", "6969,78"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"},
-                   {"PIT36_11", "Kowalski"}, {"PIT36_1P", "80030512340"}, {"PIT36_13", "05-03-1980"},
-                   {"PIT36_17", "Warszawa"}, {"PIT36_22", "00-001"}});
+    ExpectVars(w,
+               {{"PIT37_111", "41810"},
+                {"PIT37_113", "6969,78"},
+                {"PIT37_126", "3624"},
+                {"PIT37_129", "2376"},
+                {"PIT36_11", "Kowalski"},
+                {"PIT36_1P", "80030512340"},
+                {"PIT36_13", "05-03-1980"},
+                {"PIT36_17", "Warszawa"},
+                {"PIT36_22", "00-001"}});
     EXPECT_TRUE(Contains(w.PageText(), "Nadpłata do zwrotu: 2 376,00 zł.")) << w.PageText();
 }

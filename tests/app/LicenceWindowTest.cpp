@@ -17,11 +17,10 @@ TEST(LicenceWindow, ShowsTheBuiltLicenceSummaryFromItsTop)
     const QString text = form.RichEdit1->toPlainText();
     // The licence's name and version, what it allows, no warranty, where the full text lies,
     // and every part by other authors; Polish letters read from Windows-1250.
-    for (const char* part : {"Umowa licencyjna", "GNU General Public License", "w wersji 3",
-                             "dowolnej późniejszej wersji", "bez jakiejkolwiek gwarancji", "pliku LICENSE",
-                             "https://www.gnu.org/licenses/gpl-3.0.html", "Liberation Sans", "Carlito",
-                             "SIL Open Font License 1.1", "Qt 6", "GNU LGPL", "SQLite", "domeny publicznej",
-                             "Łukasz Dziedzic"})
+    for (const char* part :
+         {"Umowa licencyjna", "GNU General Public License", "w wersji 3", "dowolnej późniejszej wersji",
+          "bez jakiejkolwiek gwarancji", "pliku LICENSE", "https://www.gnu.org/licenses/gpl-3.0.html", "Liberation Sans",
+          "Carlito", "SIL Open Font License 1.1", "Qt 6", "GNU LGPL", "SQLite", "domeny publicznej", "Łukasz Dziedzic"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
     // A long text opens at its beginning, not scrolled to its end.
     EXPECT_EQ(form.RichEdit1->textCursor().position(), 0);

@@ -34,7 +34,8 @@ FileList Steps(bool freeze)
             "HOTPOINT|d||x|Krok $krok: koniec\r\n"
             "FORM|p4\r\n"
             "PRINT|t||wzor|PIT-37\r\n";
-    return {{"root.pit", root}, {"init.pit", "SET ROK = 2016\r\nSET DZIECI = 0\r\nSET LICZ = 0\r\n"},
+    return {{"root.pit", root},
+            {"init.pit", "SET ROK = 2016\r\nSET DZIECI = 0\r\nSET LICZ = 0\r\n"},
             {"count.pit", "SET LICZ = LICZ + 1\r\n"}};
 }
 } // namespace
@@ -103,8 +104,9 @@ TEST(Navigation, JumpForwardInsertsAndRemovesStepsAndFollowsTheTarget)
     w.Click(1); // back to "wybór"
     ASSERT_EQ(w.F().CurrentStep(), 1);
     w.Click(3); // jump to "koniec": the walk inserts "dzieci" above it
-    EXPECT_EQ(w.Steps(), (std::vector<std::string>{"Dane podatnika||", "x|Krok 2: wybór|", "x|Krok 3: dane|",
-                                                   "x|Krok 4: dzieci|", "x|Krok 5: koniec|"}));
+    EXPECT_EQ(w.Steps(),
+              (std::vector<std::string>{"Dane podatnika||", "x|Krok 2: wybór|", "x|Krok 3: dane|", "x|Krok 4: dzieci|",
+                                        "x|Krok 5: koniec|"}));
     EXPECT_EQ(w.F().CurrentStep(), 4) << "the target moved down by the inserted step";
     EXPECT_TRUE(w.F().Position().Entries()[3].Pending) << "a step inserted by a walk stays pending";
     EXPECT_FALSE(w.F().Position().Entries()[4].Pending);
@@ -171,7 +173,7 @@ TEST(Navigation, GaugeHalfMarkAndCompletion)
 TEST(Navigation, ScriptFailureIsShownAndTheUserCanStillGoBack)
 {
     Wizard w(FileList{{"root.pit", "HOTPOINT|a||x|A\r\nFORM|p1\r\nHOTPOINT|b||x|B\r\nSCRIPT|bad\r\nFORM|p2\r\n"},
-              {"bad.pit", "SET X = 1 / 0\r\n"}});
+                      {"bad.pit", "SET X = 1 / 0\r\n"}});
     w.Next();
     ASSERT_FALSE(w.Dialogs.Log.empty());
     EXPECT_EQ(w.Dialogs.Log.back().Caption, QStringLiteral("BŁĄD"));
@@ -204,8 +206,9 @@ TEST(Navigation, ActionsArrivingDuringACommandRunAfterIt)
 
 TEST(Navigation, TraceAndDebugModes)
 {
-    Wizard w(FileList{{"root.pit", "SIMPLEDEBUG|1\r\nDEBUG|1\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\nSIMPLEDEBUG\r\nDEBUG|0\r\n"
-                                   "HOTPOINT|b||x|B\r\nFORM|p2\r\n"}});
+    Wizard w(FileList{{"root.pit",
+                       "SIMPLEDEBUG|1\r\nDEBUG|1\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\nSIMPLEDEBUG\r\nDEBUG|0\r\n"
+                       "HOTPOINT|b||x|B\r\nFORM|p2\r\n"}});
     EXPECT_TRUE(w.F().TraceOn);
     EXPECT_TRUE(w.F().DebugOn);
     const std::string trace = ReadBytes(w.Dir.File("SimpleDebug.txt"));
@@ -219,8 +222,9 @@ TEST(Navigation, TraceAndDebugModes)
 
 TEST(Navigation, FailingPageTestsKeepTheUserOnTheStep)
 {
-    Wizard w(FileList{{"root.pit", "SCRIPT|init\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\nHOTPOINT|b||x|B\r\nFORM|check\r\n"
-                                   "HOTPOINT|c||x|C\r\nFORM|p2\r\n"},
+    Wizard w(FileList{{"root.pit",
+                       "SCRIPT|init\r\nHOTPOINT|a||x|A\r\nFORM|p1\r\nHOTPOINT|b||x|B\r\nFORM|check\r\n"
+                       "HOTPOINT|c||x|C\r\nFORM|p2\r\n"},
                       {"init.pit", "SET OK = 0\r\n"},
                       {"check.pit", "HEAD|Sprawdzenie\r\nTEST_BEGIN\r\nTEST|OK = 1|Popraw dane\r\nTEST_END\r\n"}});
     w.Next();

@@ -44,8 +44,14 @@ TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
     w.Open(LandlordBesidePit37(), 99);
     ExpectOnResultPage(w);
     EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Przychody z działalności i najmu|"));
-    ExpectVars(w, {{"PIT28_26", "36000"}, {"PIT28_41", "3060"}, {"PIT28_72", "3060"}, {"PIT28_74", "60"},
-                   {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT_O", "0"}});
+    ExpectVars(w,
+               {{"PIT28_26", "36000"},
+                {"PIT28_41", "3060"},
+                {"PIT28_72", "3060"},
+                {"PIT28_74", "60"},
+                {"PIT37_126", "3624"},
+                {"PIT37_129", "2376"},
+                {"PIT_O", "0"}});
     EXPECT_TRUE(w.HasTab("PIT28", "PIT-28"));
     EXPECT_TRUE(w.HasTab("PIT28A", "PIT-28/A"));
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
@@ -64,7 +70,8 @@ TEST(Pit28Wizard, PitODeductionBesidePit37IsRefused)
     w.Open(With(LandlordBesidePit37(), {{"ZO28_INTERNET", "500"}}), 99);
     const std::string shown = LeaveStep(w, "PIT-28 – ryczałt|Odliczenia, składka zdrowotna, wpłaty|");
     std::string log;
-    for (const auto& e : w.Dialogs.Log) log += e.Kind.toStdString() + "|" + e.Caption.toStdString() + "|" + e.Text.toStdString() + "\n";
+    for (const auto& e : w.Dialogs.Log)
+        log += e.Kind.toStdString() + "|" + e.Caption.toStdString() + "|" + e.Text.toStdString() + "\n";
     EXPECT_TRUE(Contains(shown, "Złóż PIT-28 w osobnym pliku")) << shown << "\nstep " << w.StepCaption() << "\n" << log;
 }
 
@@ -75,8 +82,7 @@ TEST(Pit28Wizard, TraderWithLossAndInternetGetsPitO)
     BundledWizard w;
     w.Open(TraderWithLossAndInternet(), 99);
     ExpectOnResultPage(w);
-    ExpectVars(w, {{"PIT28_31", "13760"}, {"PIT28_72", "6545"}, {"PIT28_75", "2455"}, {"PIT_O", "1"},
-                   {"PIT_37", "0"}});
+    ExpectVars(w, {{"PIT28_31", "13760"}, {"PIT28_72", "6545"}, {"PIT28_75", "2455"}, {"PIT_O", "1"}, {"PIT_37", "0"}});
     EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
     EXPECT_EQ(w.F().FindPreviewTab("PIT37"), -1);
 }

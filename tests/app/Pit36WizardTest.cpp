@@ -20,21 +20,53 @@ namespace {
 Answers EverythingJointly()
 {
     return Pit36Base(With(With(SpouseData(), {{"ADRES_M_JAK_P", "1"}}),
-                          {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"P36_FIRMA", "1"}, {"P36_NAJEM", "1"},
-                           {"P36_INNE", "1"}, {"P36_ZAGR", "1"}, {"P36_MALE", "1"}, {"P36_STRATY", "1"},
-                           {"PIT37_37", "30000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_68", "40000"},
-                           {"KOSZTY_PRACA_M", "1335"}, {"FIRMA1_NAZWA_P", "Sklep"}, {"FIRMA1_UDZIAL_P", "100"},
-                           {"FIRMA1_PRZYCHOD_P", "90000"}, {"FIRMA1_KOSZTY_P", "50000"}, {"FIRMA1_NAZWA_M", "Biuro"},
-                           {"FIRMA1_UDZIAL_M", "50"}, {"FIRMA1_PRZYCHOD_M", "60000"}, {"FIRMA1_KOSZTY_M", "20000"},
-                           {"NAJEM_PRZ_P", "24000"}, {"NAJEM_KOSZ_P", "4000"}, {"INNE_PRZ_P", "8000"},
-                           {"INNE_KOSZ_P", "7000"}, {"ZAL_WLASNE_P", "9000"}, {"ZG1_KRAJ_P", "NIEMCY"},
-                           {"ZG1_PRZ_P", "20000"}, {"ZG1_WYL_P", "1"}, {"ZG1_KRAJ_M", "WIELKA BRYTANIA"},
-                           {"ZG1_PRZ_M", "15000"}, {"ZG1_POD_M", "1000"}, {"ZG1_WYL_Mno", "1"},
-                           {"MAL1_IMIE", "Zofia"}, {"MAL1_NAZWISKO", "Kowalska"}, {"MAL1_PESEL", "10210112343"},
-                           {"MAL1_PRZ", "6000"}, {"MAL1_POL", "1"}, {"STR_NAJEM_TAK_P", "1"},
-                           {"STR_NAJEM_2015_P", "4000"}, {"STR_NAJEM_2015_POZ_P", "4000"}, {"STR_FIRMA_TAK_M", "1"},
-                           {"STR_FIRMA_2012_M", "8000"}, {"STR_FIRMA_2012_POZ_M", "2000"}, {"PITD_TAK", "1"},
-                           {"PITD_ODS_P", "3000"}, {"PITD_2K_PIERWSZY", "0"}, {"PITD_2K_PIERWSZYno", "1"}}));
+                          {{"PIT37_6_1", "0"},
+                           {"PIT37_6_2", "1"},
+                           {"P36_FIRMA", "1"},
+                           {"P36_NAJEM", "1"},
+                           {"P36_INNE", "1"},
+                           {"P36_ZAGR", "1"},
+                           {"P36_MALE", "1"},
+                           {"P36_STRATY", "1"},
+                           {"PIT37_37", "30000"},
+                           {"KOSZTY_PRACA_P", "1335"},
+                           {"PIT37_68", "40000"},
+                           {"KOSZTY_PRACA_M", "1335"},
+                           {"FIRMA1_NAZWA_P", "Sklep"},
+                           {"FIRMA1_UDZIAL_P", "100"},
+                           {"FIRMA1_PRZYCHOD_P", "90000"},
+                           {"FIRMA1_KOSZTY_P", "50000"},
+                           {"FIRMA1_NAZWA_M", "Biuro"},
+                           {"FIRMA1_UDZIAL_M", "50"},
+                           {"FIRMA1_PRZYCHOD_M", "60000"},
+                           {"FIRMA1_KOSZTY_M", "20000"},
+                           {"NAJEM_PRZ_P", "24000"},
+                           {"NAJEM_KOSZ_P", "4000"},
+                           {"INNE_PRZ_P", "8000"},
+                           {"INNE_KOSZ_P", "7000"},
+                           {"ZAL_WLASNE_P", "9000"},
+                           {"ZG1_KRAJ_P", "NIEMCY"},
+                           {"ZG1_PRZ_P", "20000"},
+                           {"ZG1_WYL_P", "1"},
+                           {"ZG1_KRAJ_M", "WIELKA BRYTANIA"},
+                           {"ZG1_PRZ_M", "15000"},
+                           {"ZG1_POD_M", "1000"},
+                           {"ZG1_WYL_Mno", "1"},
+                           {"MAL1_IMIE", "Zofia"},
+                           {"MAL1_NAZWISKO", "Kowalska"},
+                           {"MAL1_PESEL", "10210112343"},
+                           {"MAL1_PRZ", "6000"},
+                           {"MAL1_POL", "1"},
+                           {"STR_NAJEM_TAK_P", "1"},
+                           {"STR_NAJEM_2015_P", "4000"},
+                           {"STR_NAJEM_2015_POZ_P", "4000"},
+                           {"STR_FIRMA_TAK_M", "1"},
+                           {"STR_FIRMA_2012_M", "8000"},
+                           {"STR_FIRMA_2012_POZ_M", "2000"},
+                           {"PITD_TAK", "1"},
+                           {"PITD_ODS_P", "3000"},
+                           {"PITD_2K_PIERWSZY", "0"},
+                           {"PITD_2K_PIERWSZYno", "1"}}));
 }
 
 } // namespace
@@ -79,16 +111,22 @@ TEST(Pit36Wizard, AJointReturnWithEveryPit36PageIsWalkedWithoutAWarning)
     std::string walked;
     for (const auto& step : visited)
         walked += step + "\n";
-    for (const char* step : {"Działalność gospodarcza podatnika (PIT/B)", "Działalność gospodarcza małżonka (PIT/B)",
-                             "Najem, inne źródła, zaliczki", "Dochody z zagranicy podatnika (PIT/ZG)",
-                             "Dochody z zagranicy małżonka (PIT/ZG)", "Dochody małoletnich dzieci (PIT/M)",
-                             "Straty z lat ubiegłych podatnika", "Straty z lat ubiegłych małżonka",
-                             "Ulgi mieszkaniowe (PIT/D)"})
+    for (const char* step :
+         {"Działalność gospodarcza podatnika (PIT/B)", "Działalność gospodarcza małżonka (PIT/B)",
+          "Najem, inne źródła, zaliczki", "Dochody z zagranicy podatnika (PIT/ZG)",
+          "Dochody z zagranicy małżonka (PIT/ZG)", "Dochody małoletnich dzieci (PIT/M)",
+          "Straty z lat ubiegłych podatnika", "Straty z lat ubiegłych małżonka", "Ulgi mieszkaniowe (PIT/D)"})
         EXPECT_TRUE(Contains(walked, step)) << step << "\n" << walked;
     EXPECT_EQ(visited.back(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|") << walked;
     // The spouse's business share (50% of 60 000 - 20 000) and loss of 2012 (half of 8 000, but
     // only 2 000 left); the taxpayer's rental loss of 2015 (half of 4 000).
-    ExpectVars(w, {{"PITBM_24", "30000"}, {"PITBM_26", "20000"}, {"STR_FIRMA_2012_ODL_M", "2000"},
-                   {"STR_NAJEM_2015_ODL_P", "2000"}, {"PIT_D", "1"}, {"PIT_MM", "1"}, {"PITZG_IL", "1"},
-                   {"PITZGM_IL", "1"}});
+    ExpectVars(w,
+               {{"PITBM_24", "30000"},
+                {"PITBM_26", "20000"},
+                {"STR_FIRMA_2012_ODL_M", "2000"},
+                {"STR_NAJEM_2015_ODL_P", "2000"},
+                {"PIT_D", "1"},
+                {"PIT_MM", "1"},
+                {"PITZG_IL", "1"},
+                {"PITZGM_IL", "1"}});
 }

@@ -65,9 +65,19 @@ TEST(Pit37ReliefsWizard, HousingReliefsTypedIntoThePages)
     ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulga na dzieci|"));
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
-    ExpectVars(w, {{"PIT37_105", "5000"}, {"PIT37_107", "2000"}, {"PIT37_111", "34810"}, {"PIT37_123", "300"},
-                   {"PIT37_126", "2064"}, {"PIT37_129", "3936"}, {"PITD_29", "7000"}, {"PIT2K_9_2", "1"},
-                   {"PIT2K_12", "15-03-2005"}, {"PIT2K_13", "Bank Hipoteczny S.A."}, {"PIT_D", "1"}, {"PIT_2K", "1"}});
+    ExpectVars(w,
+               {{"PIT37_105", "5000"},
+                {"PIT37_107", "2000"},
+                {"PIT37_111", "34810"},
+                {"PIT37_123", "300"},
+                {"PIT37_126", "2064"},
+                {"PIT37_129", "3936"},
+                {"PITD_29", "7000"},
+                {"PIT2K_9_2", "1"},
+                {"PIT2K_12", "15-03-2005"},
+                {"PIT2K_13", "Bank Hipoteczny S.A."},
+                {"PIT_D", "1"},
+                {"PIT_2K", "1"}});
     EXPECT_TRUE(w.HasTab("PITD", "PIT/D"));
     EXPECT_TRUE(w.HasTab("PIT2K", "PIT-2K"));
 }
@@ -92,8 +102,9 @@ TEST(Pit37ReliefsWizard, ResultPageShowsJointFilingToAMarriedPersonFilingAlone)
     ExpectOnResultPage(w);
     Shot(w, "p_wynik_malzonek_osobno");
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "przy rozliczeniu osobnym (Ty i małżonek razem): 23 222,20 zł; przy rozliczeniu "
-                               "wspólnym: 20 886,48 zł."))
+    EXPECT_TRUE(Contains(page,
+                         "przy rozliczeniu osobnym (Ty i małżonek razem): 23 222,20 zł; przy rozliczeniu "
+                         "wspólnym: 20 886,48 zł."))
         << page;
     EXPECT_TRUE(Contains(page, "Rozliczenie wspólne byłoby korzystniejsze o 2 335,72 zł")) << page;
 }
@@ -107,8 +118,9 @@ TEST(Pit37ReliefsWizard, ResultPageShowsTheSingleParentsMethod)
     ExpectOnResultPage(w);
     Shot(w, "p_wynik_samotny_rodzic");
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Rozliczenie indywidualne (to zeznanie): podatek należny 8 892,00 zł; jako osoba "
-                               "samotnie wychowująca dzieci: 8 336,00 zł."))
+    EXPECT_TRUE(Contains(page,
+                         "Rozliczenie indywidualne (to zeznanie): podatek należny 8 892,00 zł; jako osoba "
+                         "samotnie wychowująca dzieci: 8 336,00 zł."))
         << page;
     EXPECT_TRUE(Contains(page, "byłoby korzystniejsze o 556,00 zł")) << page;
 }

@@ -70,8 +70,7 @@ TEST(Pit38Wizard, ANewUserChoosesPit38AndTypesTwoBrokersAndADividend)
     plus->click();
     Pump();
     Type(w, "PIT38_21", "39000");
-    ASSERT_NO_FATAL_FAILURE(
-        Next(w, "Zyski kapitałowe (PIT-38)|Dywidendy z zagranicy i podatek zapłacony za granicą|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Zyski kapitałowe (PIT-38)|Dywidendy z zagranicy i podatek zapłacony za granicą|"));
     Type(w, "S38_DYW", "2000");
     Type(w, "S38_DYW_POD", "300");
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
@@ -79,8 +78,15 @@ TEST(Pit38Wizard, ANewUserChoosesPit38AndTypesTwoBrokersAndADividend)
         << w.PageText();
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
-    ExpectVars(w, {{"PIT_37", "0"}, {"PIT_38", "1"}, {"PIT38_20", "45000"}, {"PIT38_26", "6000"},
-                   {"PIT38_30", "1140"}, {"PIT38_34", "80"}, {"PIT38_35", "1220"}, {"USCODE", "1471"}});
+    ExpectVars(w,
+               {{"PIT_37", "0"},
+                {"PIT_38", "1"},
+                {"PIT38_20", "45000"},
+                {"PIT38_26", "6000"},
+                {"PIT38_30", "1140"},
+                {"PIT38_34", "80"},
+                {"PIT38_35", "1220"},
+                {"USCODE", "1471"}});
     const std::string page = w.PageText();
     EXPECT_TRUE(Contains(page, "Zeznanie PIT-38 – zyski kapitałowe")) << page;
     EXPECT_TRUE(Contains(page, "Podatek należny (poz. 35): 1 220,00 zł")) << page;

@@ -44,20 +44,21 @@ field C 10 10 10
 // reached; the calculation after step b doubles BAZA into T_KWOTA.
 FileList PrintSet(const std::string& extra = "")
 {
-    return {{"root.pit", "SCRIPT|init\r\n"
-                         "HOTPOINT|a||x|A\r\n"
-                         "FORM|p1\r\n"
-                         "PRINT|T1|SHOW1 = 1|JEDNA|PIT/O\r\n"
-                         "PRINT|T2||TRZY|PIT-37\r\n"
-                         "DELPRINT||0 = 1\r\n"
-                         "HOTPOINT|b||x|B\r\n"
-                         "FORM|p2\r\n"
-                         "DELPRINT|T1|SHOW1 = 1\r\n"
-                         "DELPRINT|T2|\r\n"
-                         "SCRIPT|calc\r\n" +
-                             extra +
-                             "HOTPOINT|c||x|C\r\n"
-                             "FORM|p3\r\n"},
+    return {{"root.pit",
+             "SCRIPT|init\r\n"
+             "HOTPOINT|a||x|A\r\n"
+             "FORM|p1\r\n"
+             "PRINT|T1|SHOW1 = 1|JEDNA|PIT/O\r\n"
+             "PRINT|T2||TRZY|PIT-37\r\n"
+             "DELPRINT||0 = 1\r\n"
+             "HOTPOINT|b||x|B\r\n"
+             "FORM|p2\r\n"
+             "DELPRINT|T1|SHOW1 = 1\r\n"
+             "DELPRINT|T2|\r\n"
+             "SCRIPT|calc\r\n" +
+                 extra +
+                 "HOTPOINT|c||x|C\r\n"
+                 "FORM|p3\r\n"},
             {"init.pit", "SET SHOW1 = 1\r\nSET BAZA = 123457\r\nSET A = 111\r\nSET B = 222\r\nSET C = 333\r\n"},
             {"calc.pit", "SET T_KWOTA = BAZA * 2\r\n"}};
 }

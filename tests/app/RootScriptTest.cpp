@@ -44,7 +44,8 @@ TEST(RootScript, IncludeNeedsTheWordAtTheLineStartAndTakesTheNameTrimmed)
 
 TEST(RootScript, AfterAnEmptyIncludeTheSameIndexIsExaminedAgain)
 {
-    const auto lines = Prepare({{"root.pit", "INCLUDE|empty\r\nINCLUDE|inc\r\n"}, {"empty.pit", ""}, {"inc.pit", "SCRIPT|x\r\n"}});
+    const auto lines = Prepare(
+        {{"root.pit", "INCLUDE|empty\r\nINCLUDE|inc\r\n"}, {"empty.pit", ""}, {"inc.pit", "SCRIPT|x\r\n"}});
     EXPECT_EQ(lines, (std::vector<std::string>{"SCRIPT|x"}));
 }
 
@@ -81,9 +82,11 @@ TEST(RootScript, ScrambledRootIsRecognisedWithTrailingBlanksOnTheMarker)
 
 TEST(RootScript, HotpointIdentifiersAreTheLineIndexes)
 {
-    const auto lines = Prepare({{"root.pit", "INCLUDE|inc\r\nHOTPOINT|same||A|B\r\n  HOTPOINT|same|X=1|C\r\nHOTPOINT\r\n"
-                                             "HOTPOINTS|keep\r\n"},
+    const auto lines = Prepare({{"root.pit",
+                                 "INCLUDE|inc\r\nHOTPOINT|same||A|B\r\n  HOTPOINT|same|X=1|C\r\nHOTPOINT\r\n"
+                                 "HOTPOINTS|keep\r\n"},
                                 {"inc.pit", "SCRIPT|s\r\nHOTPOINT|same\r\n"}});
-    EXPECT_EQ(lines, (std::vector<std::string>{"SCRIPT|s", "HOTPOINT|ROOT1", "HOTPOINT|ROOT2||A|B",
-                                               "  HOTPOINT|ROOT3|X=1|C", "HOTPOINT|ROOT4", "HOTPOINTS|keep"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"SCRIPT|s", "HOTPOINT|ROOT1", "HOTPOINT|ROOT2||A|B", "  HOTPOINT|ROOT3|X=1|C",
+                                        "HOTPOINT|ROOT4", "HOTPOINTS|keep"}));
 }

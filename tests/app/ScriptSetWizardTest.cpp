@@ -8,8 +8,8 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,12 +29,22 @@ TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
 {
     BundledWizard w;
     w.Open(With(With(OneEmployee("6000"), kOnePercent),
-                {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                {{"DZ_LICZBA", "1"},
+                 {"DZ1_PESEL", "10210112343"},
+                 {"DZ1_IMIE", "Zofia"},
+                 {"DZ1_NAZWISKO", "Kowalska"},
                  {"DZ1_CALY", "1"}}),
            kFormsWithChildren);
     ExpectOnResultPage(w);
-    ExpectVars(w, {{"PIT37_113", "6969,78"}, {"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_128", "0"},
-                   {"PIT37_129", "3488"}, {"ZWROT_RAZEM", "3488"}, {"PIT37_138", "25,1"}, {"PIT_O", "1"}});
+    ExpectVars(w,
+               {{"PIT37_113", "6969,78"},
+                {"PIT37_118", "1112,04"},
+                {"PIT37_126", "2512"},
+                {"PIT37_128", "0"},
+                {"PIT37_129", "3488"},
+                {"ZWROT_RAZEM", "3488"},
+                {"PIT37_138", "25,1"},
+                {"PIT_O", "1"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O")) << "the child relief is claimed on PIT/O";
     const std::string page = w.PageText();
@@ -49,8 +59,14 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
     BundledWizard w;
     w.Open(With(OneEmployee("6000"), kOnePercent), kFormsSingle);
     ExpectOnResultPage(w);
-    ExpectVars(w, {{"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
-                   {"ZWROT_RAZEM", "2376"}, {"PIT37_138", "36,2"}, {"PIT_O", "0"}});
+    ExpectVars(w,
+               {{"PIT37_111", "41810"},
+                {"PIT37_126", "3624"},
+                {"PIT37_128", "0"},
+                {"PIT37_129", "2376"},
+                {"ZWROT_RAZEM", "2376"},
+                {"PIT37_138", "36,2"},
+                {"PIT_O", "0"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_EQ(w.F().sPageControl1->widget(w.F().FindPreviewTab("PIT37"))->accessibleName(),
               QStringLiteral("Podgląd wydruku: PIT-37"));
@@ -65,7 +81,6 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
     EXPECT_TRUE(Contains(page, "organizacji pożytku publicznego: 36,20 zł.")) << page;
 }
 
-
 // Single parent of three children (the third born in 2016, relief for the whole year as typed):
 // relief 1 112,04 + 1 112,04 + 2 000,04 = 4 224,12. Income 28 665 - 4 113 = 24 552, base 12 276,
 // tax 2 x (12 276 x 18% - 556,02) = 3 307,32; less health 2 006,24 leaves 1 301,08 for the
@@ -76,9 +91,16 @@ TEST(ScriptSetWizard, SingleParentOfThreeChildrenGetsTheUnusedReliefBack)
     BundledWizard w;
     w.Open(SingleParentOfThree(), kFormsWithChildren);
     ExpectOnResultPage(w);
-    ExpectVars(w, {{"DZIEL", "2"}, {"LICZBA_DZIECI", "3"}, {"PIT37_112", "12276"}, {"PIT37_113", "3307,32"},
-                   {"ULGA_DZIECI", "4224,12"}, {"PIT37_118", "1301,08"}, {"PIT37_126", "0"}, {"PIT37_134", "2923,04"},
-                   {"ZWROT_RAZEM", "4923,04"}});
+    ExpectVars(w,
+               {{"DZIEL", "2"},
+                {"LICZBA_DZIECI", "3"},
+                {"PIT37_112", "12276"},
+                {"PIT37_113", "3307,32"},
+                {"ULGA_DZIECI", "4224,12"},
+                {"PIT37_118", "1301,08"},
+                {"PIT37_126", "0"},
+                {"PIT37_134", "2923,04"},
+                {"ZWROT_RAZEM", "4923,04"}});
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
     const std::string page = w.PageText();
     EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 4 923,04 zł.")) << page;
@@ -105,8 +127,15 @@ TEST(ScriptSetWizard, JointReturnReplaysTheSpousePagesToTheResult)
     ExpectOnResultPage(w);
     const auto steps = w.Steps();
     EXPECT_NE(std::find(steps.begin(), steps.end(), W("Dane osobowe|Dane identyfikacyjne małżonka|")), steps.end());
-    ExpectVars(w, {{"MALZ", "1"}, {"PIT37_111", "100878"}, {"PIT37_112", "50439"}, {"PIT37_113", "17046"},
-                   {"PIT37_126", "9021"}, {"PIT37_127", "17000"}, {"PIT37_129", "7979"}, {"ZWROT_RAZEM", "7979"}});
+    ExpectVars(w,
+               {{"MALZ", "1"},
+                {"PIT37_111", "100878"},
+                {"PIT37_112", "50439"},
+                {"PIT37_113", "17046"},
+                {"PIT37_126", "9021"},
+                {"PIT37_127", "17000"},
+                {"PIT37_129", "7979"},
+                {"ZWROT_RAZEM", "7979"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
 }
 
@@ -187,11 +216,10 @@ std::string OverlapsAndCuts(BundledWizard& w)
                 found += Describe(shown[i].first) + " overlaps " + Describe(shown[j].first) + "\n";
     for (const auto& [widget, rect] : shown) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable() &&
-                                                                      !button->text().isEmpty() &&
-                                                                      button->width() < button->sizeHint().width())
+            !button->text().isEmpty() && button->width() < button->sizeHint().width())
             found += Describe(widget) + " cuts its caption\n";
-        if (auto* text = qobject_cast<TextBlock*>(widget);
-            text && text->height() < TextBlock::MeasureHeight(text->Text(), text->font(), text->width(), true) &&
+        if (auto* text = qobject_cast<TextBlock*>(widget); text &&
+            text->height() < TextBlock::MeasureHeight(text->Text(), text->font(), text->width(), true) &&
             text->height() < TextBlock::MeasureHeight(text->Text(), text->font(), INT_MAX / 8, false))
             found += Describe(widget) + " is cut\n";
     }
@@ -261,7 +289,10 @@ void WalkEveryPage(const Answers& answers, int forms, int dpi = 96)
 TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 {
     WalkEveryPage(With(With(OneEmployee("6000"), kOnePercent),
-                       {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
+                       {{"DZ_LICZBA", "1"},
+                        {"DZ1_PESEL", "10210112343"},
+                        {"DZ1_IMIE", "Zofia"},
+                        {"DZ1_NAZWISKO", "Kowalska"},
                         {"DZ1_CALY", "1"}}),
                   kFormsWithChildren);
 }
@@ -270,9 +301,16 @@ TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 // not filing jointly), four pages of PIT-37, two PIT-38 pages each, 1% and the result.
 TEST(ScriptSetWizard, EveryPageOfPit37AndBothPit38BuildsWithoutAWarning)
 {
-    WalkEveryPage(With(Pit37AndPit38(), {{"WYB_38M", "1"}, {"PIT36_2_P", "1"}, {"PIT36_2P", "85010112345"},
-                                         {"PIT36_24", "Kowalska"}, {"PIT36_25", "Anna"}, {"PIT36_26", "01-01-1985"},
-                                         {"ADRES_M_JAK_P", "1"}, {"PIT38M_20", "20000"}, {"PIT38M_21", "25000"}}),
+    WalkEveryPage(With(Pit37AndPit38(),
+                       {{"WYB_38M", "1"},
+                        {"PIT36_2_P", "1"},
+                        {"PIT36_2P", "85010112345"},
+                        {"PIT36_24", "Kowalska"},
+                        {"PIT36_25", "Anna"},
+                        {"PIT36_26", "01-01-1985"},
+                        {"ADRES_M_JAK_P", "1"},
+                        {"PIT38M_20", "20000"},
+                        {"PIT38M_21", "25000"}}),
                   15);
 }
 
@@ -281,8 +319,12 @@ TEST(ScriptSetWizard, EveryPageLaysOutCleanlyOnLargeScreens)
 {
     for (const int dpi : {144, 192}) {
         SCOPED_TRACE(dpi);
-        WalkEveryPage(With(Joint(), {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"},
-                                     {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_CALY", "1"}}),
+        WalkEveryPage(With(Joint(),
+                           {{"DZ_LICZBA", "1"},
+                            {"DZ1_PESEL", "10210112343"},
+                            {"DZ1_IMIE", "Zofia"},
+                            {"DZ1_NAZWISKO", "Kowalska"},
+                            {"DZ1_CALY", "1"}}),
                       kFormsJoint + 1, dpi);
     }
 }
@@ -309,7 +351,8 @@ TEST(ScriptSetWizard, OnePercentWithoutAnOrganisationStopsOnItsPage)
     }
     EXPECT_NE(w.StepCaption().find("1%"), std::string::npos) << w.StepCaption();
     ASSERT_FALSE(w.Dialogs.Log.empty());
-    EXPECT_EQ(w.Dialogs.Log.back().Text, QStringLiteral("Wpisz 10-cyfrowy numer KRS organizacji albo wybierz ją z listy."));
+    EXPECT_EQ(w.Dialogs.Log.back().Text,
+              QStringLiteral("Wpisz 10-cyfrowy numer KRS organizacji albo wybierz ją z listy."));
 }
 
 TEST(ScriptSetWizard, EveryPageOfAJointReturnBuildsWithoutAWarning)
@@ -370,8 +413,13 @@ TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
         ExpectOnResultPage(w);
         const auto steps = w.Steps();
         EXPECT_EQ(std::find(steps.begin(), steps.end(), W(spouseAddress)), steps.end());
-        ExpectVars(w, {{"PIT36_27", "POLSKA"}, {"PIT36_28", "mazowieckie"}, {"PIT36_34", "Warszawa"},
-                       {"PIT36_35", "00-001"}, {"PIT36_27KO", "PL"}, {"PIT37_126", "9021"}});
+        ExpectVars(w,
+                   {{"PIT36_27", "POLSKA"},
+                    {"PIT36_28", "mazowieckie"},
+                    {"PIT36_34", "Warszawa"},
+                    {"PIT36_35", "00-001"},
+                    {"PIT36_27KO", "PL"},
+                    {"PIT37_126", "9021"}});
     }
     BundledWizard w;
     w.Open(With(Joint(), {{"ADRES_M_JAK_P", "1"}}), 4);
@@ -443,10 +491,17 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     w.Field<QCheckBox>("OPP_ZGODA")->setChecked(true);
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
 
-    ExpectVars(w, {{"PIT36_1", "80030512340"}, {"PIT36_13", "05-03-1980"}, {"PIT36_17", "Niepołomice"},
-                   {"USCODE", "1226"},
-                   {"PIT37_111", "41810"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"}, {"PIT37_137", "0000136833"},
-                   {"PIT37_138", "36,2"}, {"PIT37_140", "1"}});
+    ExpectVars(w,
+               {{"PIT36_1", "80030512340"},
+                {"PIT36_13", "05-03-1980"},
+                {"PIT36_17", "Niepołomice"},
+                {"USCODE", "1226"},
+                {"PIT37_111", "41810"},
+                {"PIT37_126", "3624"},
+                {"PIT37_129", "2376"},
+                {"PIT37_137", "0000136833"},
+                {"PIT37_138", "36,2"},
+                {"PIT37_140", "1"}});
     const std::string page = w.PageText();
     EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2 376,00 zł.")) << page;
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
@@ -489,8 +544,9 @@ TEST(ScriptSetWizard, TypedEmployeeCostsAreCappedForTwoJobsWithCommuting)
     ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulga na dzieci|"));
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
-    ExpectVars(w, {{"KUP_4_P", "1"}, {"PIT37_38", "2502,56"}, {"PIT37_112", "57900"}, {"PIT37_126", "9866"},
-                   {"PIT37_128", "866"}});
+    ExpectVars(
+        w,
+        {{"KUP_4_P", "1"}, {"PIT37_38", "2502,56"}, {"PIT37_112", "57900"}, {"PIT37_126", "9866"}, {"PIT37_128", "866"}});
     EXPECT_TRUE(Contains(w.PageText(), "Koszty pracy na etacie przyjęte w zeznaniu: 2 502,56 zł (wpisano 2 670,00 zł)"))
         << w.PageText();
 }
@@ -518,8 +574,14 @@ TEST(ScriptSetWizard, ChildrenTypedMonthByMonth)
     EXPECT_FALSE(w.Field<QCheckBox>("DZ2_M05")->isEnabled()) << "the whole year leaves no month to tick";
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
     ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
-    ExpectVars(w, {{"ULGA_DZ1", "556,02"}, {"ULGA_DZ3", "1556,04"}, {"ULGA_DZIECI", "3224,1"}, {"PIT37_126", "400"},
-                   {"PIT37_129", "5600"}, {"PITO_305_07", "1"}, {"PITO_405_01", "1"}});
+    ExpectVars(w,
+               {{"ULGA_DZ1", "556,02"},
+                {"ULGA_DZ3", "1556,04"},
+                {"ULGA_DZIECI", "3224,1"},
+                {"PIT37_126", "400"},
+                {"PIT37_129", "5600"},
+                {"PITO_305_07", "1"},
+                {"PITO_405_01", "1"}});
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
 }
 
@@ -562,8 +624,14 @@ TEST(ScriptSetWizard, EveryPageWithRehabilitationAndTenChildrenBuildsWithoutAWar
     for (int k = 1; k <= 10; ++k)
         children = With(children, ChildAnswers(k));
     WalkEveryPage(children, kFormsWithChildren + 1);
-    WalkEveryPage(With(Joint(), {{"REHAB_TAK_P", "1"}, {"REHAB_TAK_M", "1"}, {"DZ_LICZBA", "1"}, {"DZ1_CALY", "1"},
-                                 {"DZ1_IMIE", "Ola"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_PESEL", "10210112343"}}),
+    WalkEveryPage(With(Joint(),
+                       {{"REHAB_TAK_P", "1"},
+                        {"REHAB_TAK_M", "1"},
+                        {"DZ_LICZBA", "1"},
+                        {"DZ1_CALY", "1"},
+                        {"DZ1_IMIE", "Ola"},
+                        {"DZ1_NAZWISKO", "Kowalska"},
+                        {"DZ1_PESEL", "10210112343"}}),
                   kFormsJoint + 2);
 }
 
@@ -598,8 +666,9 @@ TEST(ScriptSetWizard, NoTaxDueLeavesTheOnePercentRequestOut)
 TEST(ScriptSetWizard, EveryPageOfPit28AndPit36LBuildsWithoutAWarning)
 {
     WalkEveryPage(TraderWithLossAndInternet(), 8);
-    WalkEveryPage(With(JointRentalHalf(), {{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."},
-                                           {"SP28_UDZIAL", "50"}, {"SP28_3", "40000"}}),
-                  8);
+    WalkEveryPage(
+        With(JointRentalHalf(),
+             {{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."}, {"SP28_UDZIAL", "50"}, {"SP28_3", "40000"}}),
+        8);
     WalkEveryPage(FlatTaxTraderWithLoss(), 8);
 }

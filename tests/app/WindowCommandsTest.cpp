@@ -196,9 +196,9 @@ TEST(WindowCommands, MenuWindowsAndEnabledStates)
     EXPECT_EQ(aboutVersion, QStringLiteral("wersja ") + QString::fromLatin1(ProgramVersion()));
     EXPECT_TRUE(aboutScriptSet.endsWith(w.F().VersionText)) << aboutScriptSet.toStdString();
     // The licence and every part by other authors, each with its licence.
-    for (const char* notice : {"GNU General Public License w wersji 3", "Liberation Sans", "Red Hat",
-                               "z wyjątkiem dla czcionek", "Carlito", "SIL Open Font License 1.1", "Qt ",
-                               "GNU Lesser General Public License", "SQLite ", "domeny publicznej"})
+    for (const char* notice :
+         {"GNU General Public License w wersji 3", "Liberation Sans", "Red Hat", "z wyjątkiem dla czcionek", "Carlito",
+          "SIL Open Font License 1.1", "Qt ", "GNU Lesser General Public License", "SQLite ", "domeny publicznej"})
         EXPECT_TRUE(aboutNotices.contains(QString::fromUtf8(notice))) << notice;
     EXPECT_EQ(helpTitle, QStringLiteral("Pomoc"));
     EXPECT_TRUE(w.F().windowTitle().startsWith(QStringLiteral("Taxilo 2016 ver 1.0.0.0")))

@@ -33,29 +33,54 @@ void SaveAs(const std::string& path, const Answers& answers)
 // (worked out in ReplayCasesTest).
 Answers Employee()
 {
-    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"},
-                                {"PIT37_41", "6000"}, {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"},
-                                {"OPP_TAK", "1"},
-                                {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                                {"PIT37_140", "1"}});
+    return With(BaseAnswers(),
+                {{"ROK", "2016"},
+                 {"PIT37_6_1", "1"},
+                 {"PIT37_37", "50000"},
+                 {"KOSZTY_PRACA_P", "1335"},
+                 {"PIT37_41", "6000"},
+                 {"SKL_SPOL_P", "6855"},
+                 {"SKL_ZDR_P", "3345,5"},
+                 {"OPP_TAK", "1"},
+                 {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                 {"PIT37_140", "1"}});
 }
 
 // Single parent of three children: tax due 0, overpaid 2 000, PIT/O attached.
 Answers Parent()
 {
-    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT36_11", "Łęcka; \"Żaneta\""}, {"PIT37_6_1", "0"},
-                                {"PIT37_6_4", "1"}, {"DZ_LICZBA", "3"}, {"PIT37_37", "30000"}, {"KOSZTY_PRACA_P", "1335"},
-                                {"PIT37_41", "2000"}, {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"},
-                                {"DZ1_PESEL", "10210112343"}, {"DZ1_CALY", "1"}, {"DZ2_PESEL", "12220112348"},
-                                {"DZ2_CALY", "1"}, {"DZ3_IMIE", "Ola"}, {"DZ3_NAZWISKO", "Kowalska"},
-                                {"DZ3_DATA", "01-06-2016"}, {"DZ3_CALY", "1"}});
+    return With(BaseAnswers(),
+                {{"ROK", "2016"},
+                 {"PIT36_11", "Łęcka; \"Żaneta\""},
+                 {"PIT37_6_1", "0"},
+                 {"PIT37_6_4", "1"},
+                 {"DZ_LICZBA", "3"},
+                 {"PIT37_37", "30000"},
+                 {"KOSZTY_PRACA_P", "1335"},
+                 {"PIT37_41", "2000"},
+                 {"SKL_SPOL_P", "4113"},
+                 {"SKL_ZDR_P", "2006,24"},
+                 {"DZ1_PESEL", "10210112343"},
+                 {"DZ1_CALY", "1"},
+                 {"DZ2_PESEL", "12220112348"},
+                 {"DZ2_CALY", "1"},
+                 {"DZ3_IMIE", "Ola"},
+                 {"DZ3_NAZWISKO", "Kowalska"},
+                 {"DZ3_DATA", "01-06-2016"},
+                 {"DZ3_CALY", "1"}});
 }
 
 // Too little advance paid: 90 000 zł with 5 000 zł of advances leaves something to pay.
 Answers Underpaid()
 {
-    return With(BaseAnswers(), {{"ROK", "2016"}, {"PIT37_6_1", "1"}, {"PIT37_37", "90000"}, {"KOSZTY_PRACA_P", "1335"},
-                                {"PIT37_41", "5000"}, {"SKL_SPOL_P", "12339"}, {"SKL_ZDR_P", "6018,73"}});
+    return With(BaseAnswers(),
+                {{"ROK", "2016"},
+                 {"PIT37_6_1", "1"},
+                 {"PIT37_37", "90000"},
+                 {"KOSZTY_PRACA_P", "1335"},
+                 {"PIT37_41", "5000"},
+                 {"SKL_SPOL_P", "12339"},
+                 {"SKL_ZDR_P", "6018,73"}});
 }
 
 // The folder of the acceptance case: three good declarations and five that cannot be used.
@@ -125,8 +150,7 @@ std::string Standalone(std::string replayed)
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + replayed;
 }
 
-std::string Batch(const std::string& source, const std::string& out, const std::string& more,
-                  int& status)
+std::string Batch(const std::string& source, const std::string& out, const std::string& more, int& status)
 {
     const auto r = Cli(ProgramBase() + "batch " + ShellQuote(source) + " --out " + ShellQuote(out) + " " + more);
     status = r.status;
@@ -168,8 +192,9 @@ TEST(BatchCommand, FolderOfGoodDamagedAndWrongYearDeclarations)
     ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u) << "UTF-8 with a byte-order mark for spreadsheets";
     const auto rows = Rows(csv.substr(3));
     ASSERT_EQ(rows.size(), 9u) << csv; // header + eight .dpit files, notes.txt left out
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"plik", "formularze", "identyfikator", "nazwisko i imię",
-                                                 "podatek należny", "do zapłaty", "nadpłata", "kwota 1%", "status"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"plik", "formularze", "identyfikator", "nazwisko i imię", "podatek należny",
+                                        "do zapłaty", "nadpłata", "kwota 1%", "status"}));
     std::map<std::string, std::vector<std::string>> byFile;
     for (size_t i = 1; i < rows.size(); ++i) {
         ASSERT_EQ(rows[i].size(), 9u) << csv;
@@ -178,17 +203,17 @@ TEST(BatchCommand, FolderOfGoodDamagedAndWrongYearDeclarations)
     // In name order, as the folder lists them.
     EXPECT_EQ(rows[1][0], "cut.dpit");
     EXPECT_EQ(rows[8][0], "year2015.dpit");
-    EXPECT_EQ(byFile["employee.dpit"], (std::vector<std::string>{"employee.dpit", "PIT-37", "80030512340",
-                                                                 "Kowalski Jan", "3624,00", "0,00", "2376,00",
-                                                                 "36,20", "OK"}));
-    EXPECT_EQ(byFile["parent.dpit"], (std::vector<std::string>{"parent.dpit", "PIT-37, PIT/O", "80030512340",
-                                                               "Łęcka; \"Żaneta\" Jan", "0,00", "0,00", "2000,00",
-                                                               "0,00", "OK"}));
+    EXPECT_EQ(byFile["employee.dpit"],
+              (std::vector<std::string>{"employee.dpit", "PIT-37", "80030512340", "Kowalski Jan", "3624,00", "0,00",
+                                        "2376,00", "36,20", "OK"}));
+    EXPECT_EQ(byFile["parent.dpit"],
+              (std::vector<std::string>{"parent.dpit", "PIT-37, PIT/O", "80030512340", "Łęcka; \"Żaneta\" Jan", "0,00",
+                                        "0,00", "2000,00", "0,00", "OK"}));
     // 90 000 - 1 335 = 88 665 - 12 339 = 76 326 -> 76 326 x 18% - 556,02 = 13 182,66; less health
     // 6 018,73 = 7 163,93 -> 7 164; advances 5 000 -> to pay 2 164.
-    EXPECT_EQ(byFile["underpaid.DPIT"], (std::vector<std::string>{"underpaid.DPIT", "PIT-37", "80030512340",
-                                                                  "Kowalski Jan", "7164,00", "2164,00", "0,00",
-                                                                  "0,00", "OK"}));
+    EXPECT_EQ(byFile["underpaid.DPIT"],
+              (std::vector<std::string>{"underpaid.DPIT", "PIT-37", "80030512340", "Kowalski Jan", "7164,00", "2164,00",
+                                        "0,00", "0,00", "OK"}));
 
     const auto status = [&byFile](const std::string& file) { return byFile[file].back(); };
     EXPECT_NE(status("year2015.dpit").find("rok 2015"), std::string::npos) << status("year2015.dpit");
@@ -235,8 +260,8 @@ TEST(BatchCommand, ListOfDeclarations)
     // Usage errors stop before anything is read.
     EXPECT_EQ(Cli(ProgramBase() + "batch " + ShellQuote(dir.File("lista.lst"))).status, 1);
     EXPECT_EQ(Cli(ProgramBase() + "batch " + ShellQuote(dir.File("lista.lst")) + " --out x --jobs 0").status, 1);
-    EXPECT_EQ(Cli(ProgramBase() + "batch " + ShellQuote(dir.File("nie-ma.lst")) + " --out " +
-                  ShellQuote(dir.File("o"))).status, 1);
+    EXPECT_EQ(Cli(ProgramBase() + "batch " + ShellQuote(dir.File("nie-ma.lst")) + " --out " + ShellQuote(dir.File("o"))).status,
+              1);
 }
 
 // PDFs of every kept preview tab, the same with one worker and with four.
@@ -263,7 +288,8 @@ TEST(BatchCommand, PrintedFormsWithAnyNumberOfWorkers)
 
     // The printed form is the one the replay prints.
     int s = 0;
-    const std::string batchText = RunCommand("pdftotext -layout " + ShellQuote(dir.File("out1/parent.PIT-O.pdf")) + " -", s);
+    const std::string batchText = RunCommand("pdftotext -layout " + ShellQuote(dir.File("out1/parent.PIT-O.pdf")) + " -",
+                                             s);
     const Pdf replayed = ReplayPdf(dir, dir.File("in/parent.dpit"), "PITO");
     ASSERT_EQ(replayed.status, 0);
     EXPECT_EQ(batchText, replayed.text);

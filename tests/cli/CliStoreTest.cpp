@@ -18,7 +18,8 @@ TEST(CliStore, SetAndNumAssignInOrderAfterLoad)
     p.SetVar("A", Value::MakeText("z pliku"));
     p.SetVar("B", Value::MakeText("b"));
     p.SaveVariables(dir.File("d.dpit"), 4, "");
-    auto r = Cli("--load " + ShellQuote(dir.File("d.dpit")) + " --set 'A=zażółć' --num C=1.50 --num D=-2,25e1 --set 'E=a = b' vars");
+    auto r = Cli("--load " + ShellQuote(dir.File("d.dpit")) +
+                 " --set 'A=zażółć' --num C=1.50 --num D=-2,25e1 --set 'E=a = b' vars");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "A = zażółć\nB = b\nC = 1,5\nD = -22,5\nE = a = b\n");
 }
@@ -40,7 +41,12 @@ TEST(CliStore, ScrambleWorksOnWindows1250Bytes)
 {
     EXPECT_EQ(Cli("scramble abc").out, ScrambleText(kScrambleKey, "abc") + "\n");
     EXPECT_EQ(Cli("scramble ł").out, ScrambleText(kScrambleKey, "\xB3") + "\n");
-    EXPECT_EQ(Cli("unscramble " + ScrambleText(kScrambleKey, "\xA3\xF3" "d\x9F")).out, "Łódź\n");
+    EXPECT_EQ(Cli("unscramble " +
+                  ScrambleText(kScrambleKey,
+                               "\xA3\xF3"
+                               "d\x9F"))
+                  .out,
+              "Łódź\n");
 }
 
 TEST(CliStore, BadCallsFailWithStatusOne)
@@ -92,7 +98,8 @@ TEST(CliPak, TheBuiltProgramFolderHoldsTheScriptSet)
     p.LoadScripts();
     // The first line that is not a comment names the wizard.
     const auto root = p.FetchScript(p.BaseDir + "Dane/root.pit");
-    const auto first = std::find_if(root.begin(), root.end(), [](const std::string& line) { return line.rfind("#", 0) != 0; });
+    const auto first = std::find_if(root.begin(), root.end(),
+                                    [](const std::string& line) { return line.rfind("#", 0) != 0; });
     ASSERT_NE(first, root.end());
     EXPECT_EQ(*first, "ROOT|Taxilo 2016");
 }

@@ -2,8 +2,8 @@
 // The root examples of docs/script-language.md, replayed by taxilo-cli on a script set of their
 // own: "# file: NAME.pit" starts another script of the set, the lines before it are root.pit;
 // "# set" presets variables and "# expect" checks the replayed store.
-#include "CliSupport.h"
 #include "support/DocExamples.h"
+#include "CliSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -18,10 +18,8 @@ struct Replayed {
     std::map<std::string, Pdf> pdf;          // by pattern
 };
 
-
 // Replays the answers, prints the forms' XML (each must parse) and the patterns' PDFs.
-Replayed Replay(const Answers& answers, const std::vector<std::string>& forms,
-                const std::vector<std::string>& patterns)
+Replayed Replay(const Answers& answers, const std::vector<std::string>& forms, const std::vector<std::string>& patterns)
 {
     TempDir dir;
     const std::string dpit = SaveAnswers(dir, answers, 99);
@@ -49,7 +47,6 @@ void ExpectVars(const Replayed& r, const std::vector<std::pair<std::string, std:
     ExpectStore(r.vars, expected);
 }
 
-
 void ExpectPages(const Replayed& r, const std::string& pattern, int pages)
 {
     const Pdf& pdf = r.pdf.at(pattern);
@@ -63,11 +60,24 @@ void ExpectPages(const Replayed& r, const std::string& pattern, int pages)
 TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
 {
     const auto r = Replay(LandlordBesidePit37(), {"PIT-28", "PIT-37"}, {"PIT28", "PIT28A", "PIT37"});
-    ExpectVars(r, {{"PIT_37", "1"}, {"PIT_28", "1"}, {"PIT28_26", "36000"}, {"PIT28_27", "36000"},
-                   {"PIT28_31", "0"}, {"PIT28_35", "36000"}, {"PIT28_41", "3060"}, {"PIT28_45", "3060"},
-                   {"PIT28_72", "3060"}, {"PIT28_73", "3000"}, {"PIT28_74", "60"}, {"PIT28_75", "0"},
-                   {"PIT28A_14", "36000"}, {"PIT28_142", "1"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"},
-                   {"PIT_O", "0"}});
+    ExpectVars(r,
+               {{"PIT_37", "1"},
+                {"PIT_28", "1"},
+                {"PIT28_26", "36000"},
+                {"PIT28_27", "36000"},
+                {"PIT28_31", "0"},
+                {"PIT28_35", "36000"},
+                {"PIT28_41", "3060"},
+                {"PIT28_45", "3060"},
+                {"PIT28_72", "3060"},
+                {"PIT28_73", "3000"},
+                {"PIT28_74", "60"},
+                {"PIT28_75", "0"},
+                {"PIT28A_14", "36000"},
+                {"PIT28_142", "1"},
+                {"PIT37_126", "3624"},
+                {"PIT37_129", "2376"},
+                {"PIT_O", "0"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "kodSystemowy=\"PIT-28 (19)\"")) << xml;
     EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">1</CelZlozenia>")) << xml;
@@ -89,12 +99,13 @@ TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
 TEST(Pit28Cases, TraderAtThreePercentWithContributionsDeducted)
 {
     const auto r = Replay(TraderAtThreePercent(), {"PIT-28"}, {"PIT28", "PIT28A"});
-    ExpectVars(r, {{"PIT_37", "0"}, {"PIT28_22", "20000"}, {"PIT28_24", "300000"}, {"PIT28_27", "320000"},
-                   {"PIT28_28", "8000"}, {"PIT28_31", "8000"}, {"PIT28_35", "12000"}, {"PIT28_37", "300000"},
-                   {"PIT28_41", "1020"}, {"PIT28_43", "9000"}, {"PIT28_45", "10020"}, {"PIT28_47", "2985,84"},
-                   {"PIT28_53", "7034,16"}, {"PIT28_72", "7034"}, {"PIT28_74", "0"}, {"PIT28_75", "1966"},
-                   {"PIT28A_6", "Sklep Kowalski"}, {"PIT28A_10", "20000"}, {"PIT28A_12", "300000"},
-                   {"PIT28A_15", "320000"}});
+    ExpectVars(r, {{"PIT_37", "0"},         {"PIT28_22", "20000"},          {"PIT28_24", "300000"},
+                   {"PIT28_27", "320000"},  {"PIT28_28", "8000"},           {"PIT28_31", "8000"},
+                   {"PIT28_35", "12000"},   {"PIT28_37", "300000"},         {"PIT28_41", "1020"},
+                   {"PIT28_43", "9000"},    {"PIT28_45", "10020"},          {"PIT28_47", "2985,84"},
+                   {"PIT28_53", "7034,16"}, {"PIT28_72", "7034"},           {"PIT28_74", "0"},
+                   {"PIT28_75", "1966"},    {"PIT28A_6", "Sklep Kowalski"}, {"PIT28A_10", "20000"},
+                   {"PIT28A_12", "300000"}, {"PIT28A_15", "320000"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<P_43>9000</P_43>")) << xml;
     EXPECT_TRUE(Has(xml, "<P_75>1966</P_75>")) << xml;
@@ -109,10 +120,20 @@ TEST(Pit28Cases, TraderAtThreePercentWithContributionsDeducted)
 TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
 {
     const auto r = Replay(TraderWithLossAndInternet(), {"PIT-28"}, {"PIT28", "PITO"});
-    ExpectVars(r, {{"PIT28_29", "5000"}, {"PIT28_30", "760"}, {"PIT28_31", "13760"}, {"PIT28_35", "6240"},
-                   {"PIT28_41", "530,4"}, {"PIT28_45", "9530,4"}, {"PIT28_53", "6544,56"}, {"PIT28_72", "6545"},
-                   {"PIT28_75", "2455"}, {"PITO_13", "760"}, {"PITO_38", "760"}, {"PIT_O", "1"},
-                   {"PIT28_139", "1"}});
+    ExpectVars(r,
+               {{"PIT28_29", "5000"},
+                {"PIT28_30", "760"},
+                {"PIT28_31", "13760"},
+                {"PIT28_35", "6240"},
+                {"PIT28_41", "530,4"},
+                {"PIT28_45", "9530,4"},
+                {"PIT28_53", "6544,56"},
+                {"PIT28_72", "6545"},
+                {"PIT28_75", "2455"},
+                {"PITO_13", "760"},
+                {"PITO_38", "760"},
+                {"PIT_O", "1"},
+                {"PIT28_139", "1"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<zo28:Naglowek>")) << xml;
     EXPECT_TRUE(Has(xml, "<zo28:P_13>760</zo28:P_13>")) << xml;
@@ -126,10 +147,21 @@ TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
 TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
 {
     const auto r = Replay(TraderWithHousingReliefs(), {"PIT-28"}, {"PITD", "PIT2K"});
-    ExpectVars(r, {{"PIT28_32", "1000"}, {"PIT28_31", "9000"}, {"PIT28_35", "11000"}, {"PIT28_41", "935"},
-                   {"PIT28_48", "500"}, {"PIT28_53", "6449,16"}, {"PIT28_72", "6449"}, {"PIT28_75", "2551"},
-                   {"PITD_12", "1000"}, {"PITD_26", "500"}, {"PIT_D", "1"}, {"PIT_2K", "1"}, {"PIT28_140", "1"},
-                   {"PIT28_141", "1"}});
+    ExpectVars(r,
+               {{"PIT28_32", "1000"},
+                {"PIT28_31", "9000"},
+                {"PIT28_35", "11000"},
+                {"PIT28_41", "935"},
+                {"PIT28_48", "500"},
+                {"PIT28_53", "6449,16"},
+                {"PIT28_72", "6449"},
+                {"PIT28_75", "2551"},
+                {"PITD_12", "1000"},
+                {"PITD_26", "500"},
+                {"PIT_D", "1"},
+                {"PIT_2K", "1"},
+                {"PIT28_140", "1"},
+                {"PIT28_141", "1"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<zd:P_12>1000</zd:P_12>")) << xml;
     EXPECT_TRUE(Has(xml, "Zalacznik_PIT-2K")) << xml;
@@ -143,8 +175,9 @@ TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
 TEST(Pit28Cases, JointRentalIsSharedUnlessOneSpouseTaxesAll)
 {
     const auto half = Replay(JointRentalHalf(), {"PIT-28"}, {"PIT28A"});
-    ExpectVars(half, {{"PIT28_26", "30000"}, {"PIT28_41", "2550"}, {"PIT28_72", "2550"}, {"PIT28_74", "150"},
-                      {"PIT28A_14", "30000"}});
+    ExpectVars(
+        half,
+        {{"PIT28_26", "30000"}, {"PIT28_41", "2550"}, {"PIT28_72", "2550"}, {"PIT28_74", "150"}, {"PIT28A_14", "30000"}});
     EXPECT_TRUE(Has(half.pdf.at("PIT28A").text, "30 000,00")) << half.pdf.at("PIT28A").text;
     const auto all = Replay(With(JointRentalHalf(), {{"NAJ28_OSW", "1"}}), {"PIT-28"}, {});
     ExpectVars(all, {{"PIT28_26", "60000"}, {"PIT28_41", "5100"}, {"PIT28_72", "5100"}, {"PIT28_74", "2700"}});
@@ -156,10 +189,19 @@ TEST(Pit28Cases, JointRentalIsSharedUnlessOneSpouseTaxesAll)
 TEST(Pit28Cases, PartnershipShareOnPit28B)
 {
     const auto r = Replay(PartnerInALumpSumPartnership(), {"PIT-28"}, {"PIT28B"});
-    ExpectVars(r, {{"PIT28_22", "50000"}, {"PIT28_24", "20000"}, {"PIT28_41", "4250"}, {"PIT28_43", "600"},
-                   {"PIT28_72", "4850"}, {"PIT28_74", "1850"}, {"PIT28_142", "0"}, {"PIT28_143", "1"},
-                   {"PIT28B1_10", "140000"}, {"PIT28B1_19", "50000"}, {"PIT28B1_21", "20000"},
-                   {"PIT28B1_23", "70000"}});
+    ExpectVars(r,
+               {{"PIT28_22", "50000"},
+                {"PIT28_24", "20000"},
+                {"PIT28_41", "4250"},
+                {"PIT28_43", "600"},
+                {"PIT28_72", "4850"},
+                {"PIT28_74", "1850"},
+                {"PIT28_142", "0"},
+                {"PIT28_143", "1"},
+                {"PIT28B1_10", "140000"},
+                {"PIT28B1_19", "50000"},
+                {"PIT28B1_21", "20000"},
+                {"PIT28B1_23", "70000"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<z28b:P_8>5250000000</z28b:P_8>")) << xml;
     EXPECT_TRUE(Has(xml, "<z28b:P_19>50000</z28b:P_19>")) << xml;
@@ -170,7 +212,8 @@ TEST(Pit28Cases, PartnershipShareOnPit28B)
 // A correction of a PIT-28 carries ORD-ZU and purpose 2; 1% of the lump sum due (3 060) is 30,60.
 TEST(Pit28Cases, CorrectionWithOnePercent)
 {
-    const auto r = Replay(With(LandlordBesidePit37(), With(kOnePercent, {{"PIT28_6_1", "0"}, {"PIT28_6_2", "1"}})), {"PIT-28"}, {});
+    const auto r = Replay(With(LandlordBesidePit37(), With(kOnePercent, {{"PIT28_6_1", "0"}, {"PIT28_6_2", "1"}})),
+                          {"PIT-28"}, {});
     ExpectVars(r, {{"PIT28_6_2", "1"}, {"PIT28_134", "0000030897"}, {"PIT28_135", "30,6"}, {"PIT28_137", "1"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">2</CelZlozenia>")) << xml;
@@ -185,11 +228,23 @@ TEST(Pit28Cases, CorrectionWithOnePercent)
 TEST(Pit28Cases, FlatTaxTraderWithALossAndTheHealthContribution)
 {
     const auto r = Replay(FlatTaxTraderWithLoss(), {"PIT-36L"}, {"PIT36L", "PITB"});
-    ExpectVars(r, {{"PIT_36L", "1"}, {"PIT36L_13", "200000"}, {"PIT36L_14", "80000"}, {"PIT36L_15", "120000"},
-                   {"PIT36L_25", "9000"}, {"PIT36L_26", "10000"}, {"PIT36L_27", "101000"}, {"PIT36L_29", "101000"},
-                   {"PIT36L_30", "19190"}, {"PIT36L_32", "2985,84"}, {"PIT36L_33", "16204,16"},
-                   {"PIT36L_37", "16204"}, {"PIT36L_38", "18000"}, {"PIT36L_40", "1796"}, {"PIT_B", "1"},
-                   {"PIT36L_102", "1"}});
+    ExpectVars(r,
+               {{"PIT_36L", "1"},
+                {"PIT36L_13", "200000"},
+                {"PIT36L_14", "80000"},
+                {"PIT36L_15", "120000"},
+                {"PIT36L_25", "9000"},
+                {"PIT36L_26", "10000"},
+                {"PIT36L_27", "101000"},
+                {"PIT36L_29", "101000"},
+                {"PIT36L_30", "19190"},
+                {"PIT36L_32", "2985,84"},
+                {"PIT36L_33", "16204,16"},
+                {"PIT36L_37", "16204"},
+                {"PIT36L_38", "18000"},
+                {"PIT36L_40", "1796"},
+                {"PIT_B", "1"},
+                {"PIT36L_102", "1"}});
     const std::string& xml = r.xml.at("PIT-36L");
     EXPECT_TRUE(Has(xml, "kodSystemowy=\"PIT36L (12)\"")) << xml;
     EXPECT_TRUE(Has(xml, "<P_37>16204</P_37>")) << xml;
@@ -207,9 +262,16 @@ TEST(Pit28Cases, FlatTaxTraderWithAForeignEstablishment)
 {
     const auto r = Replay(With(Pit28AnswerSets().back().answers, {{"PIT36L_6_1", "0"}, {"PIT36L_6_2", "1"}}),
                           {"PIT-36L"}, {});
-    ExpectVars(r, {{"PIT36L_28", "10000"}, {"PIT36L_29", "111000"}, {"PIT36L_30", "21090"}, {"PIT36L_31", "1900"},
-                   {"PIT36L_37", "16204"}, {"PIT36L_104", "1"}, {"PITZG_7", "DE"}, {"PITZG_29", "10000"},
-                   {"PITZG_30", "3000"}});
+    ExpectVars(r,
+               {{"PIT36L_28", "10000"},
+                {"PIT36L_29", "111000"},
+                {"PIT36L_30", "21090"},
+                {"PIT36L_31", "1900"},
+                {"PIT36L_37", "16204"},
+                {"PIT36L_104", "1"},
+                {"PITZG_7", "DE"},
+                {"PITZG_29", "10000"},
+                {"PITZG_30", "3000"}});
     const std::string& xml = r.xml.at("PIT-36L");
     EXPECT_TRUE(Has(xml, "<zg36l:P_7>DE</zg36l:P_7>")) << xml;
     EXPECT_TRUE(Has(xml, "<zg36l:P_30>3000</zg36l:P_30>")) << xml;

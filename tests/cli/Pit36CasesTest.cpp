@@ -45,9 +45,8 @@ Replayed36 Replay36(const std::string& name)
     EXPECT_EQ(xml.status, 0) << name;
     r.xml = xml.out;
     const size_t open = r.xml.find("<Deklaracja"), close = r.xml.rfind("</Deklaracja>");
-    WriteBytes(dir.File("pit36.xml"), open == std::string::npos || close == std::string::npos
-                                          ? r.xml
-                                          : r.xml.substr(open, close + 13 - open));
+    WriteBytes(dir.File("pit36.xml"),
+               open == std::string::npos || close == std::string::npos ? r.xml : r.xml.substr(open, close + 13 - open));
     int status = -1;
     RunCommand("xmllint --noout " + ShellQuote(dir.File("pit36.xml")) + " 2>&1", status);
     r.xmlParses = status == 0;
@@ -70,7 +69,6 @@ void ExpectVars(const Replayed36& r, const Answers& expected)
     ExpectStore(r.vars, expected);
 }
 
-
 // Sole trader (art. 14, art. 9 ust. 2): income 180 000 - 60 000 = 120 000; less his social
 // contributions 9 000 (art. 26 ust. 1 pkt 2) = 111 000; tax 14 839,02 + 32% x 25 472 = 22 990,06;
 // less health 2 985,84 = 20 004,22 -> 20 004; advances paid 20 000 -> 4 to pay. PIT/B carries the
@@ -79,11 +77,25 @@ TEST(Pit36Cases, SoleTraderCrossingTheThreshold)
 {
     const auto r = Replay36("Pit36SoleTraderCrossingTheThreshold");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_59", "180000"}, {"PIT36_60", "60000"}, {"PIT36_61", "120000"}, {"PIT36_92", "120000"},
-                   {"PIT36_147", "9000"}, {"PIT36_187", "111000"}, {"PIT36_190", "111000"},
-                   {"PIT36_191", "22990,06"}, {"PIT36_196", "2985,84"}, {"PIT36_206", "20004"},
-                   {"PIT36_208", "20000"}, {"PIT36_224", "4"}, {"PIT36_225", "0"}, {"PIT_B", "1"},
-                   {"PITB_24", "180000"}, {"PITB_26", "120000"}, {"PITB_54", "120000"}, {"PIT36_334", "1"}});
+    ExpectVars(r,
+               {{"PIT36_59", "180000"},
+                {"PIT36_60", "60000"},
+                {"PIT36_61", "120000"},
+                {"PIT36_92", "120000"},
+                {"PIT36_147", "9000"},
+                {"PIT36_187", "111000"},
+                {"PIT36_190", "111000"},
+                {"PIT36_191", "22990,06"},
+                {"PIT36_196", "2985,84"},
+                {"PIT36_206", "20004"},
+                {"PIT36_208", "20000"},
+                {"PIT36_224", "4"},
+                {"PIT36_225", "0"},
+                {"PIT_B", "1"},
+                {"PITB_24", "180000"},
+                {"PITB_26", "120000"},
+                {"PITB_54", "120000"},
+                {"PIT36_334", "1"}});
     EXPECT_TRUE(Has(r.xml, "<P_6>1</P_6>"));
     EXPECT_TRUE(Has(r.xml, "<P_191>22990.06</P_191>"));
     EXPECT_TRUE(Has(r.xml, "<zb36:P_19>Usługi informatyczne Jan Kowalski</zb36:P_19>"));
@@ -101,9 +113,15 @@ TEST(Pit36Cases, SoleTraderWithLossesCarried)
 {
     const auto r = Replay36("Pit36SoleTraderWithLossesCarried");
     ExpectRan(r);
-    ExpectVars(r, {{"STR_FIRMA_2014_ODL_P", "12000"}, {"STR_FIRMA_2013_ODL_P", "5000"}, {"PIT36_145", "17000"},
-                   {"PIT36_151", "94000"}, {"PIT36_191", "17550,06"}, {"PIT36_206", "14564"},
-                   {"PIT36_225", "436"}, {"PIT36_224", "0"}});
+    ExpectVars(r,
+               {{"STR_FIRMA_2014_ODL_P", "12000"},
+                {"STR_FIRMA_2013_ODL_P", "5000"},
+                {"PIT36_145", "17000"},
+                {"PIT36_151", "94000"},
+                {"PIT36_191", "17550,06"},
+                {"PIT36_206", "14564"},
+                {"PIT36_225", "436"},
+                {"PIT36_224", "0"}});
     EXPECT_TRUE(Has(r.xml, "<P_145>17000</P_145>"));
 }
 
@@ -115,10 +133,20 @@ TEST(Pit36Cases, JointTraderWithALossAndSalariedSpouse)
 {
     const auto r = Replay36("Pit36JointTraderWithALossAndSalariedSpouse");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_62", "20000"}, {"PIT36_92", "0"}, {"PITB_55", "20000"}, {"PIT36_143", "88665"},
-                   {"PIT36_148", "12339"}, {"PIT36_187", "76326"}, {"PIT36_190", "38163"},
-                   {"PIT36_191", "12626,64"}, {"PIT36_196", "2985,84"}, {"PIT36_197", "6018,73"},
-                   {"PIT36_206", "3622"}, {"PIT36_207", "12000"}, {"PIT36_225", "8378"}});
+    ExpectVars(r,
+               {{"PIT36_62", "20000"},
+                {"PIT36_92", "0"},
+                {"PITB_55", "20000"},
+                {"PIT36_143", "88665"},
+                {"PIT36_148", "12339"},
+                {"PIT36_187", "76326"},
+                {"PIT36_190", "38163"},
+                {"PIT36_191", "12626,64"},
+                {"PIT36_196", "2985,84"},
+                {"PIT36_197", "6018,73"},
+                {"PIT36_206", "3622"},
+                {"PIT36_207", "12000"},
+                {"PIT36_225", "8378"}});
     EXPECT_TRUE(Has(r.xml, "<P_6>2</P_6>"));
     EXPECT_TRUE(Has(r.xml, "<Podmiot2 rola=\"Małżonek\">"));
     EXPECT_TRUE(Has(r.xml, "<zb36:P_55>20000</zb36:P_55>"));
@@ -130,8 +158,14 @@ TEST(Pit36Cases, LandlordOnTheScale)
 {
     const auto r = Replay36("Pit36LandlordOnTheScale");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_69", "36000"}, {"PIT36_70", "6000"}, {"PIT36_71", "30000"}, {"PIT36_191", "4843,98"},
-                   {"PIT36_206", "4844"}, {"PIT36_208", "4800"}, {"PIT36_224", "44"}});
+    ExpectVars(r,
+               {{"PIT36_69", "36000"},
+                {"PIT36_70", "6000"},
+                {"PIT36_71", "30000"},
+                {"PIT36_191", "4843,98"},
+                {"PIT36_206", "4844"},
+                {"PIT36_208", "4800"},
+                {"PIT36_224", "44"}});
     EXPECT_TRUE(Has(r.xml, "<Zalaczniki/>"));
 }
 
@@ -144,11 +178,25 @@ TEST(Pit36Cases, SalariesFromGermanyAndTheUnitedKingdom)
 {
     const auto r = Replay36("Pit36SalariesFromGermanyAndTheUnitedKingdom");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_43", "70000"}, {"PIT36_45", "68665"}, {"PIT36_187", "63181"}, {"PIT36_188", "60000"},
-                   {"STOPA36", "21,83"}, {"PIT36_191", "13792,41"}, {"ZG2_LIMIT_P", "6025,96"}, {"PIT36_198", "2000"},
-                   {"PIT36_206", "9117"}, {"PIT36_224", "6117"}, {"PITZG_IL", "2"}, {"PITZG_7", "DE"},
-                   {"PITZG_10", "60000"}, {"PITZG_26", "60000"}, {"PITZG2_7", "GB"}, {"PITZG2_19", "30000"},
-                   {"PITZG2_28", "2000"}, {"PIT36_338", "2"}});
+    ExpectVars(r,
+               {{"PIT36_43", "70000"},
+                {"PIT36_45", "68665"},
+                {"PIT36_187", "63181"},
+                {"PIT36_188", "60000"},
+                {"STOPA36", "21,83"},
+                {"PIT36_191", "13792,41"},
+                {"ZG2_LIMIT_P", "6025,96"},
+                {"PIT36_198", "2000"},
+                {"PIT36_206", "9117"},
+                {"PIT36_224", "6117"},
+                {"PITZG_IL", "2"},
+                {"PITZG_7", "DE"},
+                {"PITZG_10", "60000"},
+                {"PITZG_26", "60000"},
+                {"PITZG2_7", "GB"},
+                {"PITZG2_19", "30000"},
+                {"PITZG2_28", "2000"},
+                {"PIT36_338", "2"}});
     EXPECT_TRUE(Has(r.xml, "<zg36:P_7>DE</zg36:P_7>"));
     EXPECT_TRUE(Has(r.xml, "<zg36:P_7>GB</zg36:P_7>"));
     EXPECT_TRUE(Has(r.xml, "<zg36:P_28>2000</zg36:P_28>"));
@@ -170,9 +218,18 @@ TEST(Pit36Cases, MinorsIncomeAddedByHalf)
 {
     const auto r = Replay36("Pit36MinorsIncomeAddedByHalf");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_153", "5000"}, {"PIT36_151", "46810"}, {"PIT36_191", "7869,78"}, {"PIT36_206", "4524"},
-                   {"PIT36_225", "1476"}, {"PIT_M", "1"}, {"PIT_MM", "0"}, {"PITM_26", "10000"}, {"PITM_51", "50"},
-                   {"PITM_52", "5000"}, {"PIT36_336", "1"}});
+    ExpectVars(r,
+               {{"PIT36_153", "5000"},
+                {"PIT36_151", "46810"},
+                {"PIT36_191", "7869,78"},
+                {"PIT36_206", "4524"},
+                {"PIT36_225", "1476"},
+                {"PIT_M", "1"},
+                {"PIT_MM", "0"},
+                {"PITM_26", "10000"},
+                {"PITM_51", "50"},
+                {"PITM_52", "5000"},
+                {"PIT36_336", "1"}});
     EXPECT_TRUE(Has(r.xml, "<zm:P_6>10210112343</zm:P_6>"));
     EXPECT_TRUE(Has(r.xml, "<zm:P_26>10000</zm:P_26>"));
     EXPECT_TRUE(Has(r.xml, "<zm:P_51>50</zm:P_51>"));
@@ -186,9 +243,18 @@ TEST(Pit36Cases, SoleTraderWithHousingReliefs)
 {
     const auto r = Replay36("Pit36SoleTraderWithHousingReliefs");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_155", "5000"}, {"PIT36_187", "106000"}, {"PIT36_191", "21390,06"}, {"PIT36_201", "1000"},
-                   {"PIT36_206", "17404"}, {"PIT36_225", "2596"}, {"PIT_D", "1"}, {"PITD_12", "5000"},
-                   {"PITD_26", "1000"}, {"PIT36_335", "1"}, {"PIT_2K", "0"}});
+    ExpectVars(r,
+               {{"PIT36_155", "5000"},
+                {"PIT36_187", "106000"},
+                {"PIT36_191", "21390,06"},
+                {"PIT36_201", "1000"},
+                {"PIT36_206", "17404"},
+                {"PIT36_225", "2596"},
+                {"PIT_D", "1"},
+                {"PITD_12", "5000"},
+                {"PITD_26", "1000"},
+                {"PIT36_335", "1"},
+                {"PIT_2K", "0"}});
     EXPECT_LT(r.xml.find("Zalacznik_PIT_B"), r.xml.find("Zalacznik_PIT_D"));
 }
 
@@ -199,8 +265,14 @@ TEST(Pit36Cases, SoleTraderWithAChild)
 {
     const auto r = Replay36("Pit36SoleTraderWithAChild");
     ExpectRan(r);
-    ExpectVars(r, {{"PIT36_200", "1112,04"}, {"PIT36_205", "18892,18"}, {"PIT36_206", "18892"}, {"PIT36_225", "1108"},
-                   {"PIT36_232", "0"}, {"PIT_O", "1"}, {"PIT36_337", "1"}});
+    ExpectVars(r,
+               {{"PIT36_200", "1112,04"},
+                {"PIT36_205", "18892,18"},
+                {"PIT36_206", "18892"},
+                {"PIT36_225", "1108"},
+                {"PIT36_232", "0"},
+                {"PIT_O", "1"},
+                {"PIT36_337", "1"}});
     EXPECT_TRUE(Has(r.xml, "Zalacznik_PIT_O"));
 }
 

@@ -5,8 +5,8 @@
 #include "ScriptSetCases.h"
 #include "support/answers/Pit37ReliefsAnswers.h"
 
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
@@ -49,7 +49,6 @@ void ExpectVars(const Replayed& r, const Answers& expected)
     ExpectStore(r.vars, expected);
 }
 
-
 // Interest relief continued under acquired rights (art. 26b of the act as in 2006, kept by art. 5
 // of the act of 16 November 2006) and housing deductions of earlier years (acquired rights, art. 7
 // of the act of 27 July 2002), first year with PIT-2K. Income 48 665 - 6 855 = 41 810 (poz. 103);
@@ -59,18 +58,18 @@ void ExpectVars(const Replayed& r, const Answers& expected)
 TEST(Pit37Reliefs, HousingReliefsFirstYearWithPit2K)
 {
     const Replayed r = ReplayAll(HousingReliefsFirstYear());
-    ExpectVars(r, {{"PIT37_103", "41810"}, {"PIT37_105", "5000"}, {"PIT37_107", "2000"}, {"PIT37_111", "34810"},
+    ExpectVars(r, {{"PIT37_103", "41810"}, {"PIT37_105", "5000"},    {"PIT37_107", "2000"},    {"PIT37_111", "34810"},
                    {"PIT37_112", "34810"}, {"PIT37_113", "5709,78"}, {"PIT37_122", "2364,28"}, {"PIT37_123", "300"},
-                   {"PIT37_126", "2064"}, {"PIT37_129", "3936"}, {"PITD_10", "5000"}, {"PITD_12", "5000"},
-                   {"PITD_18", "2000"}, {"PITD_20", "2000"}, {"PITD_22", "0"}, {"PITD_24", "300"}, {"PITD_26", "300"},
-                   {"PITD_29", "7000"}, {"PITD_30", "300"}, {"PITD_31", "0"}, {"PIT_D", "1"}, {"PIT_2K", "1"},
-                   {"POR_JEST", "0"}, {"POR_NAL_P", "2064"}});
+                   {"PIT37_126", "2064"},  {"PIT37_129", "3936"},    {"PITD_10", "5000"},      {"PITD_12", "5000"},
+                   {"PITD_18", "2000"},    {"PITD_20", "2000"},      {"PITD_22", "0"},         {"PITD_24", "300"},
+                   {"PITD_26", "300"},     {"PITD_29", "7000"},      {"PITD_30", "300"},       {"PITD_31", "0"},
+                   {"PIT_D", "1"},         {"PIT_2K", "1"},          {"POR_JEST", "0"},        {"POR_NAL_P", "2064"}});
     EXPECT_TRUE(r.xmlParses) << r.xml;
-    for (const char* part : {"<P_105>5000</P_105>", "<P_107>2000</P_107>", "<P_123>300</P_123>",
-                             "<P_126>2064</P_126>", "kodSystemowy=\"PIT/D (26)\"", "<zd:P_10>5000</zd:P_10>",
-                             "<zd:P_12>5000</zd:P_12>", "<zd:P_29>7000</zd:P_29>", "<zd:P_31>0.00</zd:P_31>",
-                             "kodSystemowy=\"PIT-2K (8)\"", "<z2k:P_9>2</z2k:P_9>", "<z2k:P_11>180000</z2k:P_11>",
-                             "<z2k:P_12>15-03-2005</z2k:P_12>", "<z2k:P_13>Bank Hipoteczny S.A.</z2k:P_13>"})
+    for (const char* part : {"<P_105>5000</P_105>", "<P_107>2000</P_107>", "<P_123>300</P_123>", "<P_126>2064</P_126>",
+                             "kodSystemowy=\"PIT/D (26)\"", "<zd:P_10>5000</zd:P_10>", "<zd:P_12>5000</zd:P_12>",
+                             "<zd:P_29>7000</zd:P_29>", "<zd:P_31>0.00</zd:P_31>", "kodSystemowy=\"PIT-2K (8)\"",
+                             "<z2k:P_9>2</z2k:P_9>", "<z2k:P_11>180000</z2k:P_11>", "<z2k:P_12>15-03-2005</z2k:P_12>",
+                             "<z2k:P_13>Bank Hipoteczny S.A.</z2k:P_13>"})
         EXPECT_TRUE(Has(r.xml, part)) << part;
     EXPECT_FALSE(Has(r.xml, "<zd:P_11>")) << "nothing for a spouse who does not file jointly";
     // The printed attachments: one page each, with the amounts in their boxes.
@@ -89,11 +88,26 @@ TEST(Pit37Reliefs, HousingReliefsFirstYearWithPit2K)
 TEST(Pit37Reliefs, HousingDeductionsOverTheIncomeCarryOver)
 {
     const Replayed r = ReplayAll(HousingReliefsOverTheIncome());
-    ExpectVars(r, {{"PIT37_103", "15923"}, {"PIT37_105", "10000"}, {"PIT37_107", "5923"}, {"PIT37_111", "0"},
-                   {"PIT37_113", "0"}, {"PIT37_116", "0"}, {"PIT37_123", "0"}, {"PIT37_126", "0"},
-                   {"PIT37_129", "1500"}, {"PITD_20", "5923"}, {"PITD_22", "2077"}, {"PITD_24", "1000"},
-                   {"PITD_26", "0"}, {"PITD_28", "1000"}, {"PITD_29", "15923"}, {"PITD_30", "0"},
-                   {"PITD_31", "3077"}, {"PIT_D", "1"}, {"PIT_2K", "0"}});
+    ExpectVars(r,
+               {{"PIT37_103", "15923"},
+                {"PIT37_105", "10000"},
+                {"PIT37_107", "5923"},
+                {"PIT37_111", "0"},
+                {"PIT37_113", "0"},
+                {"PIT37_116", "0"},
+                {"PIT37_123", "0"},
+                {"PIT37_126", "0"},
+                {"PIT37_129", "1500"},
+                {"PITD_20", "5923"},
+                {"PITD_22", "2077"},
+                {"PITD_24", "1000"},
+                {"PITD_26", "0"},
+                {"PITD_28", "1000"},
+                {"PITD_29", "15923"},
+                {"PITD_30", "0"},
+                {"PITD_31", "3077"},
+                {"PIT_D", "1"},
+                {"PIT_2K", "0"}});
     EXPECT_TRUE(Has(r.xml, "<zd:P_22>2077</zd:P_22>"));
     EXPECT_FALSE(Has(r.xml, "Zalacznik_PIT-2K"));
     EXPECT_EQ(r.pit2k.status, -1) << "no PIT-2K printed";
@@ -112,11 +126,26 @@ TEST(Pit37Reliefs, HousingDeductionsOverTheIncomeCarryOver)
 TEST(Pit37Reliefs, HousingReliefsOfBothSpousesJointly)
 {
     const Replayed r = ReplayAll(HousingReliefsJoint());
-    ExpectVars(r, {{"PIT37_105", "3000"}, {"PIT37_106", "1000"}, {"PIT37_111", "96878"}, {"PIT37_112", "48439"},
-                   {"PIT37_113", "16326"}, {"PIT37_122", "8301,03"}, {"PIT37_123", "500"}, {"PIT37_126", "7801"},
-                   {"PIT37_129", "9199"}, {"PITD_11", "1000"}, {"PITD_13", "1000"}, {"PITD_25", "500"},
-                   {"PITD_27", "500"}, {"PITD_29", "4000"}, {"POR_NAL_P", "6624"}, {"POR_NAL_M", "1177"},
-                   {"POR_IND", "7801"}, {"POR_ROZNICA", "0"}, {"PIT_2K", "0"}});
+    ExpectVars(r,
+               {{"PIT37_105", "3000"},
+                {"PIT37_106", "1000"},
+                {"PIT37_111", "96878"},
+                {"PIT37_112", "48439"},
+                {"PIT37_113", "16326"},
+                {"PIT37_122", "8301,03"},
+                {"PIT37_123", "500"},
+                {"PIT37_126", "7801"},
+                {"PIT37_129", "9199"},
+                {"PITD_11", "1000"},
+                {"PITD_13", "1000"},
+                {"PITD_25", "500"},
+                {"PITD_27", "500"},
+                {"PITD_29", "4000"},
+                {"POR_NAL_P", "6624"},
+                {"POR_NAL_M", "1177"},
+                {"POR_IND", "7801"},
+                {"POR_ROZNICA", "0"},
+                {"PIT_2K", "0"}});
     EXPECT_TRUE(Has(r.xml, "<zd:Podmiot2 rola=\"Małżonek\">"));
     EXPECT_TRUE(Has(r.xml, "<zd:P_11>1000</zd:P_11>"));
 }
@@ -129,19 +158,31 @@ TEST(Pit37Reliefs, HousingReliefsOfBothSpousesJointly)
 TEST(Pit37Reliefs, SingleParentsLimitWhenFilingIndividually)
 {
     const Replayed alone = ReplayAll(SingleParentFilingIndividually(true));
-    ExpectVars(alone, {{"PIT37_6_1", "1"}, {"LIMIT_DZ", "112000"}, {"DOCH_DZ", "58665"}, {"PONAD_LIMIT_DZ", "0"},
-                       {"ULGA_DZIECI", "1112,04"}, {"PIT37_118", "1112,04"}, {"PIT37_126", "8892"},
-                       {"PIT37_129", "108"}, {"PITO_43", "1112,04"}, {"PIT_O", "1"}});
+    ExpectVars(alone,
+               {{"PIT37_6_1", "1"},
+                {"LIMIT_DZ", "112000"},
+                {"DOCH_DZ", "58665"},
+                {"PONAD_LIMIT_DZ", "0"},
+                {"ULGA_DZIECI", "1112,04"},
+                {"PIT37_118", "1112,04"},
+                {"PIT37_126", "8892"},
+                {"PIT37_129", "108"},
+                {"PITO_43", "1112,04"},
+                {"PIT_O", "1"}});
     const Replayed notAlone = ReplayAll(SingleParentFilingIndividually(false));
-    ExpectVars(notAlone, {{"LIMIT_DZ", "56000"}, {"PONAD_LIMIT_DZ", "1"}, {"ULGA_DZIECI", "0"}, {"PIT37_126", "10004"},
-                          {"PIT37_128", "1004"}});
+    ExpectVars(notAlone,
+               {{"LIMIT_DZ", "56000"},
+                {"PONAD_LIMIT_DZ", "1"},
+                {"ULGA_DZIECI", "0"},
+                {"PIT37_126", "10004"},
+                {"PIT37_128", "1004"}});
     // Married all year to a parent deprived of parental authority and raising the child alone:
     // only the filer's own income counts (lit. b), so the spouse's 60 000 zł does not break the limit.
-    const Replayed married = ReplayAll(With(SingleParentFilingIndividually(true),
-                                            {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "60000"}}));
+    const Replayed married = ReplayAll(
+        With(SingleParentFilingIndividually(true), {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "60000"}}));
     ExpectVars(married, {{"LIMIT_DZ", "112000"}, {"DOCH_DZ", "58665"}, {"ULGA_DZIECI", "1112,04"}});
-    const Replayed both = ReplayAll(With(SingleParentFilingIndividually(false),
-                                         {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "60000"}}));
+    const Replayed both = ReplayAll(
+        With(SingleParentFilingIndividually(false), {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "60000"}}));
     ExpectVars(both, {{"LIMIT_DZ", "112000"}, {"DOCH_DZ", "118665"}, {"ULGA_DZIECI", "0"}});
 }
 
@@ -153,11 +194,19 @@ TEST(Pit37Reliefs, SingleParentsLimitWhenFilingIndividually)
 TEST(Pit37Reliefs, SingleParentFilingIndividuallyIsShownTheSingleParentsMethod)
 {
     ExpectVars(ReplayAll(SingleParentFilingIndividually(true)),
-               {{"POR_SO", "1"}, {"POR_SO_B", "29333"}, {"POR_SO_T", "9447,84"}, {"POR_SO_U", "1112,04"},
-                {"POR_SO_NAL", "8336"}, {"POR_SO_OSZCZ", "556"}, {"POR_MO", "0"}});
+               {{"POR_SO", "1"},
+                {"POR_SO_B", "29333"},
+                {"POR_SO_T", "9447,84"},
+                {"POR_SO_U", "1112,04"},
+                {"POR_SO_NAL", "8336"},
+                {"POR_SO_OSZCZ", "556"},
+                {"POR_MO", "0"}});
     ExpectVars(ReplayAll(With(Employee("30000", "1335", "2000"),
-                              With({{"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}, {"ZONATY", "0"},
-                                    {"DZ_SAMOTNIE", "1"}, {"DZ_LICZBA", "1"}},
+                              With({{"SKL_SPOL_P", "4113"},
+                                    {"SKL_ZDR_P", "2006,24"},
+                                    {"ZONATY", "0"},
+                                    {"DZ_SAMOTNIE", "1"},
+                                    {"DZ_LICZBA", "1"}},
                                    ChildAnswers(1)))),
                {{"PIT37_126", "745"}, {"POR_SO_Z", "2006,24"}, {"POR_SO_NAL", "189"}, {"POR_SO_OSZCZ", "556"}});
     ExpectVars(ReplayAll(SingleParentFilingIndividually(false)), {{"POR_SO", "0"}, {"POR_SO_OSZCZ", "0"}});
@@ -172,9 +221,15 @@ TEST(Pit37Reliefs, SingleParentFilingIndividuallyIsShownTheSingleParentsMethod)
 TEST(Pit37Reliefs, MarriedPersonFilingAloneIsShownJointFiling)
 {
     const Replayed r = ReplayAll(MarriedFilingAlone());
-    ExpectVars(r, {{"PIT37_126", "12153"}, {"POR_MO", "1"}, {"POR_MO_T_M", "3043,98"}, {"POR_MO_B_W", "61107"},
-                   {"POR_MO_T_W", "20886,48"}, {"POR_MO_T_OSOBNO", "23222,2"}, {"POR_MO_OSZCZ", "2335,72"},
-                   {"POR_JEST", "0"}});
+    ExpectVars(r,
+               {{"PIT37_126", "12153"},
+                {"POR_MO", "1"},
+                {"POR_MO_T_M", "3043,98"},
+                {"POR_MO_B_W", "61107"},
+                {"POR_MO_T_W", "20886,48"},
+                {"POR_MO_T_OSOBNO", "23222,2"},
+                {"POR_MO_OSZCZ", "2335,72"},
+                {"POR_JEST", "0"}});
     ExpectVars(ReplayAll(With(MarriedFilingAlone(), {{"DOCH_MALZ_INNY", "0"}})),
                {{"POR_MO_T_W", "17286,48"}, {"POR_MO_OSZCZ", "2891,74"}});
     ExpectVars(ReplayAll(With(Employee("50000", "1335", "6000"),
@@ -190,9 +245,18 @@ TEST(Pit37Reliefs, MarriedPersonFilingAloneIsShownJointFiling)
 TEST(Pit37Reliefs, EveryOfTenChildrenInTheEDeclaration)
 {
     const Replayed r = ReplayAll(TenChildrenTheLastBornInJuly());
-    ExpectVars(r, {{"O40_VAL", "10"}, {"ULGA_DZIECI", "21774,12"}, {"ULGA_DZ10", "1350"}, {"PITO_1501", "10210112343"},
-                   {"PITO_1502", "DZIECKO10"}, {"PITO_1505_01", "0"}, {"PITO_1505_07", "0"}, {"PITO_1505_08", "1"},
-                   {"PITO_1505_13", "1"}, {"PITO_1507", "1350"}, {"PITO_1207", "2700"}});
+    ExpectVars(r,
+               {{"O40_VAL", "10"},
+                {"ULGA_DZIECI", "21774,12"},
+                {"ULGA_DZ10", "1350"},
+                {"PITO_1501", "10210112343"},
+                {"PITO_1502", "DZIECKO10"},
+                {"PITO_1505_01", "0"},
+                {"PITO_1505_07", "0"},
+                {"PITO_1505_08", "1"},
+                {"PITO_1505_13", "1"},
+                {"PITO_1507", "1350"},
+                {"PITO_1207", "2700"}});
     EXPECT_TRUE(r.xmlParses) << r.xml;
     size_t groups = 0;
     for (size_t at = r.xml.find("<zo3x:P_E typ=\"G\">"); at != std::string::npos;

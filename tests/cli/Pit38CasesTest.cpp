@@ -79,26 +79,27 @@ void ExpectNotIn(const std::string& text, const std::vector<std::string>& parts)
 TEST(Pit38Cases, OneBrokerGain)
 {
     const Replayed r = Replay(Pit38OneBroker());
-    ExpectVars(r, {{"PIT_37", "0"}, {"PIT_38", "1"}, {"PIT_38M", "0"}, {"FORM", "PIT-38"}, {"PIT38_24", "50000"},
-                   {"PIT38_25", "38000"}, {"PIT38_26", "12000"}, {"PIT38_27", "0"}, {"PIT38_28", "0"},
-                   {"PIT38_29", "12000"}, {"PIT38_30", "2280"}, {"PIT38_31", "0"}, {"PIT38_34", "0"},
-                   {"PIT38_35", "2280"}, {"PIT38_57", "0000030897"}, {"PIT38_58", "22,8"}, {"PIT38_60", "1"},
-                   {"PIT38_62", "0"}, {"PIT38_1", "80030512340"}, {"PIT38_7", "Kowalski"}, {"PIT38_8", "Jan"},
-                   {"PIT38_10KO", "PL"}, {"PIT38_17", "Warszawa"}});
+    ExpectVars(r, {{"PIT_37", "0"},       {"PIT_38", "1"},       {"PIT_38M", "0"},           {"FORM", "PIT-38"},
+                   {"PIT38_24", "50000"}, {"PIT38_25", "38000"}, {"PIT38_26", "12000"},      {"PIT38_27", "0"},
+                   {"PIT38_28", "0"},     {"PIT38_29", "12000"}, {"PIT38_30", "2280"},       {"PIT38_31", "0"},
+                   {"PIT38_34", "0"},     {"PIT38_35", "2280"},  {"PIT38_57", "0000030897"}, {"PIT38_58", "22,8"},
+                   {"PIT38_60", "1"},     {"PIT38_62", "0"},     {"PIT38_1", "80030512340"}, {"PIT38_7", "Kowalski"},
+                   {"PIT38_8", "Jan"},    {"PIT38_10KO", "PL"},  {"PIT38_17", "Warszawa"}});
     const std::string xml = Xml(r, "PIT-38");
-    ExpectIn(xml, {"kodSystemowy=\"PIT-38 (11)\"", "<CelZlozenia poz=\"P_6\">1</CelZlozenia>", "<KodUrzedu>1471</KodUrzedu>",
-                   "<PESEL>80030512340</PESEL>", "<Nazwisko>KOWALSKI</Nazwisko>", "<etd:KodKraju>PL</etd:KodKraju>",
-                   "<P_20>50000</P_20>", "<P_21>38000</P_21>", "<P_26>12000</P_26>", "<P_29>12000</P_29>",
-                   "<P_30>2280</P_30>", "<P_35>2280</P_35>", "<P_57>0000030897</P_57>", "<P_58>22.8</P_58>",
-                   "<P_60>1</P_60>", "<Zalaczniki/>"});
+    ExpectIn(xml,
+             {"kodSystemowy=\"PIT-38 (11)\"", "<CelZlozenia poz=\"P_6\">1</CelZlozenia>", "<KodUrzedu>1471</KodUrzedu>",
+              "<PESEL>80030512340</PESEL>", "<Nazwisko>KOWALSKI</Nazwisko>", "<etd:KodKraju>PL</etd:KodKraju>",
+              "<P_20>50000</P_20>", "<P_21>38000</P_21>", "<P_26>12000</P_26>", "<P_29>12000</P_29>", "<P_30>2280</P_30>",
+              "<P_35>2280</P_35>", "<P_57>0000030897</P_57>", "<P_58>22.8</P_58>", "<P_60>1</P_60>", "<Zalaczniki/>"});
     ExpectNotIn(xml, {"Podmiot2", "Zalacznik_PIT_ZG", "ORD-ZU"});
 
     const Pdf pdf = ReplayPdf(*r.dir, r.dpit, "PIT38");
     ASSERT_EQ(pdf.status, 0);
     EXPECT_NE(pdf.info.find("Pages:           2"), std::string::npos) << pdf.info;
-    ExpectIn(pdf.text, {"PIT-38", "(11)", "8 0 0 3 0 5 1 2 3 4 0", "2 0 1 6", "Kowalski",
-                        "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE", "50 000,00", "38 000,00", "12 000,00",
-                        "2 280,00", "22,80", "0 0 0 0 0 3 0 8 9 7"});
+    ExpectIn(pdf.text,
+             {"PIT-38", "(11)", "8 0 0 3 0 5 1 2 3 4 0", "2 0 1 6", "Kowalski",
+              "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE", "50 000,00", "38 000,00", "12 000,00", "2 280,00",
+              "22,80", "0 0 0 0 0 3 0 8 9 7"});
 }
 
 // Two PIT-8C summed on the page: 30 000 - 20 000 = 10 000 gain and 15 000 - 19 000 = 4 000
@@ -106,9 +107,16 @@ TEST(Pit38Cases, OneBrokerGain)
 TEST(Pit38Cases, TwoBrokersOneWithALoss)
 {
     const Replayed r = Replay(Pit38TwoBrokersOneWithALoss());
-    ExpectVars(r, {{"PIT38_24", "45000"}, {"PIT38_25", "39000"}, {"PIT38_26", "6000"}, {"PIT38_27", "0"},
-                   {"PIT38_29", "6000"}, {"PIT38_30", "1140"}, {"PIT38_35", "1140"}, {"PIT38_58", "0"},
-                   {"PIT38_57", ""}});
+    ExpectVars(r,
+               {{"PIT38_24", "45000"},
+                {"PIT38_25", "39000"},
+                {"PIT38_26", "6000"},
+                {"PIT38_27", "0"},
+                {"PIT38_29", "6000"},
+                {"PIT38_30", "1140"},
+                {"PIT38_35", "1140"},
+                {"PIT38_58", "0"},
+                {"PIT38_57", ""}});
     ExpectIn(Xml(r, "PIT-38"), {"<P_26>6000</P_26>", "<P_35>1140</P_35>"});
 }
 
@@ -120,17 +128,25 @@ TEST(Pit38Cases, TwoBrokersOneWithALoss)
 TEST(Pit38Cases, LossesFrom2014And2015AtMostHalfAYear)
 {
     const Replayed r = Replay(Pit38LossesFrom2014And2015());
-    ExpectVars(r, {{"PIT38_26", "10000"}, {"S38_LIM_2014", "4000"}, {"S38_LIM_2015", "3000"}, {"PIT38_28", "7000"},
-                   {"PIT38_29", "3000"}, {"PIT38_30", "570"}, {"PIT38_35", "570"}});
+    ExpectVars(r,
+               {{"PIT38_26", "10000"},
+                {"S38_LIM_2014", "4000"},
+                {"S38_LIM_2015", "3000"},
+                {"PIT38_28", "7000"},
+                {"PIT38_29", "3000"},
+                {"PIT38_30", "570"},
+                {"PIT38_35", "570"}});
     ExpectIn(Xml(r, "PIT-38"), {"<P_26>10000</P_26>", "<P_28>7000</P_28>", "<P_29>3000</P_29>", "<P_30>570</P_30>"});
 
-    const Replayed older = Replay(With(Pit38LossesFrom2014And2015(), {{"S38_STRATA_2013", "5000"}, {"S38_ODL_2013", "4000"}}));
-    ExpectVars(older, {{"S38_LIM_2013", "1000"}, {"PIT38_28", "8000"}, {"PIT38_29", "2000"}, {"PIT38_30", "380"},
-                       {"PIT38_35", "380"}});
+    const Replayed older = Replay(
+        With(Pit38LossesFrom2014And2015(), {{"S38_STRATA_2013", "5000"}, {"S38_ODL_2013", "4000"}}));
+    ExpectVars(
+        older,
+        {{"S38_LIM_2013", "1000"}, {"PIT38_28", "8000"}, {"PIT38_29", "2000"}, {"PIT38_30", "380"}, {"PIT38_35", "380"}});
 
     const Replayed capped = Replay(With(Pit38LossesFrom2014And2015(), {{"S38_STRATA_2015", "40000"}}));
-    ExpectVars(capped, {{"S38_LIM_2015", "20000"}, {"PIT38_28", "10000"}, {"PIT38_29", "0"}, {"PIT38_30", "0"},
-                        {"PIT38_35", "0"}});
+    ExpectVars(capped,
+               {{"S38_LIM_2015", "20000"}, {"PIT38_28", "10000"}, {"PIT38_29", "0"}, {"PIT38_30", "0"}, {"PIT38_35", "0"}});
 }
 
 // A foreign dividend (art. 30a ust. 1 pkt 4, ust. 9): 2 000 zł gross, 15% = 300 zł withheld;
@@ -139,10 +155,17 @@ TEST(Pit38Cases, LossesFrom2014And2015AtMostHalfAYear)
 TEST(Pit38Cases, ForeignDividendWithFifteenPercentWithheld)
 {
     const Replayed r = Replay(Pit38ForeignDividend());
-    ExpectVars(r, {{"PIT38_26", "0"}, {"PIT38_29", "0"}, {"PIT38_30", "0"}, {"PIT38_32", "380"}, {"PIT38_33", "300"},
-                   {"PIT38_34", "80"}, {"PIT38_35", "80"}});
-    ExpectIn(Xml(r, "PIT-38"), {"<P_24>0.00</P_24>", "<P_29>0</P_29>", "<P_30/>", "<P_31>0.00</P_31>",
-                                "<P_32>380</P_32>", "<P_33>300</P_33>", "<P_34>80</P_34>", "<P_35>80</P_35>"});
+    ExpectVars(r,
+               {{"PIT38_26", "0"},
+                {"PIT38_29", "0"},
+                {"PIT38_30", "0"},
+                {"PIT38_32", "380"},
+                {"PIT38_33", "300"},
+                {"PIT38_34", "80"},
+                {"PIT38_35", "80"}});
+    ExpectIn(Xml(r, "PIT-38"),
+             {"<P_24>0.00</P_24>", "<P_29>0</P_29>", "<P_30/>", "<P_31>0.00</P_31>", "<P_32>380</P_32>",
+              "<P_33>300</P_33>", "<P_34>80</P_34>", "<P_35>80</P_35>"});
     const Pdf pdf = ReplayPdf(*r.dir, r.dpit, "PIT38");
     ExpectIn(pdf.text, {"380,00", "300,00", "80,00"});
 
@@ -157,15 +180,27 @@ TEST(Pit38Cases, ForeignDividendWithFifteenPercentWithheld)
 TEST(Pit38Cases, TaxPaidInTwoCountriesLimitedPerCountry)
 {
     const Replayed r = Replay(Pit38TaxPaidInTwoCountries());
-    ExpectVars(r, {{"PIT38_24", "68000"}, {"PIT38_25", "50000"}, {"PIT38_26", "18000"}, {"PIT38_30", "3420"},
-                   {"PITZG_7", "DE"}, {"PITZG_LIMIT", "760"}, {"PITZG_ODL", "500"}, {"PITZG2_7", "US"},
-                   {"PITZG2_LIMIT", "380"}, {"PITZG2_ODL", "380"}, {"PIT38_31", "880"}, {"PIT38_35", "2540"},
-                   {"PIT38_62", "2"}, {"PITZG_3", "Kowalski"}});
+    ExpectVars(r,
+               {{"PIT38_24", "68000"},
+                {"PIT38_25", "50000"},
+                {"PIT38_26", "18000"},
+                {"PIT38_30", "3420"},
+                {"PITZG_7", "DE"},
+                {"PITZG_LIMIT", "760"},
+                {"PITZG_ODL", "500"},
+                {"PITZG2_7", "US"},
+                {"PITZG2_LIMIT", "380"},
+                {"PITZG2_ODL", "380"},
+                {"PIT38_31", "880"},
+                {"PIT38_35", "2540"},
+                {"PIT38_62", "2"},
+                {"PITZG_3", "Kowalski"}});
     const std::string xml = Xml(r, "PIT-38");
-    ExpectIn(xml, {"<P_31>880</P_31>", "<P_35>2540</P_35>", "<P_62>2</P_62>",
-                   "<zg38:KodFormularza kodSystemowy=\"PIT/ZG (5)\" wersjaSchemy=\"1-0E\">PIT/ZG</zg38:KodFormularza>",
-                   "<zg38:P_7>DE</zg38:P_7>\r\n<zg38:P_31>4000</zg38:P_31>\r\n<zg38:P_32>500</zg38:P_32>",
-                   "<zg38:P_7>US</zg38:P_7>\r\n<zg38:P_31>2000</zg38:P_31>\r\n<zg38:P_32>600</zg38:P_32>"});
+    ExpectIn(xml,
+             {"<P_31>880</P_31>", "<P_35>2540</P_35>", "<P_62>2</P_62>",
+              "<zg38:KodFormularza kodSystemowy=\"PIT/ZG (5)\" wersjaSchemy=\"1-0E\">PIT/ZG</zg38:KodFormularza>",
+              "<zg38:P_7>DE</zg38:P_7>\r\n<zg38:P_31>4000</zg38:P_31>\r\n<zg38:P_32>500</zg38:P_32>",
+              "<zg38:P_7>US</zg38:P_7>\r\n<zg38:P_31>2000</zg38:P_31>\r\n<zg38:P_32>600</zg38:P_32>"});
     const Pdf second = ReplayPdf(*r.dir, r.dpit, "PITZG2");
     ASSERT_EQ(second.status, 0);
     ExpectIn(second.text, {"PIT/ZG", "US", "2 000,00", "600,00", "Kowalski"});
@@ -177,9 +212,18 @@ TEST(Pit38Cases, TaxPaidInTwoCountriesLimitedPerCountry)
 TEST(Pit38Cases, Pit37AndPit38InOneDeclaration)
 {
     const Replayed r = Replay(Pit37AndPit38());
-    ExpectVars(r, {{"PIT_37", "1"}, {"PIT_38", "1"}, {"FORM", "PIT-37"}, {"PIT37_126", "3624"}, {"PIT37_129", "2376"},
-                   {"PIT37_137", "0000030897"}, {"PIT37_138", "36,2"}, {"PIT38_35", "2280"},
-                   {"PIT38_57", "0000030897"}, {"PIT38_58", "22,8"}, {"OPP_PODATEK", "5904"}});
+    ExpectVars(r,
+               {{"PIT_37", "1"},
+                {"PIT_38", "1"},
+                {"FORM", "PIT-37"},
+                {"PIT37_126", "3624"},
+                {"PIT37_129", "2376"},
+                {"PIT37_137", "0000030897"},
+                {"PIT37_138", "36,2"},
+                {"PIT38_35", "2280"},
+                {"PIT38_57", "0000030897"},
+                {"PIT38_58", "22,8"},
+                {"OPP_PODATEK", "5904"}});
     ExpectIn(Xml(r, "PIT-37"), {"<P_126>3624</P_126>", "<P_137>0000030897</P_137>", "<P_138>36.2</P_138>"});
     ExpectIn(Xml(r, "PIT-38"), {"<P_35>2280</P_35>", "<P_57>0000030897</P_57>", "<P_58>22.8</P_58>"});
     const Pdf pit37 = ReplayPdf(*r.dir, r.dpit, "PIT37");
@@ -208,14 +252,26 @@ TEST(Pit38Cases, CorrectionCarriesOrdZu)
 TEST(Pit38Cases, TheSpousesOwnPit38M)
 {
     const Replayed r = Replay(Pit38WithTheSpousesPit38M());
-    ExpectVars(r, {{"PIT_38M", "1"}, {"DANE_M", "1"}, {"MALZ", "0"}, {"PIT38M_26", "0"}, {"PIT38M_27", "5000"},
-                   {"PIT38M_28", "0"}, {"PIT38M_29", "0"}, {"PIT38M_35", "0"}, {"PIT38M_1", "85010112345"},
-                   {"PIT38M_7", "Kowalska"}, {"PIT38M_8", "Anna"}, {"PIT38M_17", "Warszawa"},
-                   {"PIT38M_6_1", "1"}, {"PIT38_35", "2280"}});
+    ExpectVars(r,
+               {{"PIT_38M", "1"},
+                {"DANE_M", "1"},
+                {"MALZ", "0"},
+                {"PIT38M_26", "0"},
+                {"PIT38M_27", "5000"},
+                {"PIT38M_28", "0"},
+                {"PIT38M_29", "0"},
+                {"PIT38M_35", "0"},
+                {"PIT38M_1", "85010112345"},
+                {"PIT38M_7", "Kowalska"},
+                {"PIT38M_8", "Anna"},
+                {"PIT38M_17", "Warszawa"},
+                {"PIT38M_6_1", "1"},
+                {"PIT38_35", "2280"}});
     const std::string spouse = Xml(r, "PIT-38M");
-    ExpectIn(spouse, {"kodSystemowy=\"PIT-38 (11)\"", "<PESEL>85010112345</PESEL>", "<ImiePierwsze>ANNA</ImiePierwsze>",
-                      "<DataUrodzenia>1985-01-01</DataUrodzenia>", "<etd:Miejscowosc>WARSZAWA</etd:Miejscowosc>",
-                      "<P_20>20000</P_20>", "<P_27>5000</P_27>", "<P_29>0</P_29>"});
+    ExpectIn(spouse,
+             {"kodSystemowy=\"PIT-38 (11)\"", "<PESEL>85010112345</PESEL>", "<ImiePierwsze>ANNA</ImiePierwsze>",
+              "<DataUrodzenia>1985-01-01</DataUrodzenia>", "<etd:Miejscowosc>WARSZAWA</etd:Miejscowosc>",
+              "<P_20>20000</P_20>", "<P_27>5000</P_27>", "<P_29>0</P_29>"});
     ExpectNotIn(spouse, {"<P_57>", "<P_58>"});
     ExpectIn(Xml(r, "PIT-38"), {"<PESEL>80030512340</PESEL>", "<P_35>2280</P_35>"});
     const Pdf pdf = ReplayPdf(*r.dir, r.dpit, "PIT38M");
@@ -229,10 +285,9 @@ TEST(Pit38Cases, EveryComputedRowHasItsBox)
 {
     const Replayed r = Replay(Pit38TaxPaidInTwoCountries());
     const std::string folder = r.dir->File("wzorce");
-    ASSERT_EQ(Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " +
-                  ShellQuote(folder))
-                  .status,
-              0);
+    ASSERT_EQ(
+        Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " + ShellQuote(folder)).status,
+        0);
     std::set<std::string> boxes, files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         files.insert(entry.path().filename().string());

@@ -10,8 +10,8 @@
 #include "ScriptSetCases.h"
 #include "support/SubjectSchema.h"
 
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <regex>
 #include <set>
@@ -53,7 +53,6 @@ void ExpectRows(const Pit39Replay& r, const Answers& expected)
     ExpectStore(r.vars, expected);
 }
 
-
 // Every PIT-39 document parses, carries the PIT-39 (7) header and a valid subject block, and
 // prints on two pages.
 void ExpectFiled(const Pit39Replay& r)
@@ -78,11 +77,25 @@ TEST(Pit39Cases, FlatSoldInTheFourthYearWithPartOfTheMoneyOnANewFlat)
 {
     const auto r = Replay39("Pit39FlatSoldInTheFourthYear");
     ExpectFiled(r);
-    ExpectRows(r, {{"SPR1_OPOD", "1"}, {"SPR1_KONIEC_5", "2018"}, {"PIT39_6_1", "1"}, {"PIT39_20", "406245,67"},
-                   {"PIT39_21", "320050,4"}, {"PIT39_22", "0"}, {"PIT39_23", "86195,27"}, {"PIT39_24", "31826,29"},
-                   {"PIT39_25", "54368,98"}, {"PIT39_26", "54369"}, {"PIT39_27", "10330,11"}, {"PIT39_28", "0"},
-                   {"PIT39_29", "10330"}, {"PIT39_36", "10330"}, {"PIT39_51", "0000030897"}, {"PIT39_52", "103,3"},
-                   {"PIT39_54", "1"}, {"PIT39_56", "0"}});
+    ExpectRows(r,
+               {{"SPR1_OPOD", "1"},
+                {"SPR1_KONIEC_5", "2018"},
+                {"PIT39_6_1", "1"},
+                {"PIT39_20", "406245,67"},
+                {"PIT39_21", "320050,4"},
+                {"PIT39_22", "0"},
+                {"PIT39_23", "86195,27"},
+                {"PIT39_24", "31826,29"},
+                {"PIT39_25", "54368,98"},
+                {"PIT39_26", "54369"},
+                {"PIT39_27", "10330,11"},
+                {"PIT39_28", "0"},
+                {"PIT39_29", "10330"},
+                {"PIT39_36", "10330"},
+                {"PIT39_51", "0000030897"},
+                {"PIT39_52", "103,3"},
+                {"PIT39_54", "1"},
+                {"PIT39_56", "0"}});
     EXPECT_TRUE(Has(r.xml, "<CelZlozenia poz=\"P_6\">1</CelZlozenia>"));
     EXPECT_TRUE(Has(r.xml, "<P_20>406245.67</P_20>"));
     EXPECT_TRUE(Has(r.xml, "<P_24>31826.29</P_24>"));
@@ -114,9 +127,17 @@ TEST(Pit39Cases, CorrectionCarriesOrdZu)
 TEST(Pit39Cases, SaleAfterTheFiveYearsIsNotTaxed)
 {
     const auto r = Replay39("Pit39SaleAfterFiveYears");
-    ExpectRows(r, {{"SPR1_ROK_NAB", "2010"}, {"SPR1_KONIEC_5", "2015"}, {"SPR1_OPOD", "0"}, {"SPR1_PO_5_LATACH", "1"},
-                   {"P39_OPOD_ILE", "0"}, {"PIT39_20", "0"}, {"PIT39_21", "0"}, {"PIT39_23", "0"}, {"PIT39_26", "0"},
-                   {"PIT39_29", "0"}});
+    ExpectRows(r,
+               {{"SPR1_ROK_NAB", "2010"},
+                {"SPR1_KONIEC_5", "2015"},
+                {"SPR1_OPOD", "0"},
+                {"SPR1_PO_5_LATACH", "1"},
+                {"P39_OPOD_ILE", "0"},
+                {"PIT39_20", "0"},
+                {"PIT39_21", "0"},
+                {"PIT39_23", "0"},
+                {"PIT39_26", "0"},
+                {"PIT39_29", "0"}});
 }
 
 // Three sales in one year. A flat bought 01-02-2012: 250 000 - 3 000 = 247 000 revenue,
@@ -128,10 +149,20 @@ TEST(Pit39Cases, SeveralSalesInOneYearAreSummed)
 {
     const auto r = Replay39("Pit39SeveralSales");
     ExpectFiled(r);
-    ExpectRows(r, {{"SPR1_DOCHOD", "47000"}, {"SPR2_DOCHOD", "-6000"}, {"SPR3_OPOD", "0"}, {"SPR3_PO_5_LATACH", "1"},
-                   {"P39_OPOD_ILE", "2"}, {"PIT39_20", "286000"}, {"PIT39_21", "245000"}, {"PIT39_22", "0"},
-                   {"PIT39_23", "41000"}, {"PIT39_24", "0"}, {"PIT39_26", "41000"}, {"PIT39_27", "7790"},
-                   {"PIT39_29", "7790"}});
+    ExpectRows(r,
+               {{"SPR1_DOCHOD", "47000"},
+                {"SPR2_DOCHOD", "-6000"},
+                {"SPR3_OPOD", "0"},
+                {"SPR3_PO_5_LATACH", "1"},
+                {"P39_OPOD_ILE", "2"},
+                {"PIT39_20", "286000"},
+                {"PIT39_21", "245000"},
+                {"PIT39_22", "0"},
+                {"PIT39_23", "41000"},
+                {"PIT39_24", "0"},
+                {"PIT39_26", "41000"},
+                {"PIT39_27", "7790"},
+                {"PIT39_29", "7790"}});
     EXPECT_TRUE(Has(r.xml, "<P_21>245000</P_21>"));
     EXPECT_TRUE(Has(r.xml, "<P_27>7790</P_27>"));
 }
@@ -144,8 +175,14 @@ TEST(Pit39Cases, InheritedFlatCountsTheInheritanceTaxAsCost)
 {
     const auto r = Replay39("Pit39InheritedFlat");
     ExpectFiled(r);
-    ExpectRows(r, {{"SPR1_OPOD", "1"}, {"PIT39_20", "277500"}, {"PIT39_21", "14321"}, {"PIT39_23", "263179"},
-                   {"PIT39_26", "263179"}, {"PIT39_27", "50004,01"}, {"PIT39_29", "50004"}});
+    ExpectRows(r,
+               {{"SPR1_OPOD", "1"},
+                {"PIT39_20", "277500"},
+                {"PIT39_21", "14321"},
+                {"PIT39_23", "263179"},
+                {"PIT39_26", "263179"},
+                {"PIT39_27", "50004,01"},
+                {"PIT39_29", "50004"}});
 }
 
 // A flat in Germany bought 2014 and sold 2016: income 600 000 - 500 000 = 100 000, tax 19 000,00.
@@ -156,9 +193,16 @@ TEST(Pit39Cases, FlatAbroadDeductsTheForeignTaxOnPitZg)
 {
     const auto r = Replay39("Pit39FlatAbroad");
     ExpectFiled(r);
-    ExpectRows(r, {{"PIT39_23", "100000"}, {"PIT39_27", "19000"}, {"P39_LIMIT_ZAGR", "19000"},
-                   {"PIT39_28", "12345,67"}, {"PIT39_29", "6654"}, {"PIT39_56", "1"}, {"PITZG_7", "DE"},
-                   {"PITZG_33", "100000"}, {"PITZG_34", "12345,67"}});
+    ExpectRows(r,
+               {{"PIT39_23", "100000"},
+                {"PIT39_27", "19000"},
+                {"P39_LIMIT_ZAGR", "19000"},
+                {"PIT39_28", "12345,67"},
+                {"PIT39_29", "6654"},
+                {"PIT39_56", "1"},
+                {"PITZG_7", "DE"},
+                {"PITZG_33", "100000"},
+                {"PITZG_34", "12345,67"}});
     EXPECT_TRUE(Has(r.xml, "<zg39:Zalacznik_PIT_ZG")) << r.xml;
     EXPECT_TRUE(Has(r.xml, "<zg39:P_7>DE</zg39:P_7>"));
     EXPECT_TRUE(Has(r.xml, "<zg39:P_33>100000</zg39:P_33>"));
@@ -169,8 +213,9 @@ TEST(Pit39Cases, FlatAbroadDeductsTheForeignTaxOnPitZg)
     // nothing is due; PIT/ZG still shows the tax paid there.
     const auto capped = Replay39("Pit39FlatAbroadTaxAboveTheLimit");
     ExpectFiled(capped);
-    ExpectRows(capped, {{"PIT39_28", "19000"}, {"P39_ZAGR_OBCIETY", "1"}, {"PIT39_29", "0"}, {"PITZG_34", "25000"},
-                        {"PIT39_52", "0"}});
+    ExpectRows(
+        capped,
+        {{"PIT39_28", "19000"}, {"P39_ZAGR_OBCIETY", "1"}, {"PIT39_29", "0"}, {"PITZG_34", "25000"}, {"PIT39_52", "0"}});
 }
 
 } // namespace taxilo::test
@@ -185,8 +230,14 @@ TEST(Pit39Cases, BesidePit37EachFormKeepsItsFiguresAndItsOnePercent)
 {
     const auto r = Replay39("Pit39InheritedFlatBesidePit37");
     ExpectFiled(r);
-    ExpectRows(r, {{"PIT_37", "1"}, {"PIT_39", "1"}, {"PIT37_126", "3624"}, {"PIT37_138", "36,2"},
-                   {"PIT39_29", "50004"}, {"PIT39_52", "500"}, {"PIT39_51", "0000030897"}});
+    ExpectRows(r,
+               {{"PIT_37", "1"},
+                {"PIT_39", "1"},
+                {"PIT37_126", "3624"},
+                {"PIT37_138", "36,2"},
+                {"PIT39_29", "50004"},
+                {"PIT39_52", "500"},
+                {"PIT39_51", "0000030897"}});
     TempDir dir;
     const std::string dpit = SaveAnswers(dir, AnswerSetNamed("Pit39InheritedFlatBesidePit37"));
     const auto pit37 = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " xml PIT-37");
@@ -208,10 +259,9 @@ TEST(Pit39Cases, ThePrintPatternPlacesEveryComputedRow)
 {
     TempDir dir;
     const std::string folder = dir.File("wzorce");
-    ASSERT_EQ(Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " +
-                  ShellQuote(folder))
-                  .status,
-              0);
+    ASSERT_EQ(
+        Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " + ShellQuote(folder)).status,
+        0);
     std::set<std::string> fields;
     int pages = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {

@@ -25,13 +25,22 @@ namespace {
 // 1% of 2 512 = 25,12, rounded down to 25,10.
 std::string SaveCase(const TempDir& dir)
 {
-    return SaveAnswers(
-        dir, With(BaseAnswers(),
-                  {{"PIT37_6_1", "1"}, {"PIT37_37", "50000"}, {"KOSZTY_PRACA_P", "1335"}, {"PIT37_41", "6000"},
-                   {"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}, {"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"},
-                   {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_CALY", "1"}, {"OPP_TAK", "1"},
-                   {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
-                   {"PIT37_140", "1"}}));
+    return SaveAnswers(dir,
+                       With(BaseAnswers(),
+                            {{"PIT37_6_1", "1"},
+                             {"PIT37_37", "50000"},
+                             {"KOSZTY_PRACA_P", "1335"},
+                             {"PIT37_41", "6000"},
+                             {"SKL_SPOL_P", "6855"},
+                             {"SKL_ZDR_P", "3345,5"},
+                             {"DZ_LICZBA", "1"},
+                             {"DZ1_PESEL", "10210112343"},
+                             {"DZ1_IMIE", "Zofia"},
+                             {"DZ1_NAZWISKO", "Kowalska"},
+                             {"DZ1_CALY", "1"},
+                             {"OPP_TAK", "1"},
+                             {"OPP_WYBOR", "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897"},
+                             {"PIT37_140", "1"}}));
 }
 
 void ExpectAll(const std::string& text, const std::vector<std::string>& wanted)
@@ -48,10 +57,11 @@ TEST(PrintPatterns, ReplayedDeclarationFillsAllPagesOfPit37AndPitO)
     const Pdf pit37 = ReplayPdf(dir, dpit, "PIT37");
     ASSERT_EQ(pit37.status, 0);
     EXPECT_NE(pit37.info.find("Pages:           4"), std::string::npos) << pit37.info;
-    ExpectAll(pit37.text, {"PIT-37", "(23)", "8 0 0 3 0 5 1 2 3 4 0", "2 0 1 6", "Kowalski",
-                           "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE", "50 000,00", "48 665,00", "6 000,00",
-                           "6 855,00", "41 810,00", "6 969,78", "3 345,50", "1 112,04", "2 512,24", "2 512,00",
-                           "3 488,00", "0 0 0 0 0 3 0 8 9 7", "25,10"});
+    ExpectAll(pit37.text,
+              {"PIT-37", "(23)", "8 0 0 3 0 5 1 2 3 4 0", "2 0 1 6", "Kowalski",
+               "PIERWSZY MAZOWIECKI URZĄD SKARBOWY W WARSZAWIE", "50 000,00", "48 665,00", "6 000,00", "6 855,00",
+               "41 810,00", "6 969,78", "3 345,50", "1 112,04", "2 512,24", "2 512,00", "3 488,00",
+               "0 0 0 0 0 3 0 8 9 7", "25,10"});
     // The code of the office stays out of the printed name.
     EXPECT_EQ(pit37.text.find("[1471]"), std::string::npos);
     // A zero "do zapłaty" (a SPECIAL row) prints 0,00.
@@ -67,7 +77,8 @@ TEST(PrintPatterns, ReplayPdfRefusesAMissingPatternOrOutput)
 {
     TempDir dir;
     const std::string dpit = SaveCase(dir);
-    EXPECT_NE(Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " pdf NIEMA " + ShellQuote(dir.File("x.pdf"))).status, 0);
+    EXPECT_NE(Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " pdf NIEMA " + ShellQuote(dir.File("x.pdf"))).status,
+              0);
     EXPECT_NE(Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " pdf PIT37").status, 0);
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.pdf")));
 }
@@ -95,10 +106,9 @@ TEST(PrintPatterns, EveryComputedRowHasItsBoxAndEveryBoxNamesAKnownVariable)
     TempDir dir;
     const std::string dpit = SaveCase(dir);
     const std::string folder = dir.File("wzorce");
-    ASSERT_EQ(Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " +
-                  ShellQuote(folder))
-                  .status,
-              0);
+    ASSERT_EQ(
+        Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/patterns.pak") + " " + ShellQuote(folder)).status,
+        0);
     int pit37Pages = 0, pitoPages = 0;
     std::set<std::string> fields = FieldNames(folder, "PIT37", pit37Pages);
     const std::set<std::string> pito = FieldNames(folder, "PITO", pitoPages);
@@ -137,10 +147,9 @@ TEST(PrintPatterns, EveryComputedRowHasItsBoxAndEveryBoxNamesAKnownVariable)
     // Every box names a variable that a script of the set uses (an answer, a computed row or a
     // flag), except the rows the scripts never fill. A misspelt name fails here.
     const std::string scripts = dir.File("skrypty");
-    ASSERT_EQ(Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/scripts.pak") + " " +
-                  ShellQuote(scripts))
-                  .status,
-              0);
+    ASSERT_EQ(
+        Cli("pak extract " + ShellQuote(std::string(TAXILO_PROGRAM_DIR) + "/scripts.pak") + " " + ShellQuote(scripts)).status,
+        0);
     std::set<std::string> used;
     const std::regex word(R"([A-Z][A-Z0-9_]*)");
     for (const auto& entry : std::filesystem::directory_iterator(scripts)) {

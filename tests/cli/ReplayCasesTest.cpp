@@ -71,7 +71,8 @@ void ExpectRan(const Replayed& r)
     EXPECT_NE(r.pit37.info.find("Pages:           4"), std::string::npos) << r.pit37.info;
     if (r.vars.count("PIT37_126") && r.vars.at("PIT37_126") != "0") {
         EXPECT_NE(r.pit37.text.find(Printed(r.vars.at("PIT37_126"))), std::string::npos)
-            << Printed(r.vars.at("PIT37_126")) << "\n" << r.pit37.text;
+            << Printed(r.vars.at("PIT37_126")) << "\n"
+            << r.pit37.text;
     }
     if (r.vars.count("PIT_O") && r.vars.at("PIT_O") == "1")
         EXPECT_NE(r.pito.info.find("Pages:           2"), std::string::npos) << r.pito.info;
@@ -97,9 +98,18 @@ TEST(ScriptSetCases, SingleEmployeeWithOnePercent)
 {
     const auto r = Replay(AnswerSetNamed("SingleEmployeeWithOnePercent"));
     ExpectRan(r);
-    ExpectVars(r, {{"PIT37_39", "48665"}, {"PIT37_111", "41810"}, {"PIT37_112", "41810"}, {"PIT37_113", "6969,78"},
-                   {"PIT37_116", "3345,5"}, {"PIT37_126", "3624"}, {"PIT37_128", "0"}, {"PIT37_129", "2376"},
-                   {"PIT37_137", "0000030897"}, {"PIT37_138", "36,2"}, {"PIT_O", "0"}});
+    ExpectVars(r,
+               {{"PIT37_39", "48665"},
+                {"PIT37_111", "41810"},
+                {"PIT37_112", "41810"},
+                {"PIT37_113", "6969,78"},
+                {"PIT37_116", "3345,5"},
+                {"PIT37_126", "3624"},
+                {"PIT37_128", "0"},
+                {"PIT37_129", "2376"},
+                {"PIT37_137", "0000030897"},
+                {"PIT37_138", "36,2"},
+                {"PIT_O", "0"}});
     EXPECT_TRUE(Contains(r.xml, "<P_129>2376</P_129>"));
     EXPECT_TRUE(Contains(r.xml, "<P_137>0000030897</P_137>"));
     EXPECT_TRUE(Contains(r.xml, "<P_138>36.2</P_138>"));
@@ -114,9 +124,16 @@ TEST(ScriptSetCases, JointFilingWithTwoIncomes)
 {
     const auto r = Replay(AnswerSetNamed("JointFilingWithTwoIncomes"));
     ExpectRan(r);
-    ExpectVars(r, {{"PIT37_66", "88665"}, {"PIT37_97", "28665"}, {"PIT37_111", "100878"}, {"PIT37_112", "50439"},
-                   {"PIT37_113", "17046"}, {"PIT37_117", "2006,24"}, {"PIT37_126", "9021"}, {"PIT37_127", "17000"},
-                   {"PIT37_129", "7979"}});
+    ExpectVars(r,
+               {{"PIT37_66", "88665"},
+                {"PIT37_97", "28665"},
+                {"PIT37_111", "100878"},
+                {"PIT37_112", "50439"},
+                {"PIT37_113", "17046"},
+                {"PIT37_117", "2006,24"},
+                {"PIT37_126", "9021"},
+                {"PIT37_127", "17000"},
+                {"PIT37_129", "7979"}});
     EXPECT_TRUE(Contains(r.xml, "<P_6>2</P_6>"));
     EXPECT_TRUE(Contains(r.xml, "<Podmiot2 rola=\"Małżonek\">"));
     EXPECT_TRUE(Contains(r.xml, "<etd:PESEL>85010112345</etd:PESEL>"));
@@ -155,8 +172,9 @@ TEST(ScriptSetCases, OneChildReliefWithinTheTaxLeavesNoRefund)
     const auto r = Replay(AnswerSetNamed("OneChildWithinTheTax"));
     ExpectRan(r);
     // 3 624,28 - 1 112,04 = 2 512,24 -> 2 512; overpaid 6 000 - 2 512 = 3 488
-    ExpectVars(r, {{"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_129", "3488"}, {"PIT37_134", "0"},
-                   {"PIT37_130", "0"}});
+    ExpectVars(
+        r,
+        {{"PIT37_118", "1112,04"}, {"PIT37_126", "2512"}, {"PIT37_129", "3488"}, {"PIT37_134", "0"}, {"PIT37_130", "0"}});
 }
 
 // One child above the income limit: an unmarried parent filing individually has the 56 000 zł
@@ -192,9 +210,18 @@ TEST(ScriptSetCases, RefundOfTheChildReliefIsCappedByTheContributions)
 {
     const auto r = Replay(AnswerSetNamed("RefundCappedByContributions"));
     ExpectRan(r);
-    ExpectVars(r, {{"PIT37_112", "4510"}, {"PIT37_113", "511,56"}, {"PIT37_116", "511,56"},
-                   {"ULGA_DZIECI", "6924,12"}, {"PIT37_118", "0"}, {"PIT37_126", "0"}, {"PIT37_130", "2447,7"},
-                   {"PIT37_132", "6924,12"}, {"PIT37_134", "2447,7"}, {"PIT37_135", "2747,7"}, {"O40_VAL", "4"}});
+    ExpectVars(r,
+               {{"PIT37_112", "4510"},
+                {"PIT37_113", "511,56"},
+                {"PIT37_116", "511,56"},
+                {"ULGA_DZIECI", "6924,12"},
+                {"PIT37_118", "0"},
+                {"PIT37_126", "0"},
+                {"PIT37_130", "2447,7"},
+                {"PIT37_132", "6924,12"},
+                {"PIT37_134", "2447,7"},
+                {"PIT37_135", "2747,7"},
+                {"O40_VAL", "4"}});
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>2700</zo3x:P_E7>"));
 }
 
@@ -205,9 +232,16 @@ TEST(ScriptSetCases, PensionerWithAContract)
 {
     const auto r = Replay(AnswerSetNamed("PensionerWithAContract"));
     ExpectRan(r);
-    ExpectVars(r, {{"PIT37_45", "24000"}, {"PIT37_49", "8000"}, {"PIT37_66", "32000"}, {"PIT37_113", "5203,98"},
-                   {"PIT37_126", "2569"}, {"PIT37_127", "2365"}, {"PIT37_128", "204"}, {"PIT37_129", "0"},
-                   {"PIT37_138", "25,6"}});
+    ExpectVars(r,
+               {{"PIT37_45", "24000"},
+                {"PIT37_49", "8000"},
+                {"PIT37_66", "32000"},
+                {"PIT37_113", "5203,98"},
+                {"PIT37_126", "2569"},
+                {"PIT37_127", "2365"},
+                {"PIT37_128", "204"},
+                {"PIT37_129", "0"},
+                {"PIT37_138", "25,6"}});
     EXPECT_TRUE(Contains(r.xml, "<P_128>204</P_128>"));
 }
 
@@ -232,8 +266,12 @@ TEST(ScriptSetCases, IncomeCrossingTheThreshold)
     // A KRS number typed without its leading zeros is written with all ten digits.
     EXPECT_EQ(r.vars.at("PIT37_137"), "0000030897");
     EXPECT_TRUE(Contains(r.xml, "<P_137>0000030897</P_137>")) << r.xml;
-    ExpectVars(r, {{"PIT37_112", "102213"}, {"PIT37_113", "20178,22"}, {"PIT37_126", "12153"}, {"PIT37_129", "9847"},
-                   {"PIT37_138", "121,5"}});
+    ExpectVars(r,
+               {{"PIT37_112", "102213"},
+                {"PIT37_113", "20178,22"},
+                {"PIT37_126", "12153"},
+                {"PIT37_129", "9847"},
+                {"PIT37_138", "121,5"}});
 }
 
 // Employee costs (art. 22 ust. 2 pkt 2 and 4): two employers at the same time, 1 335 + 1 335 =
@@ -246,16 +284,27 @@ TEST(ScriptSetRules, EmployeeCostsAreCappedByTheEmploymentSituation)
 {
     const auto two = Replay(TwoConcurrentEmployers(false));
     ExpectRan(two);
-    ExpectVars(two, {{"PIT37_38", "2002,05"}, {"PIT37_39", "67997,95"}, {"PIT37_111", "58400,95"},
-                     {"PIT37_112", "58401"}, {"PIT37_113", "9956,16"}, {"PIT37_126", "9956"}, {"PIT37_128", "956"},
-                     {"KUP_OBCIETE_P", "1"}});
+    ExpectVars(two,
+               {{"PIT37_38", "2002,05"},
+                {"PIT37_39", "67997,95"},
+                {"PIT37_111", "58400,95"},
+                {"PIT37_112", "58401"},
+                {"PIT37_113", "9956,16"},
+                {"PIT37_126", "9956"},
+                {"PIT37_128", "956"},
+                {"KUP_OBCIETE_P", "1"}});
     EXPECT_TRUE(Contains(two.xml, "<P_38>2002.05</P_38>")) << two.xml;
     EXPECT_TRUE(Contains(two.pit37.text, "2 002,05")) << two.pit37.text;
 
     const auto commuting = Replay(TwoConcurrentEmployers(true));
     ExpectRan(commuting);
-    ExpectVars(commuting, {{"PIT37_38", "2502,56"}, {"PIT37_39", "67497,44"}, {"PIT37_112", "57900"},
-                           {"PIT37_113", "9865,98"}, {"PIT37_126", "9866"}, {"PIT37_128", "866"}});
+    ExpectVars(commuting,
+               {{"PIT37_38", "2502,56"},
+                {"PIT37_39", "67497,44"},
+                {"PIT37_112", "57900"},
+                {"PIT37_113", "9865,98"},
+                {"PIT37_126", "9866"},
+                {"PIT37_128", "866"}});
 
     const auto one = Replay(Employee("50000", "1500", "6000"));
     ExpectVars(one, {{"PIT37_38", "1335"}, {"PIT37_39", "48665"}, {"KUP_OBCIETE_P", "1"}});
@@ -272,10 +321,20 @@ TEST(ScriptSetRules, AuthorsCostsAreCappedPerPerson)
 {
     const auto r = Replay(AuthorsCostsOverTheCap());
     ExpectRan(r);
-    ExpectVars(r, {{"PIT37_43", "30000"}, {"PIT37_58", "12764"}, {"PIT37_39", "30000"}, {"PIT37_54", "27236"},
-                   {"PIT37_66", "57236"}, {"PIT37_89", "30000"}, {"PIT37_97", "30000"}, {"PIT37_111", "87236"},
-                   {"PIT37_112", "43618"}, {"PIT37_113", "14590,44"}, {"PIT37_126", "14590"},
-                   {"K50_OBCIETE_P", "1"}, {"K50_OBCIETE_M", "0"}});
+    ExpectVars(r,
+               {{"PIT37_43", "30000"},
+                {"PIT37_58", "12764"},
+                {"PIT37_39", "30000"},
+                {"PIT37_54", "27236"},
+                {"PIT37_66", "57236"},
+                {"PIT37_89", "30000"},
+                {"PIT37_97", "30000"},
+                {"PIT37_111", "87236"},
+                {"PIT37_112", "43618"},
+                {"PIT37_113", "14590,44"},
+                {"PIT37_126", "14590"},
+                {"K50_OBCIETE_P", "1"},
+                {"K50_OBCIETE_M", "0"}});
 }
 
 // Child relief month by month (art. 27f ust. 1): January-June three children qualify, 92,67 +
@@ -287,13 +346,27 @@ TEST(ScriptSetRules, ChildReliefCountsTheChildrenOfEachMonth)
 {
     const auto r = Replay(ThreeChildrenEldestHalfYear());
     ExpectRan(r);
-    ExpectVars(r, {{"ULGA_DZ1", "556,02"}, {"ULGA_DZ2", "1112,04"}, {"ULGA_DZ3", "1556,04"},
-                   {"ULGA_DZIECI", "3224,1"}, {"PIT37_118", "3224,1"}, {"PIT37_126", "400"}, {"PIT37_129", "5600"},
-                   {"LICZBA_DZIECI", "3"}, {"O40_VAL", "3"}, {"PITO_43", "3224,1"},
-                   // PIT/O: the eldest's months January-June, the others the whole year
-                   {"PITO_305_01", "0"}, {"PITO_305_02", "1"}, {"PITO_305_07", "1"}, {"PITO_305_08", "0"},
-                   {"PITO_305_13", "0"}, {"PITO_405_01", "1"}, {"PITO_405_02", "0"}, {"PITO_307", "556,02"},
-                   {"PITO_507", "1556,04"}});
+    ExpectVars(r,
+               {{"ULGA_DZ1", "556,02"},
+                {"ULGA_DZ2", "1112,04"},
+                {"ULGA_DZ3", "1556,04"},
+                {"ULGA_DZIECI", "3224,1"},
+                {"PIT37_118", "3224,1"},
+                {"PIT37_126", "400"},
+                {"PIT37_129", "5600"},
+                {"LICZBA_DZIECI", "3"},
+                {"O40_VAL", "3"},
+                {"PITO_43", "3224,1"},
+                // PIT/O: the eldest's months January-June, the others the whole year
+                {"PITO_305_01", "0"},
+                {"PITO_305_02", "1"},
+                {"PITO_305_07", "1"},
+                {"PITO_305_08", "0"},
+                {"PITO_305_13", "0"},
+                {"PITO_405_01", "1"},
+                {"PITO_405_02", "0"},
+                {"PITO_307", "556,02"},
+                {"PITO_507", "1556,04"}});
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E7>556.02</zo3x:P_E7>")) << r.xml;
     // The e-declaration carries the eldest's months: boxes 1-6 ticked, the whole-year box not.
     EXPECT_TRUE(Contains(r.xml, "<zo3x:P_E5_6>1</zo3x:P_E5_6>")) << r.xml;
@@ -315,9 +388,15 @@ TEST(ScriptSetRules, FiveAndTenChildren)
         children.push_back(ChildAnswers(k));
     const auto five = Replay(EmployeeWithChildren({children.begin(), children.begin() + 5}));
     ExpectRan(five);
-    ExpectVars(five, {{"ULGA_DZIECI", "9624,12"}, {"ULGA_DZ5", "2700"}, {"PIT37_118", "3624,28"}, {"PIT37_126", "0"},
-                      {"PIT37_132", "5999,84"}, {"PIT37_134", "5999,84"}, {"PIT37_135", "11999,84"},
-                      {"O40_VAL", "5"}});
+    ExpectVars(five,
+               {{"ULGA_DZIECI", "9624,12"},
+                {"ULGA_DZ5", "2700"},
+                {"PIT37_118", "3624,28"},
+                {"PIT37_126", "0"},
+                {"PIT37_132", "5999,84"},
+                {"PIT37_134", "5999,84"},
+                {"PIT37_135", "11999,84"},
+                {"O40_VAL", "5"}});
     // No tax is due, so a 1% request typed on the page is not written (art. 45c ust. 1).
     const auto five1 = Replay(With(EmployeeWithChildren({children.begin(), children.begin() + 5}),
                                    {{"OPP_TAK", "1"}, {"PIT37_137", "0000030897"}, {"PIT37_140", "1"}}));
@@ -325,8 +404,11 @@ TEST(ScriptSetRules, FiveAndTenChildren)
     EXPECT_FALSE(Contains(five1.xml, "<P_137>")) << five1.xml;
     const auto ten = Replay(EmployeeWithChildren(children));
     ExpectRan(ten);
-    ExpectVars(ten, {{"ULGA_DZIECI", "23124,12"}, {"ULGA_DZ10", "2700"}, {"LICZBA_DZIECI", "10"},
-                     {"PIT37_134", "10200,5"}}); // refund capped by the contributions 6 855 + 3 345,50
+    ExpectVars(ten,
+               {{"ULGA_DZIECI", "23124,12"},
+                {"ULGA_DZ10", "2700"},
+                {"LICZBA_DZIECI", "10"},
+                {"PIT37_134", "10200,5"}}); // refund capped by the contributions 6 855 + 3 345,50
 }
 
 // The one-child income limit applies only to months with one qualifying child (art. 27f ust. 1
@@ -337,12 +419,16 @@ TEST(ScriptSetRules, OneChildLimitOnlyInMonthsWithOneChild)
 {
     const auto r = Replay(OneChildOverTheLimitUntilASecondIsBorn());
     ExpectRan(r);
-    ExpectVars(r, {{"PONAD_LIMIT_DZ", "1"}, {"ULGA_DZ1", "556,02"}, {"ULGA_DZ2", "556,02"},
-                   {"ULGA_DZIECI", "1112,04"}, {"PIT37_126", "8892"}});
+    ExpectVars(r,
+               {{"PONAD_LIMIT_DZ", "1"},
+                {"ULGA_DZ1", "556,02"},
+                {"ULGA_DZ2", "556,02"},
+                {"ULGA_DZIECI", "1112,04"},
+                {"PIT37_126", "8892"}});
     // Under the limit (married all year: 58 665 + 40 000 < 112 000) the first half counts too:
     // 6 x 92,67 + 1 112,04 = 1 668,06.
-    const auto married = Replay(With(OneChildOverTheLimitUntilASecondIsBorn(),
-                                     {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "40000"}}));
+    const auto married = Replay(
+        With(OneChildOverTheLimitUntilASecondIsBorn(), {{"ZONATY", "1"}, {"DOCH_MALZ_INNY", "40000"}}));
     ExpectVars(married, {{"PONAD_LIMIT_DZ", "0"}, {"ULGA_DZIECI", "1668,06"}});
 }
 
@@ -352,8 +438,12 @@ TEST(ScriptSetRules, ReliefSharedHalfAndHalf)
 {
     const auto r = Replay(OneChildSharedHalf());
     ExpectRan(r);
-    ExpectVars(r, {{"ULGA_DZIECI", "556,02"}, {"PITO_307", "556,02"}, {"PITO_43", "556,02"}, {"PIT37_126", "3068"},
-                   {"PIT37_129", "2932"}});
+    ExpectVars(r,
+               {{"ULGA_DZIECI", "556,02"},
+                {"PITO_307", "556,02"},
+                {"PITO_43", "556,02"},
+                {"PIT37_126", "3068"},
+                {"PIT37_129", "2932"}});
 }
 
 // Joint tax to the grosz (art. 6 ust. 2; PIT-37 (23) explanations: poz. 112 is "połowa kwoty z
@@ -365,8 +455,7 @@ TEST(ScriptSetRules, JointTaxHalfEndingInFiftyGroszy)
 {
     const auto r = Replay(JointHalfEndingInFiftyGroszy());
     ExpectRan(r);
-    ExpectVars(r, {{"PIT37_111", "100665"}, {"PIT37_112", "50333"}, {"PIT37_113", "17007,84"},
-                   {"PIT37_126", "17008"}});
+    ExpectVars(r, {{"PIT37_111", "100665"}, {"PIT37_112", "50333"}, {"PIT37_113", "17007,84"}, {"PIT37_126", "17008"}});
     EXPECT_TRUE(Contains(r.xml, "<P_112>50333</P_112>")) << r.xml;
 }
 
@@ -382,10 +471,22 @@ TEST(ScriptSetRules, PitOReliefsAtAndOverTheirLimits)
     for (const Answers& answers : {ReliefsOverTheirLimits(), ReliefsAtTheirLimits()}) {
         const auto r = Replay(answers);
         ExpectRan(r);
-        ExpectVars(r, {{"REH_LEKI_ODL_P", "250"}, {"PITO_11", "5810"}, {"PITO_13", "760"}, {"KREW_ZL_P", "325"},
-                       {"PITO_15", "2508,6"}, {"PITO_17", "500"}, {"PITO_19", "4866"}, {"PITO_21", "2280"},
-                       {"PITO_38", "16724,6"}, {"PIT37_101", "16724,6"}, {"PIT37_112", "25085"},
-                       {"PIT37_113", "3959,28"}, {"PIT37_126", "614"}, {"PIT37_129", "5386"}, {"PIT_O", "1"}});
+        ExpectVars(r,
+                   {{"REH_LEKI_ODL_P", "250"},
+                    {"PITO_11", "5810"},
+                    {"PITO_13", "760"},
+                    {"KREW_ZL_P", "325"},
+                    {"PITO_15", "2508,6"},
+                    {"PITO_17", "500"},
+                    {"PITO_19", "4866"},
+                    {"PITO_21", "2280"},
+                    {"PITO_38", "16724,6"},
+                    {"PIT37_101", "16724,6"},
+                    {"PIT37_112", "25085"},
+                    {"PIT37_113", "3959,28"},
+                    {"PIT37_126", "614"},
+                    {"PIT37_129", "5386"},
+                    {"PIT_O", "1"}});
     }
     // Without the receipt the church donation is not deducted (25 585 -> 4 049,28 - 3 345,50 =
     // 703,78 -> 704); rehabilitation of a dependant whose income exceeds 9 120 zł is not either.
@@ -407,17 +508,29 @@ TEST(ScriptSetRules, FilingMethodComparison)
 {
     const auto saves = Replay(JointHighEarnerAndSpouseWithoutIncome());
     ExpectRan(saves);
-    ExpectVars(saves, {{"PIT37_112", "51107"}, {"PIT37_113", "17286,48"}, {"PIT37_126", "9262"}, {"POR_NAL_P", "12153"},
-                       {"POR_NAL_M", "0"}, {"POR_IND", "12153"}, {"POR_ROZNICA", "2891"}, {"POR_JEST", "1"}});
+    ExpectVars(saves,
+               {{"PIT37_112", "51107"},
+                {"PIT37_113", "17286,48"},
+                {"PIT37_126", "9262"},
+                {"POR_NAL_P", "12153"},
+                {"POR_NAL_M", "0"},
+                {"POR_IND", "12153"},
+                {"POR_ROZNICA", "2891"},
+                {"POR_JEST", "1"}});
     const auto same = Replay(JointBothInTheFirstBracket());
     ExpectRan(same);
-    ExpectVars(same, {{"PIT37_126", "9021"}, {"POR_NAL_P", "7164"}, {"POR_NAL_M", "1857"}, {"POR_IND", "9021"},
-                      {"POR_ROZNICA", "0"}});
+    ExpectVars(
+        same,
+        {{"PIT37_126", "9021"}, {"POR_NAL_P", "7164"}, {"POR_NAL_M", "1857"}, {"POR_IND", "9021"}, {"POR_ROZNICA", "0"}});
     // A single parent: 28 665 - 4 113 = 24 552 taxed alone 3 863,34 - 2 006,24 = 1 857,10 -> 1 857;
     // halved 2 x (12 276 x 18% - 556,02) = 3 307,32 - 2 006,24 = 1 301,08 -> 1 301; saving 556.
     const auto parent = Replay(With(Employee("30000", "1335", "2000"),
-                                    {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"},
-                                     {"SKL_SPOL_P", "4113"}, {"SKL_ZDR_P", "2006,24"}}));
+                                    {{"PIT37_6_1", "0"},
+                                     {"PIT37_6_4", "1"},
+                                     {"SAM_STAN", "1"},
+                                     {"SAM_DZIECKO", "1"},
+                                     {"SKL_SPOL_P", "4113"},
+                                     {"SKL_ZDR_P", "2006,24"}}));
     ExpectVars(parent, {{"PIT37_126", "1301"}, {"POR_IND", "1857"}, {"POR_ROZNICA", "556"}});
     // Filing alone without a spouse or child there is nothing to compare.
     ExpectVars(Replay(Employee("50000", "1335", "6000")), {{"POR_JEST", "0"}});

@@ -23,10 +23,10 @@ TEST(RowPatterns, EveryRowListMatchesItsGeneratedPattern)
         SCOPED_TRACE(name);
         TempDir dir;
         int status = -1;
-        const std::string out =
-            RunCommand("python3 " + ShellQuote((source / "tools/gen_row_pattern.py").string()) + " " +
-                           ShellQuote(entry.path().string()) + " " + ShellQuote(dir.File(name + ".pattern")) + " 2>&1",
-                       status);
+        const std::string out = RunCommand("python3 " + ShellQuote((source / "tools/gen_row_pattern.py").string()) +
+                                               " " + ShellQuote(entry.path().string()) + " " +
+                                               ShellQuote(dir.File(name + ".pattern")) + " 2>&1",
+                                           status);
         ASSERT_EQ(status, 0) << out;
         EXPECT_EQ(ReadBytes(dir.File(name + ".pattern")),
                   ReadBytes((source / "data/patterns" / (name + ".pattern")).string()));

@@ -15,7 +15,8 @@ TEST(XmlExportCommand, WritesTheStandaloneDocumentThatParses)
     TempDir dir;
     const std::string out = dir.File("zeznanie ż.xml");
     const CliResult r = Cli("--set ROK=2016 --set PIT36_11=Żak --set 'PIT36_12=Ewa \"E\"' --num PIT38_22=100.5 "
-                            "xml-export PIT-38M " + ShellQuote(out));
+                            "xml-export PIT-38M " +
+                            ShellQuote(out));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
 

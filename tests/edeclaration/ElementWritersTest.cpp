@@ -43,8 +43,7 @@ TEST_F(ElementWriters, AmountsAreFixedWithPointTwoDecimalsAtMostAndNoTrailingZer
     EXPECT_EQ(Amount(Value::MakeMoney(12345649)), "<P_1>1234.56</P_1>");
     EXPECT_EQ(Amount(Value::MakeMoney(-23450)), "<P_1>-2.35</P_1>");
     EXPECT_EQ(Amount(Value::MakeMoney(-1)), "<P_1>0</P_1>");
-    EXPECT_EQ(Amount(Value::MakeMoney(std::numeric_limits<std::int64_t>::min())),
-              "<P_1>-922337203685477.58</P_1>");
+    EXPECT_EQ(Amount(Value::MakeMoney(std::numeric_limits<std::int64_t>::min())), "<P_1>-922337203685477.58</P_1>");
     EXPECT_EQ(Amount(Value::MakeMoney(std::numeric_limits<std::int64_t>::max())), "<P_1>922337203685477.58</P_1>");
     // Doubles: to ten-thousandths first (1.005 is 1.00499999... in binary), never an exponent.
     EXPECT_EQ(Amount(Value::MakeFloat(1.005)), "<P_1>1.01</P_1>");
@@ -127,8 +126,8 @@ TEST_F(ElementWriters, FlagsChoicesAndCounts)
     store.SetVar("F_7", Value::MakeText("2"));
     EXPECT_EQ(writer.WriteFlagElement("F_7", "P_7"), "");
 
-    const std::pair<const char*, const char*> counts[] = {{"3", "<P_1>3</P_1>"}, {"0", ""},     {"-2", ""},
-                                                          {"abc", ""},           {"2,5", ""},   {"", ""}};
+    const std::pair<const char*, const char*> counts[] = {{"3", "<P_1>3</P_1>"}, {"0", ""},   {"-2", ""},
+                                                          {"abc", ""},           {"2,5", ""}, {"", ""}};
     for (const auto& [text, line] : counts) {
         store.SetVar("F_1", Value::MakeText(text));
         EXPECT_EQ(writer.WritePositiveElement("F", "1", ""), line) << text;
@@ -149,8 +148,9 @@ TEST_F(ElementWriters, RunsAreWrittenWhenAnyRowIsNonZero)
     // The last row alone opens the run: the guard is not only the first row.
     store.SetVar("R_4", Value::MakeText("0,5"));
     store.SetVar("R_6", Value::MakeFloat(2));
-    EXPECT_EQ(write(), (std::vector<std::string>{"<P_1>0.00</P_1>", "<P_2>0.00</P_2>", "<P_3>0</P_3>",
-                                                 "<P_4>0.5</P_4>", "<P_5>0.00</P_5>", "<P_6>2</P_6>"}));
+    EXPECT_EQ(write(),
+              (std::vector<std::string>{"<P_1>0.00</P_1>", "<P_2>0.00</P_2>", "<P_3>0</P_3>", "<P_4>0.5</P_4>",
+                                        "<P_5>0.00</P_5>", "<P_6>2</P_6>"}));
 }
 
 TEST(RowTables, MalformedItemsAreRejected)

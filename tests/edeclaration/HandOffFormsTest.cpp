@@ -78,12 +78,18 @@ TEST(StandaloneXml, DocumentInsideTheWrapperWithADeclarationInUtf8)
 TEST(StandaloneXml, ExportWritesOneParsableFilePerFlaggedForm)
 {
     TParser p;
-    SetTexts(p, {{"ROK", "2016"}, {"PIT36_11", "Żak"}, {"PIT36_12", "Ewa"},
-                 {"PIT_37", "1"}, {"PIT_38", "1"}, {"PIT_38M", "1"}, {"PIT_28", "0"}});
+    SetTexts(p,
+             {{"ROK", "2016"},
+              {"PIT36_11", "Żak"},
+              {"PIT36_12", "Ewa"},
+              {"PIT_37", "1"},
+              {"PIT_38", "1"},
+              {"PIT_38M", "1"},
+              {"PIT_28", "0"}});
     TempDir dir;
     const auto written = edecl::ExportFlaggedXml(p, dir.Path());
-    EXPECT_EQ(written, (std::vector<std::string>{dir.File("PIT-37.xml"), dir.File("PIT-38.xml"),
-                                                 dir.File("PIT-38M.xml")}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{dir.File("PIT-37.xml"), dir.File("PIT-38.xml"), dir.File("PIT-38M.xml")}));
     for (const auto& form : {"PIT-37", "PIT-38", "PIT-38M"}) {
         SCOPED_TRACE(form);
         const std::string path = dir.File(edecl::XmlFileName(form));

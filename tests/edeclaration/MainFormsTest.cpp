@@ -23,13 +23,19 @@ TEST(MainForms, HeadersNamespacesAndPurpose)
         const char* purposePos;
     };
     const Case cases[] = {
-        {"PIT-37", "2016/06/28/3369", "2016/01/25", R"~(kodSystemowy="PIT-37 (23)" rodzajZobowiazania="Z" kodPodatku="PIT")~", "PIT37_10_1", "P_10"},
-        {"PIT-36", "2016/08/18/3470", "2016/01/25", R"~(kodSystemowy="PIT-36 (23)" kodPodatku="PIT" rodzajZobowiazania="Z")~", "PIT36_10_1", "P_10"},
-        {"PIT-36L", "2016/07/18/3389", "2016/01/25", R"~(kodSystemowy="PIT36L (12)" kodPodatku="PPL")~", "PIT36L_6_1", "P_6"},
-        {"PIT-28", "2016/07/18/3388", "2016/01/25", R"~(kodSystemowy="PIT-28 (19)" kodPodatku="PPE")~", "PIT28_6_1", "P_6"},
+        {"PIT-37", "2016/06/28/3369", "2016/01/25",
+         R"~(kodSystemowy="PIT-37 (23)" rodzajZobowiazania="Z" kodPodatku="PIT")~", "PIT37_10_1", "P_10"},
+        {"PIT-36", "2016/08/18/3470", "2016/01/25",
+         R"~(kodSystemowy="PIT-36 (23)" kodPodatku="PIT" rodzajZobowiazania="Z")~", "PIT36_10_1", "P_10"},
+        {"PIT-36L", "2016/07/18/3389", "2016/01/25", R"~(kodSystemowy="PIT36L (12)" kodPodatku="PPL")~", "PIT36L_6_1",
+         "P_6"},
+        {"PIT-28", "2016/07/18/3388", "2016/01/25", R"~(kodSystemowy="PIT-28 (19)" kodPodatku="PPE")~", "PIT28_6_1",
+         "P_6"},
         {"PIT-39", "2015/12/21/3015", "2011/06/21", R"~(kodSystemowy="PIT-39 (7)" kodPodatku="PPR")~", "PIT39_6_1", "P_6"},
-        {"PIT-38", "2016/01/05/3062", "2011/06/21", R"~(kodSystemowy="PIT-38 (11)" kodPodatku="PPW")~", "PIT38_6_1", "P_6"},
-        {"PIT-38M", "2016/01/05/3062", "2011/06/21", R"~(kodSystemowy="PIT-38 (11)" kodPodatku="PPW")~", "PIT38M_6_1", "P_6"},
+        {"PIT-38", "2016/01/05/3062", "2011/06/21", R"~(kodSystemowy="PIT-38 (11)" kodPodatku="PPW")~", "PIT38_6_1",
+         "P_6"},
+        {"PIT-38M", "2016/01/05/3062", "2011/06/21", R"~(kodSystemowy="PIT-38 (11)" kodPodatku="PPW")~", "PIT38M_6_1",
+         "P_6"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.form);
@@ -38,9 +44,10 @@ TEST(MainForms, HeadersNamespacesAndPurpose)
         auto lines = Doc(p, c.form);
         ASSERT_GT(lines.size(), 9u);
         EXPECT_EQ(lines[0], "<data>");
-        EXPECT_EQ(lines[1], std::string("<Deklaracja xmlns=\"http://crd.gov.pl/wzor/") + c.formPath +
-                                "/\" xmlns:etd=\"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/" + c.typesYear +
-                                "/eD/DefinicjeTypy/\">");
+        EXPECT_EQ(lines[1],
+                  std::string("<Deklaracja xmlns=\"http://crd.gov.pl/wzor/") + c.formPath +
+                      "/\" xmlns:etd=\"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/" + c.typesYear +
+                      "/eD/DefinicjeTypy/\">");
         EXPECT_EQ(lines[2], "<Naglowek>");
         EXPECT_EQ(lines[3].find(std::string("<KodFormularza ") + c.codeStart), 0u) << lines[3];
         EXPECT_EQ(lines[5], std::string("<CelZlozenia poz=\"") + c.purposePos + "\">1</CelZlozenia>");
@@ -61,17 +68,21 @@ TEST(MainForms, HeadersNamespacesAndPurpose)
 TEST(MainForms, SubjectStyles)
 {
     TParser p;
-    SetTexts(p, {{"PIT37_6_2", "1"}, {"PIT36_1", "80030512345"}, {"PIT36_11", "Kowalski"}, {"PIT36_2", "82071554321"},
-                 {"PIT36_15", "śląskie"}});
+    SetTexts(p,
+             {{"PIT37_6_2", "1"},
+              {"PIT36_1", "80030512345"},
+              {"PIT36_11", "Kowalski"},
+              {"PIT36_2", "82071554321"},
+              {"PIT36_15", "śląskie"}});
     // Short (PIT-36L): unprefixed wrapper, etd person, no address. PIT-36L cannot be filed jointly:
     // the joint-filing boxes (of a PIT-37 in the same declaration) put no spouse into it.
     auto lines = Doc(p, "PIT-36L");
     auto taxpayer = Section(lines, "<Podmiot1 rola=\"Podatnik\">", "</Podmiot1>");
-    EXPECT_EQ(taxpayer, (std::vector<std::string>{"<Podmiot1 rola=\"Podatnik\">", "<OsobaFizyczna>",
-                                                  "<etd:PESEL>80030512345</etd:PESEL>", "<etd:ImiePierwsze></etd:ImiePierwsze>",
-                                                  "<etd:Nazwisko>KOWALSKI</etd:Nazwisko>",
-                                                  "<etd:DataUrodzenia></etd:DataUrodzenia>", "</OsobaFizyczna>",
-                                                  "</Podmiot1>"}));
+    EXPECT_EQ(taxpayer,
+              (std::vector<std::string>{"<Podmiot1 rola=\"Podatnik\">", "<OsobaFizyczna>",
+                                        "<etd:PESEL>80030512345</etd:PESEL>", "<etd:ImiePierwsze></etd:ImiePierwsze>",
+                                        "<etd:Nazwisko>KOWALSKI</etd:Nazwisko>",
+                                        "<etd:DataUrodzenia></etd:DataUrodzenia>", "</OsobaFizyczna>", "</Podmiot1>"}));
     EXPECT_EQ(CountLines(lines, "</Podmiot2>"), 0u);
     // PIT-36 is filed jointly: the spouse in the full style.
     auto spouse = Section(Doc(p, "PIT-36"), W("<Podmiot2 rola=\"Małżonek\">"), "</Podmiot2>");
@@ -101,12 +112,24 @@ TEST(MainForms, SubjectStyles)
 TEST(MainForms, Pit38WritesItsOwnSubjectFromItsPrefix)
 {
     TParser p;
-    SetTexts(p, {{"PIT37_6_2", "1"}, {"PIT38_1", "123-456-78-90"}, {"PIT38_8", "Ewa"}, {"PIT38_7", "Nowak"},
-                 {"PIT38_9", "01.02.1970"}, {"PIT38_10KO", "PL"}, {"PIT38_19", "Kraków"},
-                 {"PIT38M_1", "70020112345"}, {"PIT38M_1X", "x"}, {"PIT38M_20", "100"}, {"PIT38_20", "7"}});
+    SetTexts(p,
+             {{"PIT37_6_2", "1"},
+              {"PIT38_1", "123-456-78-90"},
+              {"PIT38_8", "Ewa"},
+              {"PIT38_7", "Nowak"},
+              {"PIT38_9", "01.02.1970"},
+              {"PIT38_10KO", "PL"},
+              {"PIT38_19", "Kraków"},
+              {"PIT38M_1", "70020112345"},
+              {"PIT38M_1X", "x"},
+              {"PIT38M_20", "100"},
+              {"PIT38_20", "7"}});
     auto lines = Doc(p, "PIT-38");
-    const std::vector<std::string> person{"<OsobaFizyczna>", "<NIP>1234567890</NIP>", "<ImiePierwsze>EWA</ImiePierwsze>",
-                                          "<Nazwisko>NOWAK</Nazwisko>", "<DataUrodzenia>1970-02-01</DataUrodzenia>",
+    const std::vector<std::string> person{"<OsobaFizyczna>",
+                                          "<NIP>1234567890</NIP>",
+                                          "<ImiePierwsze>EWA</ImiePierwsze>",
+                                          "<Nazwisko>NOWAK</Nazwisko>",
+                                          "<DataUrodzenia>1970-02-01</DataUrodzenia>",
                                           "</OsobaFizyczna>"};
     EXPECT_EQ(Section(lines, "<OsobaFizyczna>", "</OsobaFizyczna>"), person);
     EXPECT_TRUE(HasLine(lines, W("<etd:Poczta>KRAKÓW</etd:Poczta>")));
@@ -128,9 +151,8 @@ TEST(MainForms, Pit37RunOpenedByItsThirdRowOnly)
     p.SetVar("PIT37_39", Value::MakeFloat(250));
     const auto lines = Doc(p, "PIT-37");
     EXPECT_EQ(Section(lines, "<P_37>0.00</P_37>", "<P_43>0.00</P_43>"),
-              (std::vector<std::string>{"<P_37>0.00</P_37>", "<P_38>0.00</P_38>", "<P_39>250</P_39>",
-                                        "<P_40>0.00</P_40>", "<P_41>0</P_41>", "<P_42>0.00</P_42>",
-                                        "<P_43>0.00</P_43>"}));
+              (std::vector<std::string>{"<P_37>0.00</P_37>", "<P_38>0.00</P_38>", "<P_39>250</P_39>", "<P_40>0.00</P_40>",
+                                        "<P_41>0</P_41>", "<P_42>0.00</P_42>", "<P_43>0.00</P_43>"}));
     p.SetVar("PIT37_39", Value::MakeText("0,00"));
     EXPECT_FALSE(HasLine(Doc(p, "PIT-37"), "<P_37>0.00</P_37>"));
 }
@@ -138,8 +160,16 @@ TEST(MainForms, Pit37RunOpenedByItsThirdRowOnly)
 TEST(MainForms, Pit36RowsFlagsChoicesAndCounts)
 {
     TParser p;
-    SetTexts(p, {{"PIT36_37a", "1"}, {"PIT36_38", "1"}, {"PIT36_ZR1", "A&B"}, {"PIT36_82", "5"}, {"PIT36_340", "2"},
-                 {"PIT36_341", "0"}, {"PIT36_343", "x"}, {"PIT36_345", "3"}, {"PIT36_347_3", "1"}});
+    SetTexts(p,
+             {{"PIT36_37a", "1"},
+              {"PIT36_38", "1"},
+              {"PIT36_ZR1", "A&B"},
+              {"PIT36_82", "5"},
+              {"PIT36_340", "2"},
+              {"PIT36_341", "0"},
+              {"PIT36_343", "x"},
+              {"PIT36_345", "3"},
+              {"PIT36_347_3", "1"}});
     auto lines = Doc(p, "PIT-36");
     for (const char* line : {"<P_37A>1</P_37A>", "<P_38>1</P_38>", "<P_151A>A&amp;B</P_151A>", "<P_152A/>",
                              "<P_81>0.00</P_81>", "<P_84>0.00</P_84>", "<P_346/>", "<P_347>3</P_347>",
@@ -182,8 +212,8 @@ TEST(MainForms, Pit28FixedShareAndChoices)
     EXPECT_TRUE(HasLine(lines, "<P_UDZ>100.00</P_UDZ>"));
     EXPECT_LT(pos("<P_53>0.00</P_53>"), pos("<P_UDZ>100.00</P_UDZ>"));
     EXPECT_LT(pos("<P_UDZ>100.00</P_UDZ>"), pos("<P_72>0.00</P_72>"));
-    for (const char* line : {"<P_117>2</P_117>", "<P_145>1</P_145>", "<P_147>4</P_147>", "<P_119>0</P_119>",
-                             "<P_140/>", "<Pouczenia>1</Pouczenia>", "<Zalaczniki/>"})
+    for (const char* line : {"<P_117>2</P_117>", "<P_145>1</P_145>", "<P_147>4</P_147>", "<P_119>0</P_119>", "<P_140/>",
+                             "<Pouczenia>1</Pouczenia>", "<Zalaczniki/>"})
         EXPECT_TRUE(HasLine(lines, line)) << line;
     EXPECT_FALSE(HasLine(lines, "<Oswiadczenie>1</Oswiadczenie>"));
 }
@@ -194,8 +224,7 @@ TEST(MainForms, Pit39And38Instructions)
     const auto pit39 = Doc(p, "PIT-39");
     const auto pit38 = Doc(p, "PIT-38");
     const auto instruction = [](const char* positions) {
-        return W(std::string("<Pouczenie1>W przypadku niewpłacenia w obowiązujących terminach kwot z poz. ") +
-                 positions +
+        return W(std::string("<Pouczenie1>W przypadku niewpłacenia w obowiązujących terminach kwot z poz. ") + positions +
                  " lub wpłacenia ich w niepełnej wysokości niniejsze zeznanie stanowi podstawę do wystawienia "
                  "tytułu wykonawczego, zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu "
                  "egzekucyjnym w administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).</Pouczenie1>");

@@ -52,30 +52,68 @@ TEST(MinistrySchema, EverySubjectBlockAndAddressValidatesAgainstTheCommonTypes)
     TParser p;
     // The taxpayer lives in a village without streets, in a house without flats: the optional
     // elements are blank. The spouse's names and address are as long as the page fields allow.
-    SetTexts(p, {{"PIT36_1_N", "0"}, {"PIT36_1", "85010112345"}, {"PIT36_12", "Jan"}, {"PIT36_11", "Kowalski"},
-                 {"PIT36_13", "01-01-1985"}, {"PIT36_14KO", "PL"}, {"PIT36_15", "mazowieckie"},
-                 {"PIT36_16", "warszawski zachodni"}, {"PIT36_17", "Leszno"}, {"PIT36_18", " "}, {"PIT36_19", "12a"},
-                 {"PIT36_20", ""}, {"PIT36_21", "Wólka"}, {"PIT36_22", "05-084"}, {"PIT36_23", "Leszno"},
-                 {"PIT37_6_2", "1"}, {"PIT36_2_N", "1"}, {"PIT36_2", "123-456-32-18"}, {"PIT36_26", "05.03.1980"},
-                 {"PIT36_27KO", "PL"}, {"PIT36_28", "łódzkie"}, {"PIT36_29", "Łódź"}, {"PIT36_30", "Łódź"}});
-    SetTexts(p, {{"PIT36_25", longest("PIT36_25", "ż").c_str()}, {"PIT36_24", longest("PIT36_24", "Ś").c_str()},
-                 {"PIT36_31", longest("PIT36_31", "ą").c_str()}, {"PIT36_32", longest("PIT36_32", "9").c_str()},
-                 {"PIT36_33", longest("PIT36_33", "b").c_str()}, {"PIT36_34", longest("PIT36_34", "ń").c_str()},
-                 {"PIT36_35", "90-001"}, {"PIT36_36", longest("PIT36_36", "ł").c_str()}});
+    SetTexts(p, {{"PIT36_1_N", "0"},          {"PIT36_1", "85010112345"},
+                 {"PIT36_12", "Jan"},         {"PIT36_11", "Kowalski"},
+                 {"PIT36_13", "01-01-1985"},  {"PIT36_14KO", "PL"},
+                 {"PIT36_15", "mazowieckie"}, {"PIT36_16", "warszawski zachodni"},
+                 {"PIT36_17", "Leszno"},      {"PIT36_18", " "},
+                 {"PIT36_19", "12a"},         {"PIT36_20", ""},
+                 {"PIT36_21", "Wólka"},       {"PIT36_22", "05-084"},
+                 {"PIT36_23", "Leszno"},      {"PIT37_6_2", "1"},
+                 {"PIT36_2_N", "1"},          {"PIT36_2", "123-456-32-18"},
+                 {"PIT36_26", "05.03.1980"},  {"PIT36_27KO", "PL"},
+                 {"PIT36_28", "łódzkie"},     {"PIT36_29", "Łódź"},
+                 {"PIT36_30", "Łódź"}});
+    SetTexts(p,
+             {{"PIT36_25", longest("PIT36_25", "ż").c_str()},
+              {"PIT36_24", longest("PIT36_24", "Ś").c_str()},
+              {"PIT36_31", longest("PIT36_31", "ą").c_str()},
+              {"PIT36_32", longest("PIT36_32", "9").c_str()},
+              {"PIT36_33", longest("PIT36_33", "b").c_str()},
+              {"PIT36_34", longest("PIT36_34", "ń").c_str()},
+              {"PIT36_35", "90-001"},
+              {"PIT36_36", longest("PIT36_36", "ł").c_str()}});
     // Attachments with subjects of their own, and PIT-38's own subject.
-    SetTexts(p, {{"PIT_O", "1"}, {"PIT_D", "1"}, {"PIT_2K", "1"}, {"PIT_M", "1"}, {"PIT_B", "1"}, {"PITZG_IL", "1"},
-                 {"PITM_1", "85010112345"}, {"PITM_1X", "1"}, {"PITM_3", "Kowalski"}, {"PITM_4", "Jan"},
-                 {"PITM_5", "01.01.1985"}, {"PITB_1", "1234563218"}, {"PITB_4", "Kowalski"}, {"PITB_5", "Jan"},
-                 {"PITB_6", "01.01.1985"}, {"PITZG_1", "85010112345"}, {"PITZG_1X", "1"}, {"PITZG_3", "Kowalski"},
-                 {"PITZG_4", "Jan"}, {"PITZG_5", "01.01.1985"}, {"PIT38_1", "85010112345"}, {"PIT38_1X", "1"},
-                 {"PIT38_8", "Jan"}, {"PIT38_7", "Kowalski"}, {"PIT38_9", "01.01.1985"}, {"PIT38_10KO", "PL"},
-                 {"PIT38_11", "małopolskie"}, {"PIT38_12", "Kraków"}, {"PIT38_13", "Kraków"}, {"PIT38_14", "Długa"},
-                 {"PIT38_15", "1"}, {"PIT38_16", "2"}, {"PIT38_17", "Kraków"}, {"PIT38_18", "31-147"},
-                 {"PIT38_19", "Kraków"}});
+    SetTexts(p,
+             {{"PIT_O", "1"},
+              {"PIT_D", "1"},
+              {"PIT_2K", "1"},
+              {"PIT_M", "1"},
+              {"PIT_B", "1"},
+              {"PITZG_IL", "1"},
+              {"PITM_1", "85010112345"},
+              {"PITM_1X", "1"},
+              {"PITM_3", "Kowalski"},
+              {"PITM_4", "Jan"},
+              {"PITM_5", "01.01.1985"},
+              {"PITB_1", "1234563218"},
+              {"PITB_4", "Kowalski"},
+              {"PITB_5", "Jan"},
+              {"PITB_6", "01.01.1985"},
+              {"PITZG_1", "85010112345"},
+              {"PITZG_1X", "1"},
+              {"PITZG_3", "Kowalski"},
+              {"PITZG_4", "Jan"},
+              {"PITZG_5", "01.01.1985"},
+              {"PIT38_1", "85010112345"},
+              {"PIT38_1X", "1"},
+              {"PIT38_8", "Jan"},
+              {"PIT38_7", "Kowalski"},
+              {"PIT38_9", "01.01.1985"},
+              {"PIT38_10KO", "PL"},
+              {"PIT38_11", "małopolskie"},
+              {"PIT38_12", "Kraków"},
+              {"PIT38_13", "Kraków"},
+              {"PIT38_14", "Długa"},
+              {"PIT38_15", "1"},
+              {"PIT38_16", "2"},
+              {"PIT38_17", "Kraków"},
+              {"PIT38_18", "31-147"},
+              {"PIT38_19", "Kraków"}});
 
     std::vector<std::pair<std::string, std::string>> all;
-    const std::vector<std::pair<std::string, std::string>> forms{{"PIT-37", "Pelny"}, {"PIT-36", "Pelny"},
-                                                                 {"PIT-28", "Pelny"}, {"PIT-36L", "Krotki"},
+    const std::vector<std::pair<std::string, std::string>> forms{{"PIT-37", "Pelny"},  {"PIT-36", "Pelny"},
+                                                                 {"PIT-28", "Pelny"},  {"PIT-36L", "Krotki"},
                                                                  {"PIT-39", "Prosty"}, {"PIT-38", "Prosty"}};
     for (const auto& [form, style] : forms) {
         const auto blocks = SubjectBlocks(Cp1250::ToUtf8(p.BuildDeclarationXml(form)), style);
@@ -110,12 +148,14 @@ TEST(MinistrySchema, EverySubjectBlockAndAddressValidatesAgainstTheCommonTypes)
 TEST(MinistrySchema, PageFieldsKeepNamesAndAddressesWithinTheTypes)
 {
     // Surname 81, first name 30, town 56, street 65, house 9, flat 10, postcode 8 (etd types).
-    const std::map<std::string, int> typeLimits{
-        {"PIT36_11", 81}, {"PIT36_12", 30}, {"PIT36_18", 65}, {"PIT36_19", 9},  {"PIT36_20", 10},
-        {"PIT36_21", 56}, {"PIT36_22", 8},  {"PIT36_23", 56}, {"PIT36_24", 81}, {"PIT36_25", 30},
-        {"PIT36_31", 65}, {"PIT36_32", 9},  {"PIT36_33", 10}, {"PIT36_34", 56}, {"PIT36_35", 8},
-        {"PIT36_36", 56}, {"DZ1_IMIE", 30}, {"DZ1_NAZWISKO", 81}, {"DZ2_IMIE", 30}, {"DZ2_NAZWISKO", 81},
-        {"DZ3_IMIE", 30}, {"DZ3_NAZWISKO", 81}, {"DZ4_IMIE", 30}, {"DZ4_NAZWISKO", 81}};
+    const std::map<std::string, int> typeLimits{{"PIT36_11", 81},     {"PIT36_12", 30},     {"PIT36_18", 65},
+                                                {"PIT36_19", 9},      {"PIT36_20", 10},     {"PIT36_21", 56},
+                                                {"PIT36_22", 8},      {"PIT36_23", 56},     {"PIT36_24", 81},
+                                                {"PIT36_25", 30},     {"PIT36_31", 65},     {"PIT36_32", 9},
+                                                {"PIT36_33", 10},     {"PIT36_34", 56},     {"PIT36_35", 8},
+                                                {"PIT36_36", 56},     {"DZ1_IMIE", 30},     {"DZ1_NAZWISKO", 81},
+                                                {"DZ2_IMIE", 30},     {"DZ2_NAZWISKO", 81}, {"DZ3_IMIE", 30},
+                                                {"DZ3_NAZWISKO", 81}, {"DZ4_IMIE", 30},     {"DZ4_NAZWISKO", 81}};
     const std::map<std::string, int> limits = PageMaxLengths();
     for (const auto& [var, limit] : typeLimits) {
         const auto at = limits.find(var);
@@ -128,8 +168,13 @@ TEST(MinistrySchema, PageFieldsKeepNamesAndAddressesWithinTheTypes)
 TEST(MinistrySchema, PitMAmountsKeptAsTextsAreWrittenAsNumbers)
 {
     TParser p;
-    SetTexts(p, {{"PIT36_6_1", "1"}, {"PIT_M", "1"}, {"PITM_24", "1234,5"}, {"PITM_25", "62,005"}, {"PITM_46", "0"},
-                 {"PITM_6", "12,50"}});
+    SetTexts(p,
+             {{"PIT36_6_1", "1"},
+              {"PIT_M", "1"},
+              {"PITM_24", "1234,5"},
+              {"PITM_25", "62,005"},
+              {"PITM_46", "0"},
+              {"PITM_6", "12,50"}});
     p.SetVar("PITM_50", Value::MakeMoney(7000000)); // 700 zł held as money
     const auto lines = DocLines(p.BuildDeclarationXml("PIT-36"));
     EXPECT_TRUE(HasLine(lines, "<zm:P_24>1234.5</zm:P_24>"));

@@ -10,18 +10,45 @@ namespace {
 
 void FillCouple(TParser& p)
 {
-    SetTexts(p, {{"ROK", "2016"}, {"USCODE", "1471"}, {"PIT37_10_1", "0"}, {"PIT37_10_2", "1"},
-                 {"PIT37_6_2", "1"}, {"PIT37_7", "1"},
-                 // taxpayer
-                 {"PIT36_1_N", "0"}, {"PIT36_1", "80030512345"}, {"PIT36_12", "Jan"}, {"PIT36_11", "Kowalski-Nowak"},
-                 {"PIT36_13", "05.03.1980"}, {"PIT36_14KO", "PL"}, {"PIT36_15", "mazowieckie"},
-                 {"PIT36_16", "Warszawa"}, {"PIT36_17", "Warszawa"}, {"PIT36_18", "Złota"}, {"PIT36_19", "7"},
-                 {"PIT36_20", "12"}, {"PIT36_21", "Warszawa"}, {"PIT36_22", "00-019"}, {"PIT36_23", "Warszawa"},
-                 // spouse, identified by NIP
-                 {"PIT36_2_N", "1"}, {"PIT36_2", "123-456-78-90"}, {"PIT36_25", "Anna"}, {"PIT36_24", "Kowalska"},
-                 {"PIT36_26", "15.07.1982"}, {"PIT36_27KO", "pl"}, {"PIT36_28", "łódzkie"}, {"PIT36_29", "Łódź"},
-                 {"PIT36_30", "Łódź"}, {"PIT36_31", "Piotrkowska"}, {"PIT36_32", "1"}, {"PIT36_33", ""},
-                 {"PIT36_34", "Łódź"}, {"PIT36_35", "90-001"}, {"PIT36_36", "Łódź"}});
+    SetTexts(p,
+             {{"ROK", "2016"},
+              {"USCODE", "1471"},
+              {"PIT37_10_1", "0"},
+              {"PIT37_10_2", "1"},
+              {"PIT37_6_2", "1"},
+              {"PIT37_7", "1"},
+              // taxpayer
+              {"PIT36_1_N", "0"},
+              {"PIT36_1", "80030512345"},
+              {"PIT36_12", "Jan"},
+              {"PIT36_11", "Kowalski-Nowak"},
+              {"PIT36_13", "05.03.1980"},
+              {"PIT36_14KO", "PL"},
+              {"PIT36_15", "mazowieckie"},
+              {"PIT36_16", "Warszawa"},
+              {"PIT36_17", "Warszawa"},
+              {"PIT36_18", "Złota"},
+              {"PIT36_19", "7"},
+              {"PIT36_20", "12"},
+              {"PIT36_21", "Warszawa"},
+              {"PIT36_22", "00-019"},
+              {"PIT36_23", "Warszawa"},
+              // spouse, identified by NIP
+              {"PIT36_2_N", "1"},
+              {"PIT36_2", "123-456-78-90"},
+              {"PIT36_25", "Anna"},
+              {"PIT36_24", "Kowalska"},
+              {"PIT36_26", "15.07.1982"},
+              {"PIT36_27KO", "pl"},
+              {"PIT36_28", "łódzkie"},
+              {"PIT36_29", "Łódź"},
+              {"PIT36_30", "Łódź"},
+              {"PIT36_31", "Piotrkowska"},
+              {"PIT36_32", "1"},
+              {"PIT36_33", ""},
+              {"PIT36_34", "Łódź"},
+              {"PIT36_35", "90-001"},
+              {"PIT36_36", "Łódź"}});
 }
 
 void FillRows(TParser& p)
@@ -51,22 +78,44 @@ void FillRows(TParser& p)
     money("PIT37_129", 7620);
     money("PIT37_131", 6070);
     number("PIT37_138", 60.7);
-    SetTexts(p, {{"PIT37_103", "5432,10"}, {"PIT37_112", "46949"}, {"PIT37_125", "abc"}, {"PIT37_137", "0000270809"},
-                 {"PIT37_139", "Fundacja \"Dom & Rodzina\" <Kraków>"}, {"PIT37_140", "1"}, {"PIT37_141", ""},
-                 {"PIT37_142", "2"}, {"PIT37_146_1", "0"}, {"PIT37_146_2", "1"}, {"PIT37_148", "tel. 600 100 200"}});
+    SetTexts(p,
+             {{"PIT37_103", "5432,10"},
+              {"PIT37_112", "46949"},
+              {"PIT37_125", "abc"},
+              {"PIT37_137", "0000270809"},
+              {"PIT37_139", "Fundacja \"Dom & Rodzina\" <Kraków>"},
+              {"PIT37_140", "1"},
+              {"PIT37_141", ""},
+              {"PIT37_142", "2"},
+              {"PIT37_146_1", "0"},
+              {"PIT37_146_2", "1"},
+              {"PIT37_148", "tel. 600 100 200"}});
 }
 
 void FillAttachments(TParser& p)
 {
-    SetTexts(p, {{"PIT_O", "1"}, {"PIT_D", "1"}, {"PIT_2K", "0"},
-                 // PIT/O: its own second person loses to the jointly filing spouse
-                 {"PITO_2", "99999999999"}, {"PITO_4", "1"}, {"PITO_101", "Użytkowanie sieci Internet"},
-                 {"PITO_201", "Darowizna"}, {"PITO_801", "Rehabilitacja"}, {"PITO_811", "200"},
-                 {"PITO_23_1", "1"}, {"PITO_40", "1"}, {"O40_VAL", "1"}, {"PITO_302", "Zosia"},
-                 {"PITO_303", "Kowalska"}, {"PITO_304", "12.01.2010"}, {"PITO_305_01", "1"}, {"PITO_306_04", "1"},
-                 {"PITO_402", "Ignacy"},
-                 // PIT/D
-                 {"PITD_17", "Remont"}});
+    SetTexts(p,
+             {{"PIT_O", "1"},
+              {"PIT_D", "1"},
+              {"PIT_2K", "0"},
+              // PIT/O: its own second person loses to the jointly filing spouse
+              {"PITO_2", "99999999999"},
+              {"PITO_4", "1"},
+              {"PITO_101", "Użytkowanie sieci Internet"},
+              {"PITO_201", "Darowizna"},
+              {"PITO_801", "Rehabilitacja"},
+              {"PITO_811", "200"},
+              {"PITO_23_1", "1"},
+              {"PITO_40", "1"},
+              {"O40_VAL", "1"},
+              {"PITO_302", "Zosia"},
+              {"PITO_303", "Kowalska"},
+              {"PITO_304", "12.01.2010"},
+              {"PITO_305_01", "1"},
+              {"PITO_306_04", "1"},
+              {"PITO_402", "Ignacy"},
+              // PIT/D
+              {"PITD_17", "Remont"}});
     p.SetVar("PITO_11", Value::MakeMoney(Money(760)));
     p.SetVar("PITO_110", Value::MakeMoney(Money(760)));
     p.SetVar("PITO_111", Value::MakeMoney(0));

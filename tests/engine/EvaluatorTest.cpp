@@ -142,7 +142,7 @@ TEST_F(Eval, Groups)
     EXPECT_EQ(E("((2 + 3) * (1 + 1))"), "float 10"); // the last group's text "10" stands alone
     EXPECT_EQ(E("(2 + 3) * 2"), "money 10");
     EXPECT_EQ(E("(2 + 3"), "float 5"); // an unclosed group runs to the end
-    EXPECT_EQ(E("2 + 3)"), "money 2");  // ")" is part of the token "3)", a name -> 0... then 2 + 0
+    EXPECT_EQ(E("2 + 3)"), "money 2"); // ")" is part of the token "3)", a name -> 0... then 2 + 0
     EXPECT_EQ(E("()"), "text ");
     EXPECT_EQ(E("("), "text ");
 }
@@ -193,10 +193,10 @@ TEST_F(Eval, ConditionOverlayAnswersBeforeTheStore)
         return std::nullopt;
     };
     EXPECT_EQ(p.EvalCondition("A = 5", overlay), 1);
-    EXPECT_EQ(p.EvalCondition("B = 2", overlay), 1);       // names it does not know: the store
-    EXPECT_EQ(p.EvalCondition("A + B = 7", overlay), 1);   // in arithmetic too
+    EXPECT_EQ(p.EvalCondition("B = 2", overlay), 1);     // names it does not know: the store
+    EXPECT_EQ(p.EvalCondition("A + B = 7", overlay), 1); // in arithmetic too
     EXPECT_EQ(p.EvalCondition("T = \"x^^y\"", overlay), 1);
-    EXPECT_EQ(C("A = 5"), 2);                              // the store itself is untouched
+    EXPECT_EQ(C("A = 5"), 2); // the store itself is untouched
 }
 
 TEST_F(Eval, ConditionNoSuchSigns)
@@ -226,10 +226,10 @@ TEST_F(Eval, ConditionOrdering)
     p.SetVar("S1", Value::MakeText("100"));
     p.SetVar("S2", Value::MakeText("20"));
     EXPECT_EQ(C("S1 < S2"), 1); // two texts compare byte by byte
-    EXPECT_EQ(C("S1 > 20"), 1);  // text against float: as numbers
+    EXPECT_EQ(C("S1 > 20"), 1); // text against float: as numbers
     p.SetVar("E", Value());
-    EXPECT_EQ(C("E < 1"), 1);      // empty against a number is 0
-    EXPECT_EQ(C("E < \"a\""), 1);  // empty against a text is ""
+    EXPECT_EQ(C("E < 1"), 1);     // empty against a number is 0
+    EXPECT_EQ(C("E < \"a\""), 1); // empty against a text is ""
     p.SetVar("M", Value::MakeMoney(15000));
     p.SetVar("H", Value::MakeText("1,50004"));
     EXPECT_EQ(C("M < H"), 2); // the text rounds half-even to 1,5000 as money
@@ -326,19 +326,31 @@ TEST_F(Eval, RoundHalfUp2OnDecimals)
 
 TEST_F(Eval, NastyTextsEndOrFail)
 {
-    const std::string nasty[] = {"(", ")", "((", "))", "+", "-", "*", "/", "\"", "(((1", "1)))", "&", "^",
-                                 "<>", "=", "()()", ") (", "\"(\""};
+    const std::string nasty[] = {"(",    ")",    "((", "))", "+",  "-", "*",    "/",   "\"",
+                                 "(((1", "1)))", "&",  "^",  "<>", "=", "()()", ") (", "\"(\""};
     for (const auto& t : nasty) {
-        try { p.EvalExpression(t); } catch (const EngineError&) {}
-        try { p.EvalCondition(t); } catch (const EngineError&) {}
+        try {
+            p.EvalExpression(t);
+        } catch (const EngineError&) {
+        }
+        try {
+            p.EvalCondition(t);
+        } catch (const EngineError&) {
+        }
         std::string s = t;
         TParser::SpaceOperators(s);
     }
     std::string all;
     for (int i = 0; i < 256; ++i)
         all += static_cast<char>(i);
-    try { p.EvalExpression(all); } catch (const EngineError&) {}
-    try { p.EvalCondition(all); } catch (const EngineError&) {}
+    try {
+        p.EvalExpression(all);
+    } catch (const EngineError&) {
+    }
+    try {
+        p.EvalCondition(all);
+    } catch (const EngineError&) {
+    }
     TParser::SpaceOperators(all);
 }
 

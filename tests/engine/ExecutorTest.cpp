@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Statements, skip state, line preparation, trace, and the built-ins.
-#include "engine/Builtins.h"
 #include "engine/Executor.h"
+#include "engine/Builtins.h"
 #include "engine/Parser.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"
@@ -78,7 +78,7 @@ TEST_F(Exec, OnlyTheCalculationWordsAsWrittenAreCommands)
     // words here: ignored, still traced, and a lower-case "if" starts no skip.
     std::vector<std::vector<std::string>> calls;
     TraceCallback trace = [&](const std::vector<std::string>& lines) { calls.push_back(lines); };
-    std::vector<std::string> lines{"SETV A = 1", "SETROUND B = 1", "if 1 = 2", "set C = 1",  "CMD X",
+    std::vector<std::string> lines{"SETV A = 1", "SETROUND B = 1", "if 1 = 2",  "set C = 1", "CMD X",
                                    "SET D = 2",  "IF 1 = 2",       "special E", "ELSE",      "sums F G",
                                    "SUMS H D",   "endif",          "SET I = 3", "ENDIF",     "SPECIAL J"};
     p.ExecuteLines(lines, &trace);
@@ -231,7 +231,7 @@ TEST_F(Exec, TrcstrTrimReplace)
     EXPECT_EQ(V("T3"), "0");
     EXPECT_EQ(V("T4"), "-5-"); // -211 is 45 modulo 256
     EXPECT_EQ(V("R1"), "123");
-    EXPECT_EQ(V("R2"), "1 +2 +3"); // the new text exactly as written, leading blank included
+    EXPECT_EQ(V("R2"), "1 +2 +3");   // the new text exactly as written, leading blank included
     EXPECT_EQ(V("W"), "0123456789"); // no count: nothing is cut
     EXPECT_EQ(V("KEEP"), "old");     // no argument at all: the target stays as it is
     EXPECT_EQ(V("R3"), "1-2-3");
@@ -336,8 +336,8 @@ TEST_F(GetFile, NoMatchAssignsNothing)
 TEST_F(GetFile, ScrambledRegisterAndUserFolder)
 {
     test::TempDir user;
-    test::WriteBytes(user.File("Dane/us.pit"), std::string(kScrambleMarker) + "\r\n" +
-                                                   ScrambleText(kScrambleKey, "Urzad|user") + "\r\n");
+    test::WriteBytes(user.File("Dane/us.pit"),
+                     std::string(kScrambleMarker) + "\r\n" + ScrambleText(kScrambleKey, "Urzad|user") + "\r\n");
     test::WriteBytes(dir.File("Dane/us.pit"), "Urzad|base\r\n");
     p.SetVar("K", Value::MakeText("Urzad"));
     Run({"GETFILE US us K"});

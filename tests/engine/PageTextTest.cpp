@@ -27,9 +27,9 @@ TEST(FontCodes, StylesSizeAndColourAreTakenAndRemoved)
 TEST(FontCodes, EveryOccurrenceOfACodeGoesAndBadCodesFallBack)
 {
     EXPECT_EQ(ParseFontCodes("{B}a{B}b{B}").Text, "ab");
-    EXPECT_EQ(ParseFontCodes("{12}{xyz}x").Points, 8);   // not a number: 8
-    EXPECT_EQ(ParseFontCodes("{0}x").Points, 8);         // below 1 counts as not a number
-    EXPECT_EQ(ParseFontCodes("{Cxyz}x").Colour, 0u);     // colour that is not a number stays
+    EXPECT_EQ(ParseFontCodes("{12}{xyz}x").Points, 8); // not a number: 8
+    EXPECT_EQ(ParseFontCodes("{0}x").Points, 8);       // below 1 counts as not a number
+    EXPECT_EQ(ParseFontCodes("{Cxyz}x").Colour, 0u);   // colour that is not a number stays
     EXPECT_EQ(ParseFontCodes("{B}tekst {bez końca").Text, "tekst {bez końca");
     EXPECT_EQ(ParseFontCodes("}{").Text, "}{");
     EXPECT_EQ(ParseFontCodes("{}x").Text, "x");
@@ -58,10 +58,14 @@ TEST(Braces, ValuesCutAfterTwoDecimalsOnlyWhenNumbers)
             return std::string("{SELF}");
         return std::nullopt;
     };
-    EXPECT_EQ(SubstituteBraces("Kwota {pit37_6_2} zł", evaluate), "Kwota 1\xA0" "234,56 zł");
+    EXPECT_EQ(SubstituteBraces("Kwota {pit37_6_2} zł", evaluate),
+              "Kwota 1\xA0"
+              "234,56 zł");
     EXPECT_EQ(SubstituteBraces("{NAZWA}", evaluate), "a,bcdef");
-    EXPECT_EQ(SubstituteBraces("{BLAD}+{PIT37_6_2}", evaluate), "{BLAD}+1\xA0" "234,56");
-    EXPECT_EQ(SubstituteBraces("rok {ROK}", evaluate), "rok 2016"); // whole numbers are no amounts
+    EXPECT_EQ(SubstituteBraces("{BLAD}+{PIT37_6_2}", evaluate),
+              "{BLAD}+1\xA0"
+              "234,56");
+    EXPECT_EQ(SubstituteBraces("rok {ROK}", evaluate), "rok 2016");        // whole numbers are no amounts
     EXPECT_EQ(SubstituteBraces("{SELF}{SELF}", evaluate), "{SELF}{SELF}"); // the scan goes on after a value
     EXPECT_EQ(SubstituteBraces("otwarte {PIT37_6_2", evaluate), "otwarte {PIT37_6_2");
     EXPECT_EQ(CutToTwoDecimals("12,3"), "12,3");
@@ -69,14 +73,19 @@ TEST(Braces, ValuesCutAfterTwoDecimalsOnlyWhenNumbers)
 
 TEST(Amounts, GroupedTwoDecimalsHalvesAwayAndBareZero)
 {
-    EXPECT_EQ(FormatAmount(1234567.891), "1\xA0" "234\xA0" "567,89");
+    EXPECT_EQ(FormatAmount(1234567.891),
+              "1\xA0"
+              "234\xA0"
+              "567,89");
     EXPECT_EQ(FormatAmount(-12.5), "-12,50");
     EXPECT_EQ(FormatAmount(0.125), "0,13");
     EXPECT_EQ(FormatAmount(-0.125), "-0,13");
     EXPECT_EQ(FormatAmount(1.005), "1,01");
     EXPECT_EQ(FormatAmount(0.004), "0");
     EXPECT_EQ(FormatAmount(-0.004), "0");
-    EXPECT_EQ(FormatAmount(999.995), "1\xA0" "000,00");
+    EXPECT_EQ(FormatAmount(999.995),
+              "1\xA0"
+              "000,00");
     EXPECT_EQ(PlainAmount(1234.5), "1234,50");
     EXPECT_EQ(ParseAmount("1 234,5"), 1234.5);
     EXPECT_EQ(ParseAmount(FormatAmount(-1234567.5)), -1234567.5);
@@ -127,7 +136,7 @@ TEST(IdentificationNumbers, NipWeightsAndCheckDigit)
     EXPECT_FALSE(NipIsValid("5260250275"));
     EXPECT_FALSE(NipIsValid("526025027"));
     EXPECT_FALSE(NipIsValid("52602a0274"));
-    EXPECT_TRUE(NipIsValid(" - - "));         // empty: not checked
+    EXPECT_TRUE(NipIsValid(" - - ")); // empty: not checked
     // A weighted sum leaving 10 never passes, whatever the last digit.
     for (char last = '0'; last <= '9'; ++last)
         EXPECT_FALSE(NipIsValid(std::string("020000000") + last)) << last; // 5 * 2 = 10

@@ -20,7 +20,11 @@ struct ScriptSet {
     TempDir dir;
     TParser parser;
 
-    ScriptSet() { std::filesystem::create_directories(dir.Path() + "Dane"); parser.BaseDir = dir.Path(); }
+    ScriptSet()
+    {
+        std::filesystem::create_directories(dir.Path() + "Dane");
+        parser.BaseDir = dir.Path();
+    }
     void Write(const std::string& name, const std::string& text) { WriteBytes(dir.Path() + "Dane/" + name, text); }
     std::string Var(const std::string& name) const { return parser.GetVar(name).ToText(); }
     ReplayResult Replay()
@@ -38,8 +42,8 @@ TEST(ReplayRootPreparation, IncludeExpansionSkipsTheFirstIncludedLineAndHotpoint
     set.Write("inner.pit", "SCRIPT|calc\r\n");
     set.parser.LoadScripts();
     const auto lines = PrepareRootScript(set.parser, set.parser.BaseDir);
-    const std::vector<std::string> expected = {
-        "ROOT|x", "INCLUDE|inner", "HOTPOINT|ROOT2||C|D", "SCRIPT|calc", "HOTPOINT|ROOT4|1=1|A|B", " INCLUDE|part"};
+    const std::vector<std::string> expected = {"ROOT|x",      "INCLUDE|inner",          "HOTPOINT|ROOT2||C|D",
+                                               "SCRIPT|calc", "HOTPOINT|ROOT4|1=1|A|B", " INCLUDE|part"};
     EXPECT_EQ(lines, expected);
 }
 
@@ -82,20 +86,21 @@ TEST(ReplayPage, PageLevelIfElseAndTheThreeAssignmentKinds)
 {
     ScriptSet set;
     set.parser.SetVar("K", Value::MakeInteger(1));
-    ReplayPageLines(set.parser, {
-        "if|K = 1",        // command words of the page are not case-sensitive
-        "set|X|2 + 3 * 4", // no precedence
-        "ELSE",
-        "SET|Y|1",
-        "ENDIF",
-        "SETROUND|R|0.125", // half up on three decimals
-        "SETV|T|A + B",     // literal text, not evaluated
-        "SET|E",            // absent expression stores the empty text
-        "IF|K = 2",
-        "IF|K = 1", // an inner IF overwrites the flag while active only
-        "SET|Z|1",
-        "ENDIF",
-    });
+    ReplayPageLines(set.parser,
+                    {
+                        "if|K = 1",        // command words of the page are not case-sensitive
+                        "set|X|2 + 3 * 4", // no precedence
+                        "ELSE",
+                        "SET|Y|1",
+                        "ENDIF",
+                        "SETROUND|R|0.125", // half up on three decimals
+                        "SETV|T|A + B",     // literal text, not evaluated
+                        "SET|E",            // absent expression stores the empty text
+                        "IF|K = 2",
+                        "IF|K = 1", // an inner IF overwrites the flag while active only
+                        "SET|Z|1",
+                        "ENDIF",
+                    });
     EXPECT_EQ(set.Var("X"), "20");
     EXPECT_LT(set.parser.FindVar("Y", false), 0);
     EXPECT_EQ(set.Var("R"), "0,13");
@@ -108,8 +113,8 @@ TEST(ReplayPage, NoIfParseBuildsBothBranchesAndPageStopsAtTheFirstTestBlock)
 {
     ScriptSet set;
     set.parser.SetVar("NO_IF_PARSE", Value::MakeInteger(1));
-    ReplayPageLines(set.parser, {"IF|1 = 2", "SET|A|1", "ELSE", "SET|B|2", "ENDIF", "TEST_BEGIN", "TEST_END",
-                                 "SET|AFTER|1"});
+    ReplayPageLines(set.parser,
+                    {"IF|1 = 2", "SET|A|1", "ELSE", "SET|B|2", "ENDIF", "TEST_BEGIN", "TEST_END", "SET|AFTER|1"});
     EXPECT_EQ(set.Var("A"), "1");
     EXPECT_EQ(set.Var("B"), "2");
     EXPECT_LT(set.parser.FindVar("AFTER", false), 0);
@@ -119,23 +124,24 @@ TEST(ReplayPage, TestBlocksRunTheirAssignmentsWithFoldedCommandWordsAndNoMessage
 {
     ScriptSet set;
     set.parser.SetVar("Q", Value::MakeInteger(5));
-    ReplayPageLines(set.parser, {
-        "HEAD|x",
-        "TEST_BEGIN",
-        "TEST|Q = 4|Bledna wartosc", // a failing test does not stop the replay
-        "SET|DOUBLE|Q * 2",
-        "IF|Q > 10",
-        "SET|BIG|1",
-        "ELSE",
-        "SETROUND|THIRD|Q / 3",
-        "ENDIF",
-        "set |LOWER|1", // command words are trimmed and folded, as on pages
-        "TEST_END",
-        "SET|OUTSIDE|1", // between blocks: not a test line, and after the page's end
-        "TEST_BEGIN",
-        "SET|SECOND|Q + 1",
-        "TEST_END",
-    });
+    ReplayPageLines(set.parser,
+                    {
+                        "HEAD|x",
+                        "TEST_BEGIN",
+                        "TEST|Q = 4|Bledna wartosc", // a failing test does not stop the replay
+                        "SET|DOUBLE|Q * 2",
+                        "IF|Q > 10",
+                        "SET|BIG|1",
+                        "ELSE",
+                        "SETROUND|THIRD|Q / 3",
+                        "ENDIF",
+                        "set |LOWER|1", // command words are trimmed and folded, as on pages
+                        "TEST_END",
+                        "SET|OUTSIDE|1", // between blocks: not a test line, and after the page's end
+                        "TEST_BEGIN",
+                        "SET|SECOND|Q + 1",
+                        "TEST_END",
+                    });
     EXPECT_EQ(set.Var("DOUBLE"), "10");
     EXPECT_LT(set.parser.FindVar("BIG", false), 0);
     EXPECT_EQ(set.Var("THIRD"), "1,67");
@@ -165,31 +171,32 @@ TEST(ReplayPage, UntouchedFieldsStoreWhatTheirControlsWould)
     set.parser.SetVar("KWOTA", Value::MakeText("12,5"));
     set.parser.SetVar("KOD", Value::MakeText("00001"));
     set.parser.SetVar("LISTA", Value::MakeFloat(3));
-    ReplayPageLines(set.parser, {
-        "CHOICE|RADIO|R1|DEFAULT|Pierwszy", // R2 is checked: the default gives way
-        "CHOICE|RADIO|R2||Drugi",
-        "GROUP_BEGIN|Grupa",
-        "CHOICE|RADIO|G1||Jeden",
-        "choice|radio|G2|default|Dwa", // its own set, empty: the default holds
-        "GROUP_END",
-        "CHOICE|CHECK|C1|DEFAULT|Zaznaczony",
-        "CHOICE|CHECK|C2||Pusty",
-        "CHOICE|CHECK|C3|DEFAULT|Wyłączony||1 = 2",
-        "YESNO|TAK1|Pytanie",
-        "YESNO|TAK2|Pytanie|1 = 2",
-        "EDIT|KOD||Kod|||||!99-999;1;_",
-        "EDIT|KOD0||Kod bez liter|||||!99-999;0;_",
-        "EDIT|IMIE||Imię||1 = 2",
-        "EDITDATE|DATA||Data",
-        "EDITDATE|DATA2||Data||1 = 2",
-        "COMBO|LISTA||Lista",
-        "FLOAT|KWOTA||Kwota",
-        "FLOAT|PUSTA||Pusta",
-        "FLOATOLD|WYL||Wyłączona||1 = 2",
-    });
+    ReplayPageLines(set.parser,
+                    {
+                        "CHOICE|RADIO|R1|DEFAULT|Pierwszy", // R2 is checked: the default gives way
+                        "CHOICE|RADIO|R2||Drugi",
+                        "GROUP_BEGIN|Grupa",
+                        "CHOICE|RADIO|G1||Jeden",
+                        "choice|radio|G2|default|Dwa", // its own set, empty: the default holds
+                        "GROUP_END",
+                        "CHOICE|CHECK|C1|DEFAULT|Zaznaczony",
+                        "CHOICE|CHECK|C2||Pusty",
+                        "CHOICE|CHECK|C3|DEFAULT|Wyłączony||1 = 2",
+                        "YESNO|TAK1|Pytanie",
+                        "YESNO|TAK2|Pytanie|1 = 2",
+                        "EDIT|KOD||Kod|||||!99-999;1;_",
+                        "EDIT|KOD0||Kod bez liter|||||!99-999;0;_",
+                        "EDIT|IMIE||Imię||1 = 2",
+                        "EDITDATE|DATA||Data",
+                        "EDITDATE|DATA2||Data||1 = 2",
+                        "COMBO|LISTA||Lista",
+                        "FLOAT|KWOTA||Kwota",
+                        "FLOAT|PUSTA||Pusta",
+                        "FLOATOLD|WYL||Wyłączona||1 = 2",
+                    });
     const std::vector<std::pair<std::string, std::string>> expected{
-        {"R1", "0"}, {"R2", "1"}, {"G1", "0"}, {"G2", "1"}, {"C1", "1"}, {"C2", "0"}, {"TAK1", "0"},
-        {"TAK1no", "1"}, {"KOD", "00-001"}, {"KOD0", ""}, {"IMIE", ""}, {"DATA", "  -  -    "},
+        {"R1", "0"},    {"R2", "1"},       {"G1", "0"},       {"G2", "1"},  {"C1", "1"},  {"C2", "0"},
+        {"TAK1", "0"},  {"TAK1no", "1"},   {"KOD", "00-001"}, {"KOD0", ""}, {"IMIE", ""}, {"DATA", "  -  -    "},
         {"LISTA", "3"}, {"KWOTA", "12,5"}, {"PUSTA", "0"}};
     for (const auto& [name, value] : expected) {
         ASSERT_GE(set.parser.FindVar(name, false), 0) << name;
@@ -205,17 +212,18 @@ TEST(ReplayPage, UntouchedFieldsStoreWhatTheirControlsWould)
 TEST(ReplayPage, TestAssignmentsRefreshTheFieldsBeforeTheyStore)
 {
     ScriptSet set;
-    ReplayPageLines(set.parser, {
-        "CHOICE|CHECK|ZGODA||Zgoda||||KWOTA",
-        "FLOAT|KWOTA||Kwota||ZGODA = 1",
-        "EDIT|NAZWA||Nazwa",
-        "TEST_BEGIN",
-        "SET|ZGODA|1",
-        "SET|KWOTA|100",
-        "SETV|NAZWA|ignored", // SETV is a page command only
-        "SET|NAZWA|\"Jan\"",
-        "TEST_END",
-    });
+    ReplayPageLines(set.parser,
+                    {
+                        "CHOICE|CHECK|ZGODA||Zgoda||||KWOTA",
+                        "FLOAT|KWOTA||Kwota||ZGODA = 1",
+                        "EDIT|NAZWA||Nazwa",
+                        "TEST_BEGIN",
+                        "SET|ZGODA|1",
+                        "SET|KWOTA|100",
+                        "SETV|NAZWA|ignored", // SETV is a page command only
+                        "SET|NAZWA|\"Jan\"",
+                        "TEST_END",
+                    });
     EXPECT_EQ(set.Var("ZGODA"), "1");
     EXPECT_EQ(set.Var("KWOTA"), "100") << "the switch enabled the amount, which stores the refreshed value";
     EXPECT_EQ(set.Var("NAZWA"), "Jan");

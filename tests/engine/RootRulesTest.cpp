@@ -23,8 +23,9 @@ std::vector<std::string> Check(const std::vector<std::pair<std::string, std::str
 
 TEST(RootRules, AScriptThatKeepsTheRulesPasses)
 {
-    EXPECT_EQ(Check({{"root.pit", "# komentarz\nSCRIPT|start\nHOTPOINT|x||A|a\nFORM|p1\n"
-                                  "HOTPOINT|x|M = 1|A|b\nIF|M = 1\nFORM|p2\nENDIF\nINCLUDE|dalej\n"},
+    EXPECT_EQ(Check({{"root.pit",
+                      "# komentarz\nSCRIPT|start\nHOTPOINT|x||A|a\nFORM|p1\n"
+                      "HOTPOINT|x|M = 1|A|b\nIF|M = 1\nFORM|p2\nENDIF\nINCLUDE|dalej\n"},
                      {"dalej.pit", "HOTPOINT|x||A|c\nFORM|p3\n\nPRINT|T||W|PIT-37\nDELPRINT|T|X = 1\nCMD|SHOWBACK\n"}}),
               std::vector<std::string>{});
     // The last FORM may stand inside an IF: its ENDIF follows it.
@@ -41,7 +42,8 @@ TEST(RootRules, EveryBreachIsNamedWithItsFileAndLine)
                   "the condition in its own third field",
                   "inc.pit:5: ENDIF without an IF", "root.pit:4: IF without an ENDIF"}));
     EXPECT_EQ(Check({{"root.pit", "IF|A = 1\nIF|B = 1\nFORM|p1\nENDIF\n"}}),
-              std::vector<std::string>{"root.pit:2: IF inside the IF block opened at root.pit:1 (IF blocks do not nest)"});
+              std::vector<std::string>{
+                  "root.pit:2: IF inside the IF block opened at root.pit:1 (IF blocks do not nest)"});
     EXPECT_EQ(Check({{"root.pit", "HOTPOINT|x||A|a\nFORM|p1\nPRINT|T||W|X\nSCRIPT|koniec\nHOTPOINT|x||A|b\nSETMINGOTO\n"}}),
               (std::vector<std::string>{
                   "root.pit:4: SCRIPT after the last FORM (only PRINT, DELPRINT and CMD may follow it)",
@@ -54,8 +56,9 @@ TEST(RootRules, CommandWordsAreReadAsTheWalkerReadsThem)
     // Command words trimmed and in any case, as the walk takes them; a page word is no root
     // command; an INCLUDE is expanded only as written (the program does not expand "include",
     // so the missing file is never read).
-    EXPECT_EQ(Check({{"root.pit", "include|brak\n hotpoint |x||A|a\nform|p1\n if |M = 1\n Hotpoint |x|M = 1|A|b\n"
-                                  "FORM|p2\nendif\n print |T||W|X\n delprint|T|X = 1\ncmd|SHOWBACK\nText|tekst\n"}}),
+    EXPECT_EQ(Check({{"root.pit",
+                      "include|brak\n hotpoint |x||A|a\nform|p1\n if |M = 1\n Hotpoint |x|M = 1|A|b\n"
+                      "FORM|p2\nendif\n print |T||W|X\n delprint|T|X = 1\ncmd|SHOWBACK\nText|tekst\n"}}),
               (std::vector<std::string>{
                   "root.pit:5: HOTPOINT inside the IF block opened at root.pit:4: put the step before the IF, with "
                   "the condition in its own third field",

@@ -79,13 +79,16 @@ TEST(ScriptPackage, DamagedPackagesFailWithAStreamReadErrorAndStillReportTheEnd)
 {
     const std::string good = BuildPackage({{"root.pit", "ROOT|x"}, {"b.pit", "0123456789"}}, 7);
     std::vector<std::string> damaged = {
-        good.substr(0, 2),                      // shorter than the magic
-        good.substr(0, 10),                     // shorter than the header
-        good.substr(0, 12 + 272),               // directory cut short
-        good.substr(0, good.size() - 3),        // contents cut short
+        good.substr(0, 2),               // shorter than the magic
+        good.substr(0, 10),              // shorter than the header
+        good.substr(0, 12 + 272),        // directory cut short
+        good.substr(0, good.size() - 3), // contents cut short
     };
     std::string hugeCount = good;
-    hugeCount[8] = '\xFF'; hugeCount[9] = '\xFF'; hugeCount[10] = '\xFF'; hugeCount[11] = '\x7F';
+    hugeCount[8] = '\xFF';
+    hugeCount[9] = '\xFF';
+    hugeCount[10] = '\xFF';
+    hugeCount[11] = '\x7F';
     damaged.push_back(hugeCount);
     std::string negativeCount = good;
     negativeCount[11] = '\x80';
@@ -126,8 +129,13 @@ TEST(ScriptPackage, VersionWordAndLongNames)
 TEST(LooseScripts, WithoutAPackageEveryNameContainingPitIsLoadedButTheRegisters)
 {
     Loaded l;
-    WriteDaneFiles(l.dir, {{"root.pit", "r"}, {"extra.pit.bak", "bak"}, {"FORM.PIT", "upper"},
-                           {"opp.pit", "reg"}, {"us.pit", "reg"}, {"notes.txt", "n"}});
+    WriteDaneFiles(l.dir,
+                   {{"root.pit", "r"},
+                    {"extra.pit.bak", "bak"},
+                    {"FORM.PIT", "upper"},
+                    {"opp.pit", "reg"},
+                    {"us.pit", "reg"},
+                    {"notes.txt", "n"}});
     std::filesystem::create_directories(l.Dane("folder.pit"));
     l.parser.LoadScripts();
     EXPECT_TRUE(l.progress.empty());

@@ -98,10 +98,16 @@ TEST(ScriptWalker, PageLinesKeepOneFlatIfStateAndStopAtTheFirstTestBlock)
     TParser engine;
     engine.SetVar("K", Value::MakeInteger(1));
     Recorder sink;
-    WalkPage(engine,
-             {"HEAD|a", "", "IF|K = 2", "TEXT|skipped", "IF|K = 1", "TEXT|skipped too: the IF was not evaluated", "ELSE",
-              "text|b", "ENDIF", "ENDIF", "unknown|x", "SET|X|2 + 3", "IF|1 / 0 = 1", "TEXT|after a failing IF",
-              "ENDIF", "IF|K = 1", "TEST_BEGIN", "TEXT|inside the tests", "TEST_END", "TEXT|after"},
+    WalkPage(engine, {"HEAD|a",       "",
+                      "IF|K = 2",     "TEXT|skipped",
+                      "IF|K = 1",     "TEXT|skipped too: the IF was not evaluated",
+                      "ELSE",         "text|b",
+                      "ENDIF",        "ENDIF",
+                      "unknown|x",    "SET|X|2 + 3",
+                      "IF|1 / 0 = 1", "TEXT|after a failing IF",
+                      "ENDIF",        "IF|K = 1",
+                      "TEST_BEGIN",   "TEXT|inside the tests",
+                      "TEST_END",     "TEXT|after"},
              sink);
     EXPECT_EQ(sink.calls, (std::vector<std::string>{"HEAD@1", "TEXT@8"}));
     EXPECT_EQ(engine.GetVar("X").ToText(), "5");
@@ -119,17 +125,28 @@ TEST(ScriptWalker, NoIfParseMakesEveryPageLineActive)
 TEST(ScriptWalker, TestBlocksStopAtAFailedTestAndFollowTheQuestionsAnswer)
 {
     TParser engine;
-    const std::vector<std::string> lines{
-        "HEAD|not a test line", "TEST_BEGIN", "INFO|I1|info", "NOTIF|N1|notice", "IF|1 = 2", "TEST|T0|hidden",
-        "ENDIF", "QUESTION|Q1|question", "QUESTION|Q2|question two|NO", "cmd|AUTOSAVE", "TEST|T1|first",
-        "TEST|T2|second", "TEST_END", "TEST|T3|outside"};
+    const std::vector<std::string> lines{"HEAD|not a test line",
+                                         "TEST_BEGIN",
+                                         "INFO|I1|info",
+                                         "NOTIF|N1|notice",
+                                         "IF|1 = 2",
+                                         "TEST|T0|hidden",
+                                         "ENDIF",
+                                         "QUESTION|Q1|question",
+                                         "QUESTION|Q2|question two|NO",
+                                         "cmd|AUTOSAVE",
+                                         "TEST|T1|first",
+                                         "TEST|T2|second",
+                                         "TEST_END",
+                                         "TEST|T3|outside"};
     Recorder sink;
     sink.failing = {"I1", "N1", "T0", "Q1", "Q2", "T1", "T2", "T3"};
     TestRun run = WalkTests(engine, lines, sink);
     EXPECT_FALSE(run.passed);
     EXPECT_TRUE(run.infoFailed);
-    EXPECT_EQ(sink.calls, (std::vector<std::string>{"begin", "inform info", "inform notice", "ask yes-stops question",
-                                                    "ask no-stops question two", "cmd AUTOSAVE", "warn first"}));
+    EXPECT_EQ(sink.calls,
+              (std::vector<std::string>{"begin", "inform info", "inform notice", "ask yes-stops question",
+                                        "ask no-stops question two", "cmd AUTOSAVE", "warn first"}));
     // A QUESTION whose answer stops the run ends it there.
     Recorder stopping;
     stopping.failing = {"Q1"};
@@ -148,10 +165,11 @@ TEST(ScriptWalker, TestBlocksStopAtAFailedTestAndFollowTheQuestionsAnswer)
 TEST(ScriptWalker, RootAdvanceStopsAtAFormAndSkipsFalseIfBlocks)
 {
     TParser engine;
-    const std::vector<std::string> root{"ROOT|x",     "SCRIPT|start", "HOTPOINT|ROOT2||A", "if |1 = 2",
-                                        "FORM|never", "ENDIF",        "IF|",                "FORM|first",
-                                        "CMD|HIDEBACK", "DEBUG|1",    "PRINT|T|1 = 1|P|T",  "DELPRINT|U|1 = 2",
-                                        "SETMINGOTO", "INCLUDE|x",    "FORM|second"};
+    const std::vector<std::string> root{"ROOT|x",     "SCRIPT|start",      "HOTPOINT|ROOT2||A",
+                                        "if |1 = 2",  "FORM|never",        "ENDIF",
+                                        "IF|",        "FORM|first",        "CMD|HIDEBACK",
+                                        "DEBUG|1",    "PRINT|T|1 = 1|P|T", "DELPRINT|U|1 = 2",
+                                        "SETMINGOTO", "INCLUDE|x",         "FORM|second"};
     const RootWalker walker(engine, root);
     Recorder sink;
     int pos = -1;
@@ -162,8 +180,9 @@ TEST(ScriptWalker, RootAdvanceStopsAtAFormAndSkipsFalseIfBlocks)
     sink.calls.clear();
     walker.Advance(pos, sink);
     EXPECT_EQ(pos, 14);
-    EXPECT_EQ(Actions(sink.calls), (std::vector<std::string>{"cmd HIDEBACK", "debug on", "print T", "delprint U",
-                                                             "setmingoto", "form second"}));
+    EXPECT_EQ(Actions(sink.calls),
+              (std::vector<std::string>{"cmd HIDEBACK", "debug on", "print T", "delprint U", "setmingoto",
+                                        "form second"}));
     // The headless replay walks on past every FORM.
     Recorder replay;
     replay.stopAtForm = false;
@@ -179,10 +198,20 @@ TEST(ScriptWalker, RootAdvanceStopsAtAFormAndSkipsFalseIfBlocks)
 TEST(ScriptWalker, WalkToATargetRunsOnlyScriptsInsideTrueBlocksAndNoPages)
 {
     TParser engine;
-    const std::vector<std::string> root{"HOTPOINT|ROOT0||A", "FORM|a",   "SCRIPT|one", "IF|1 = 1",
-                                        "SCRIPT|inner",      "HOTPOINT|ROOT5||inner", "ENDIF", "IF|1 = 2",
-                                        "SCRIPT|skipped",    "ENDIF",    "",           "SETMINGOTO",
-                                        "HOTPOINT|ROOT12||B", "FORM|b"};
+    const std::vector<std::string> root{"HOTPOINT|ROOT0||A",
+                                        "FORM|a",
+                                        "SCRIPT|one",
+                                        "IF|1 = 1",
+                                        "SCRIPT|inner",
+                                        "HOTPOINT|ROOT5||inner",
+                                        "ENDIF",
+                                        "IF|1 = 2",
+                                        "SCRIPT|skipped",
+                                        "ENDIF",
+                                        "",
+                                        "SETMINGOTO",
+                                        "HOTPOINT|ROOT12||B",
+                                        "FORM|b"};
     const RootWalker walker(engine, root);
     Recorder sink;
     int pos = 1;

@@ -52,7 +52,6 @@ TEST(PolishAmount, RunningTextKeepsAmountsOnOneLine)
     EXPECT_EQ(KeepAmountsTogether("42 764,00 z\xB3."), Nb("42_764,00_z\xB3."));
     EXPECT_EQ(KeepAmountsTogether("od 1 000 000 z\xB3"), Nb("od 1_000_000_z\xB3"));
     // A year, a count or a row number next to other words keeps its ordinary blanks.
-    EXPECT_EQ(KeepAmountsTogether("do 2 maja 2017 r., poz. 116 i 1234 os"),
-              "do 2 maja 2017 r., poz. 116 i 1234 os");
+    EXPECT_EQ(KeepAmountsTogether("do 2 maja 2017 r., poz. 116 i 1234 os"), "do 2 maja 2017 r., poz. 116 i 1234 os");
     EXPECT_EQ(KeepAmountsTogether("12 3456"), "12 3456");
 }

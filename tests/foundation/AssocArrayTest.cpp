@@ -6,7 +6,10 @@
 using namespace taxilo;
 
 namespace {
-Value T(const char* s) { return Value::MakeText(s); }
+Value T(const char* s)
+{
+    return Value::MakeText(s);
+}
 
 std::vector<std::string> Keys(const TAssocArray& a)
 {

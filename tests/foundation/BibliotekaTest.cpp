@@ -163,9 +163,14 @@ TEST(MarkerRule, RecognisesTheTrimmedFirstLineOnly)
 
 TEST(CollapseBlanks, EveryRunOfBlanksBecomesOne)
 {
-    for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
-             {"a    b", "a b"}, {"  a  ", " a "}, {"", ""}, {"a\t\tb", "a\t\tb"}, {"   ", " "},
-             {"a b", "a b"}, {" ", " "}, {"a b  c d   e", "a b c d e"}}) {
+    for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{{"a    b", "a b"},
+                                                                                  {"  a  ", " a "},
+                                                                                  {"", ""},
+                                                                                  {"a\t\tb", "a\t\tb"},
+                                                                                  {"   ", " "},
+                                                                                  {"a b", "a b"},
+                                                                                  {" ", " "},
+                                                                                  {"a b  c d   e", "a b c d e"}}) {
         std::string text = in;
         CollapseBlanks(text);
         EXPECT_EQ(text, out) << '"' << in << '"';

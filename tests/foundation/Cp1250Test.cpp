@@ -33,8 +33,10 @@ TEST(Cp1250, EveryDefinedByteRoundTripsAndUndefinedOnesAreMarked)
 TEST(Cp1250, WhatTheCodePageCannotHoldBecomesAQuestionMark)
 {
     EXPECT_EQ(Cp1250::FromUtf8("日本"), "??");
-    EXPECT_EQ(Cp1250::FromUtf8("a\xFF" "b"), "a?b"); // invalid UTF-8
-    EXPECT_EQ(Cp1250::FromUtf8("\xC5"), "?");       // cut sequence
+    EXPECT_EQ(Cp1250::FromUtf8("a\xFF"
+                               "b"),
+              "a?b");                         // invalid UTF-8
+    EXPECT_EQ(Cp1250::FromUtf8("\xC5"), "?"); // cut sequence
     EXPECT_EQ(Cp1250::FromUtf8("😀x"), "?x");
 }
 

@@ -28,7 +28,8 @@ TEST(FileSet, ReplacesAllTargetsOrPutsEveryOneBack)
     }
     EXPECT_EQ(ReadBytes(dir.File("a")), "stare a");
     EXPECT_EQ(ReadBytes(dir.File("c")), "stare c");
-    EXPECT_EQ(FolderListing(dir.Path()), (std::vector<std::string>{"a", "c", "d"})) << "b is gone again, no temporaries";
+    EXPECT_EQ(FolderListing(dir.Path()), (std::vector<std::string>{"a", "c", "d"}))
+        << "b is gone again, no temporaries";
 
     std::filesystem::remove_all(dir.File("d"));
     {

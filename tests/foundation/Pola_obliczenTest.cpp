@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator worksheet store.
+#include "foundation/Pola_obliczen.h"
 #include "foundation/Biblioteka.h"
 #include "foundation/Errors.h"
-#include "foundation/Pola_obliczen.h"
 #include "foundation/TextFile.h"
 #include "support/TestSupport.h"
 

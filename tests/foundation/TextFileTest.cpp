@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "foundation/Errors.h"
 #include "foundation/TextFile.h"
+#include "foundation/Errors.h"
 #include "support/TestSupport.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "foundation/Errors.h"
 #include "foundation/Value.h"
+#include "foundation/Errors.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -63,8 +63,8 @@ TEST(NumberGrammar, AcceptsCommaNumbersWithBlanksSignAndExponent)
 
 TEST(NumberGrammar, RejectsEverythingElse)
 {
-    for (const char* text : {"", " ", "-", ",", "1.5", "1 000", "INF", "NAN", "1,2,3", "1E", "E5", "1e+", "--1",
-                             "0x10", "\t1", "1\t", "12abc", "1E400"})
+    for (const char* text : {"", " ", "-", ",", "1.5", "1 000", "INF", "NAN", "1,2,3", "1E", "E5", "1e+", "--1", "0x10",
+                             "\t1", "1\t", "12abc", "1E400"})
         EXPECT_FALSE(ParseNumber(text).has_value()) << '"' << text << '"';
 }
 
@@ -116,7 +116,7 @@ TEST(Decimal15, HundredthsRoundHalfAwayOnTheWrittenDigits)
     EXPECT_EQ(hundredths(0.005), 1);
     EXPECT_EQ(hundredths(1234567.894), 123456789);
     EXPECT_EQ(hundredths(1e15), 100000000000000000); // shifted up, still within the range
-    EXPECT_EQ(hundredths(1e17), std::nullopt);      // beyond the int64 range of hundredths
+    EXPECT_EQ(hundredths(1e17), std::nullopt);       // beyond the int64 range of hundredths
     EXPECT_EQ(hundredths(1e-30), 0);
 
     const Decimal15 d = ToDecimal15(-1234.5);

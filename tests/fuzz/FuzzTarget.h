@@ -20,17 +20,17 @@ inline bool Register(const char* name, TargetFn fn)
 } // namespace taxilo::fuzz
 
 #ifdef TAXILO_FUZZ_ENTRY
-#define TAXILO_FUZZ_TARGET(name)                                                                  \
-    static void name(const std::uint8_t* data, std::size_t size);                                 \
-    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)             \
-    {                                                                                             \
-        name(data, size);                                                                         \
-        return 0;                                                                                 \
-    }                                                                                             \
+#define TAXILO_FUZZ_TARGET(name)                                                                                       \
+    static void name(const std::uint8_t* data, std::size_t size);                                                      \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)                                  \
+    {                                                                                                                  \
+        name(data, size);                                                                                              \
+        return 0;                                                                                                      \
+    }                                                                                                                  \
     static void name(const std::uint8_t* data, std::size_t size)
 #else
-#define TAXILO_FUZZ_TARGET(name)                                                                  \
-    static void name(const std::uint8_t* data, std::size_t size);                                 \
-    [[maybe_unused]] static const bool name##_registered = taxilo::fuzz::Register(#name, name);   \
+#define TAXILO_FUZZ_TARGET(name)                                                                                       \
+    static void name(const std::uint8_t* data, std::size_t size);                                                      \
+    [[maybe_unused]] static const bool name##_registered = taxilo::fuzz::Register(#name, name);                        \
     static void name(const std::uint8_t* data, std::size_t size)
 #endif

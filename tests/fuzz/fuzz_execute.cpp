@@ -13,8 +13,13 @@ TAXILO_FUZZ_TARGET(Execute)
     taxilo::TParser parser;
     parser.BaseDir = "/nonexistent-taxilo-fuzz/"; // GETFILE finds no register
     parser.SetVar("A", taxilo::Value::MakeMoney(12345));
-    parser.SetVar("T", taxilo::Value::MakeText("Urz\xB9" "d [1]"));
+    parser.SetVar("T",
+                  taxilo::Value::MakeText("Urz\xB9"
+                                          "d [1]"));
     auto lines = taxilo::SplitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     taxilo::ApplyMarkerRule(lines);
-    try { parser.ExecuteLines(lines); } catch (const taxilo::EngineError&) {}
+    try {
+        parser.ExecuteLines(lines);
+    } catch (const taxilo::EngineError&) {
+    }
 }

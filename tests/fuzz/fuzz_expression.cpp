@@ -13,9 +13,21 @@ TAXILO_FUZZ_TARGET(Expression)
     parser.SetVar("T", taxilo::Value::MakeText("1234,5"));
     parser.SetVar("P", taxilo::Value::MakeText("("));
     const std::string text(reinterpret_cast<const char*>(data), size);
-    try { parser.EvalExpression(text); } catch (const taxilo::EngineError&) {}
-    try { parser.EvalOperand(text); } catch (const taxilo::EngineError&) {}
-    try { parser.RoundHalfUp2(text); } catch (const taxilo::EngineError&) {}
+    try {
+        parser.EvalExpression(text);
+    } catch (const taxilo::EngineError&) {
+    }
+    try {
+        parser.EvalOperand(text);
+    } catch (const taxilo::EngineError&) {
+    }
+    try {
+        parser.RoundHalfUp2(text);
+    } catch (const taxilo::EngineError&) {
+    }
     std::string spaced = text;
-    try { taxilo::TParser::SpaceOperators(spaced); } catch (const taxilo::EngineError&) {}
+    try {
+        taxilo::TParser::SpaceOperators(spaced);
+    } catch (const taxilo::EngineError&) {
+    }
 }

@@ -21,7 +21,10 @@ TAXILO_FUZZ_TARGET(FieldFile)
     parser.SetVar("THOUSANDSEPARATOR", Value::MakeText("."));
     for (size_t i = 0; i < fields.size(); ++i) {
         const std::string& next = fields[(i + 1) % fields.size()].Name;
-        try { parser.SetVar(fields[i].Name, Value::MakeText(next)); } catch (const EngineError&) {}
+        try {
+            parser.SetVar(fields[i].Name, Value::MakeText(next));
+        } catch (const EngineError&) {
+        }
     }
     for (const auto& field : fields) {
         if (field.Name.size() > 255)
@@ -29,7 +32,10 @@ TAXILO_FUZZ_TARGET(FieldFile)
         if (!FieldIsDrawable(field))
             continue;
         std::string text;
-        try { text = FormatFieldValue(parser, field.Name, field.Kind); } catch (const EngineError&) {}
+        try {
+            text = FormatFieldValue(parser, field.Name, field.Kind);
+        } catch (const EngineError&) {
+        }
         (void)RoundHalfEven(field.X * 3.125);
         (void)RoundHalfEven(field.Y * 3.125 + static_cast<double>(text.size()) * field.Pitch);
     }

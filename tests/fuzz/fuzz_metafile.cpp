@@ -13,7 +13,10 @@ class CountingSink : public taxilo::wmf::WmfSink {
 public:
     size_t total = 0;
     void ClipChanged(const std::optional<taxilo::wmf::RectD>&) override { ++total; }
-    void Polyline(const std::vector<taxilo::wmf::PointD>& p, const taxilo::wmf::DcState&, double) override { total += p.size(); }
+    void Polyline(const std::vector<taxilo::wmf::PointD>& p, const taxilo::wmf::DcState&, double) override
+    {
+        total += p.size();
+    }
     void Polygons(const std::vector<std::vector<taxilo::wmf::PointD>>& r, const taxilo::wmf::DcState&, double) override
     {
         for (const auto& ring : r)
@@ -21,9 +24,13 @@ public:
     }
     void Rectangle(const taxilo::wmf::RectD&, double, double, const taxilo::wmf::DcState&, double) override { ++total; }
     void Ellipse(const taxilo::wmf::RectD&, const taxilo::wmf::DcState&, double) override { ++total; }
-    void Arc(const taxilo::wmf::RectD&, double, double, std::uint16_t, const taxilo::wmf::DcState&, double) override { ++total; }
-    void Text(const taxilo::wmf::PointD&, const std::string& t, const std::vector<double>& dx, const taxilo::wmf::DcState& dc,
-              double, const std::optional<taxilo::wmf::RectD>&, const std::optional<taxilo::wmf::RectD>&) override
+    void Arc(const taxilo::wmf::RectD&, double, double, std::uint16_t, const taxilo::wmf::DcState&, double) override
+    {
+        ++total;
+    }
+    void Text(const taxilo::wmf::PointD&, const std::string& t, const std::vector<double>& dx,
+              const taxilo::wmf::DcState& dc, double, const std::optional<taxilo::wmf::RectD>&,
+              const std::optional<taxilo::wmf::RectD>&) override
     {
         for (char c : t)
             total += static_cast<unsigned char>(c);

@@ -15,5 +15,8 @@ TAXILO_FUZZ_TARGET(ReplayPage)
     parser.SetVar("A", taxilo::Value::MakeMoney(12345));
     auto lines = taxilo::SplitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     taxilo::ApplyMarkerRule(lines);
-    try { taxilo::ReplayPageLines(parser, lines); } catch (const taxilo::EngineError&) {}
+    try {
+        taxilo::ReplayPageLines(parser, lines);
+    } catch (const taxilo::EngineError&) {
+    }
 }

@@ -31,7 +31,8 @@ void WriteFile(const std::filesystem::path& folder, const std::string& name, std
 {
     if (!PlainName(name))
         return;
-    std::ofstream(folder / (name + ".pit"), std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    std::ofstream(folder / (name + ".pit"), std::ios::binary)
+        .write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }
 
 } // namespace

@@ -18,6 +18,9 @@ TAXILO_FUZZ_TARGET(Worksheet)
         std::fclose(f);
     }
     taxilo::TEstimate store;
-    try { store.LoadFrom(decl); } catch (const taxilo::EngineError&) {}
+    try {
+        store.LoadFrom(decl);
+    } catch (const taxilo::EngineError&) {
+    }
     std::remove((decl + "e").c_str());
 }

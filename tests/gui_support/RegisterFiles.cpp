@@ -35,15 +35,15 @@ std::vector<std::string> ReadRegister(const std::string& path, bool* scrambled)
 std::string Organisation(const std::string& name, const std::string& krs, const std::string& city,
                          const std::string& voivodeship)
 {
-    return name + "|ul. Polna 1, " + city + "|" + krs + "|" + city + "|" + voivodeship + "|22 111 22 33|" +
-           "www." + krs + ".org.pl|pomoc społeczna, ochrona zdrowia";
+    return name + "|ul. Polna 1, " + city + "|" + krs + "|" + city + "|" + voivodeship + "|22 111 22 33|" + "www." +
+        krs + ".org.pl|pomoc społeczna, ochrona zdrowia";
 }
 
 std::string Office(const std::string& office, const std::string& address, const std::string& account,
                    const std::string& city, const std::string& voivodeship)
 {
-    return office + " " + address + "|" + address + "|" + account + "|" + city + "|" + voivodeship + "||||" +
-           office + "|";
+    return office + " " + address + "|" + address + "|" + account + "|" + city + "|" + voivodeship + "||||" + office +
+        "|";
 }
 
 } // namespace taxilo::test

@@ -2,8 +2,8 @@
 // The page examples of docs/script-language.md, built as pages: each example's expectations
 // ("# expect", "# expect-shown", "# expect-top", "# expect-tests", ...) are checked on the built page;
 // "# file: NAME" lines start the example's data files in Dane/.
-#include "PageSupport.h"
 #include "support/DocExamples.h"
+#include "PageSupport.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -119,7 +119,8 @@ TEST_F(FieldChecks, AmbiguousOrForbiddenAmountsAreNamedAndNeverStoredReinterpret
     QTest::mouseClick(Find<MaskEdit>("X"), Qt::LeftButton);
     Settle();
     ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_TRUE(Messages()[1].startsWith(QStringLiteral("Kwota w polu „Zaliczka” nie może być ujemna (wpisano „-12,5”)")));
+    EXPECT_TRUE(
+        Messages()[1].startsWith(QStringLiteral("Kwota w polu „Zaliczka” nie może być ujemna (wpisano „-12,5”)")));
 
     TypeInto(loss, QStringLiteral("-12,5"));
     QTest::keyClick(loss, Qt::Key_Tab);
@@ -156,11 +157,22 @@ TEST(FieldCheckRules, BirthDatesOfPeselsAndAmountTexts)
     EXPECT_EQ(ParseDate("5-3-1980"), (CalendarDate{5, 3, 1980}));
 
     using P = AmountTextProblem;
-    const std::vector<std::pair<const char*, P>> cases{
-        {"", P::None},          {"62", P::None},         {"62,5", P::None},       {"62.50", P::None},
-        {"1 234 567,89", P::None}, {"-", P::None},       {"62.000", P::Ambiguous}, {"62,000", P::Ambiguous},
-        {"0,125", P::Ambiguous}, {"1.234,5", P::Ambiguous}, {"1,2,3", P::Ambiguous}, {"1,2345", P::NotAnAmount},
-        {"12-3", P::NotAnAmount}, {",", P::NotAnAmount},  {"-12,5", P::Negative},  {"-0", P::None}};
+    const std::vector<std::pair<const char*, P>> cases{{"", P::None},
+                                                       {"62", P::None},
+                                                       {"62,5", P::None},
+                                                       {"62.50", P::None},
+                                                       {"1 234 567,89", P::None},
+                                                       {"-", P::None},
+                                                       {"62.000", P::Ambiguous},
+                                                       {"62,000", P::Ambiguous},
+                                                       {"0,125", P::Ambiguous},
+                                                       {"1.234,5", P::Ambiguous},
+                                                       {"1,2,3", P::Ambiguous},
+                                                       {"1,2345", P::NotAnAmount},
+                                                       {"12-3", P::NotAnAmount},
+                                                       {",", P::NotAnAmount},
+                                                       {"-12,5", P::Negative},
+                                                       {"-0", P::None}};
     for (const auto& [text, problem] : cases)
         EXPECT_EQ(CheckAmountText(text, false), problem) << text;
     EXPECT_EQ(CheckAmountText("-12,5", true), P::None);

@@ -99,7 +99,7 @@ TEST_F(Fields, DisabledFieldsFollowTheStoreRules)
     SetText("E1", "");
     SetText("L1", "");
     frame->StoreValues();
-    EXPECT_EQ(Var("E1"), "nowy");      // texts and lists are written back even when disabled
+    EXPECT_EQ(Var("E1"), "nowy"); // texts and lists are written back even when disabled
     EXPECT_EQ(Var("L1"), "stara");
     EXPECT_EQ(Var("D1"), "01-01-2015"); // dates, amounts and boxes are not
     EXPECT_EQ(Var("K1"), "7");
@@ -128,12 +128,12 @@ TEST_F(Fields, MaximumLengthLimitsTypingOnly)
     Type(e1, QStringLiteral("g"));
     EXPECT_EQ(e1->text(), QStringLiteral("abcdef"));
     e1->backspace();
-    EXPECT_EQ(e1->text(), QStringLiteral("abcde"));  // and can still be shortened
+    EXPECT_EQ(e1->text(), QStringLiteral("abcde")); // and can still be shortened
     Type(Find<MaskEdit>("E3"), QStringLiteral("12345"));
     EXPECT_EQ(Find<MaskEdit>("E3")->text(), QStringLiteral("123"));
     Type(Find<MaskEdit>("E2"), QStringLiteral("bez limitu"));
     EXPECT_EQ(Find<MaskEdit>("E2")->text(), QStringLiteral("bez limitu"));
-    Find<MaskEdit>("E2")->insert(QStringLiteral("€")); // as pasted
+    Find<MaskEdit>("E2")->insert(QStringLiteral("€"));                      // as pasted
     EXPECT_EQ(Find<MaskEdit>("E2")->text(), QStringLiteral("bez limitu€")); // the euro sign is in Windows-1250
     Find<MaskEdit>("E2")->insert(QStringLiteral("漢"));
     EXPECT_EQ(Find<MaskEdit>("E2")->text(), QStringLiteral("bez limitu€"));
@@ -141,7 +141,8 @@ TEST_F(Fields, MaximumLengthLimitsTypingOnly)
 
 TEST_F(Fields, ListsFromFilesWithColumnsAndFilter)
 {
-    WriteDataFile("woj.txt", "mazowieckie|Warszawa\nmazowieckie|Radom\nmałopolskie|Kraków\nmazowieckie|Warszawa\nbez kolumny\n");
+    WriteDataFile("woj.txt",
+                  "mazowieckie|Warszawa\nmazowieckie|Radom\nmałopolskie|Kraków\nmazowieckie|Warszawa\nbez kolumny\n");
     WriteDataFile("proste.txt", "jeden\ndwa\n");
     SetText("WOJ", "mazowieckie");
     SetText("M1", "Radom");
@@ -155,7 +156,7 @@ TEST_F(Fields, ListsFromFilesWithColumnsAndFilter)
     EXPECT_EQ(m1->currentText(), QStringLiteral("Radom"));
     EXPECT_EQ(Find<PageCombo>("M2")->count(), 3);
     EXPECT_EQ(Find<PageCombo>("P1")->count(), 2);
-    EXPECT_TRUE(Find<PageCombo>("P2")->isEnabled()); // no file: empty and enabled
+    EXPECT_TRUE(Find<PageCombo>("P2")->isEnabled());  // no file: empty and enabled
     EXPECT_FALSE(Find<PageCombo>("M3")->isEnabled()); // nothing passes the filter: disabled
     EXPECT_EQ(Find<PageCombo>("M4")->count(), 3);     // column 0 ignores the filter
     EXPECT_GE(Find<PageCombo>("M4")->findText(QStringLiteral("małopolskie")), 0);
@@ -188,7 +189,7 @@ TEST_F(Fields, CascadeRefillsClearsAndStopsAtCycles)
     EXPECT_EQ(city->count(), 0);
     EXPECT_FALSE(city->isEnabled());
     frame->StoreValues();
-    EXPECT_EQ(Var("MIASTO"), ""); // the cascade cleared the stored text too
+    EXPECT_EQ(Var("MIASTO"), "");   // the cascade cleared the stored text too
     EXPECT_EQ(country->count(), 2); // REGION names KRAJ back; the visited set stops the circle
 }
 
@@ -249,8 +250,8 @@ TEST_F(Fields, ChoiceDefaultsAndTheirSets)
     EXPECT_FALSE(Find<QRadioButton>("R1")->isChecked()); // revisiting never switches the answer
     EXPECT_TRUE(Find<QRadioButton>("R2")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>("C1")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("C2")->isChecked()); // 0 (the user cleared it) shows DEFAULT again
-    EXPECT_FALSE(Find<QCheckBox>("C3")->isChecked()); // neither 0 nor 1
+    EXPECT_TRUE(Find<QCheckBox>("C2")->isChecked());    // 0 (the user cleared it) shows DEFAULT again
+    EXPECT_FALSE(Find<QCheckBox>("C3")->isChecked());   // neither 0 nor 1
     EXPECT_TRUE(Find<QRadioButton>("R3")->isChecked()); // the group is a set of its own
     frame->StoreValues();
     EXPECT_EQ(Var("R1"), "0");
@@ -329,7 +330,8 @@ TEST_F(Fields, DependencySwitchEnablesItsTargets)
 
 TEST_F(Fields, DisabledGroupIsPaintedSilverAtBuild)
 {
-    Build("GROUP_BEGIN|Grupa|||DISABLED\nTEXT|a\nCHOICE|CHECK|C1||x|y\nGROUP_END\nGROUP_BEGIN|Druga|||1=1\nTEXT|b\nGROUP_END");
+    Build("GROUP_BEGIN|Grupa|||DISABLED\nTEXT|a\nCHOICE|CHECK|C1||x|y\nGROUP_END\nGROUP_BEGIN|Druga|||1=1\nTEXT|"
+          "b\nGROUP_END");
     const auto groups = All<QGroupBox>();
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_FALSE(groups[0]->isEnabled());
@@ -345,7 +347,8 @@ TEST_F(Fields, ControlValueFindsInputsInGroupsAndSkipsLabels)
     SetText("L1", "x");
     SetText("D1", "01-02-2016");
     engine.SetVar("K1", Value::MakeFloat(12.5));
-    Build("GROUP_BEGIN|G\nEDIT|E1|||Opis E1\nGROUP_END\nEDIT|E2\nCOMBO|L1\nEDITDATE|D1\nFLOAT|K1\nCHOICE|CHECK|C1|DEFAULT|a|b");
+    Build("GROUP_BEGIN|G\nEDIT|E1|||Opis "
+          "E1\nGROUP_END\nEDIT|E2\nCOMBO|L1\nEDITDATE|D1\nFLOAT|K1\nCHOICE|CHECK|C1|DEFAULT|a|b");
     EXPECT_EQ(frame->ControlValue("E1"), Value::MakeText("tekst"));
     EXPECT_EQ(frame->ControlValue("E2"), Value::MakeInteger(0));
     EXPECT_EQ(frame->ControlValue("L1"), Value::MakeText("\"x\""));

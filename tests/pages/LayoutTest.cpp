@@ -55,7 +55,7 @@ TEST_F(Layout, MarginsFromLayoutExpressionsUseTheCurrentValues)
     EXPECT_EQ(blocks[1]->y(), blocks[0]->y() + blocks[0]->height() + 30);
     EXPECT_EQ(blocks[2]->x(), 10);
     EXPECT_EQ(blocks[2]->y(), blocks[1]->y() + blocks[1]->height()); // a failing SETCY keeps CY
-    EXPECT_EQ(blocks[3]->x(), 10);                                     // and so does a failing SETCX
+    EXPECT_EQ(blocks[3]->x(), 10);                                   // and so does a failing SETCX
 }
 
 TEST_F(Layout, GroupsStartInsideAndMoveThePageBelowThem)
@@ -257,8 +257,8 @@ TEST_F(Layout, PrintAllActionsAndTheirFallbacks)
     SetText("BLOKADA", "1");
     for (auto* b : buttons)
         b->click();
-    EXPECT_EQ(recorder.Codes(), (std::vector<int>{kActionPrintAll, kActionSaveAs, kActionPrintAll, kActionPrintAll,
-                                                  kActionImportTaxpayer}));
+    EXPECT_EQ(recorder.Codes(),
+              (std::vector<int>{kActionPrintAll, kActionSaveAs, kActionPrintAll, kActionPrintAll, kActionImportTaxpayer}));
     // With a failing test only the import goes out.
     recorder.Actions.clear();
     SetText("BLOKADA", "0");
@@ -287,7 +287,7 @@ TEST_F(Layout, LockPageDisablesAndOffersEditing)
     frame->LockPage();
     EXPECT_FALSE(Find<MaskEdit>("E1")->isEnabled());
     EXPECT_TRUE(Find<QCheckBox>("C1")->testAttribute(Qt::WA_ForceDisabled)); // inside a group too
-    EXPECT_FALSE(Find<QPushButton>("F1")->isEnabled()); // the "+" follows its field
+    EXPECT_FALSE(Find<QPushButton>("F1")->isEnabled());                      // the "+" follows its field
     auto* edit = frame->findChild<QPushButton*>(QStringLiteral("editLockedButton"));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->text(), QStringLiteral("Edytuj planszę"));
@@ -348,8 +348,9 @@ TEST_F(Layout, LinksOpenOnlyAddressesAndPlainFilesOfTheProgram)
 
 TEST_F(Layout, HtmlViewIsSizedToItsDocument)
 {
-    WriteDataFile("info.htm", "<html><head><meta charset=\"windows-1250\"></head><body><p>Zażółć</p>"
-                              "<p><a href=\"https://example.org\">link</a></p></body></html>");
+    WriteDataFile("info.htm",
+                  "<html><head><meta charset=\"windows-1250\"></head><body><p>Zażółć</p>"
+                  "<p><a href=\"https://example.org\">link</a></p></body></html>");
     RecordingShell shell;
     Build("HTML|info.htm||5\nHTML|brak.htm\nTEXT|po");
     const auto views = All<QTextBrowser>();

@@ -3,8 +3,8 @@
 // (engine/FieldValues.h): the page's own edit and the engine's emulation of its mask fill are
 // compared over the masks of the script set and the awkward texts a declaration may hold.
 #include "engine/FieldValues.h"
-#include "pages/PageControls.h"
 #include "engine/PageText.h"
+#include "pages/PageControls.h"
 #include "platform/QtText.h"
 #include "support/TestSupport.h"
 
@@ -17,12 +17,12 @@ using namespace taxilo::test;
 
 TEST(MaskAgreement, TheEngineFillsAMaskAsThePagesEditDoes)
 {
-    const std::vector<std::string> masks{"!99-999;1;_", "!99-99-9999;1;", "!99-999;0;_", "00-000;1;_",
-                                         ">LL 000;1;_",  "<>aaa-ccc;0;_",  "\\(999\\) 999;1;_", "#999;1;_"};
-    const std::vector<std::string> texts{"",          "00-001",    "00001",   "5-3-1980", "05-03-1980", "  -   ",
-                                         "1",         "-",         "12-",     "ab12",     "AB 123",     "xy 9",
-                                         "(12) 345",  "+12",       "Łódź 1",  "1234567",  "00-0011",    " 1-2",
-                                         "31-02-2016", "12a34",    "-5",      "   ",      "9--9",       "ąę-1"};
+    const std::vector<std::string> masks{"!99-999;1;_", "!99-99-9999;1;", "!99-999;0;_",       "00-000;1;_",
+                                         ">LL 000;1;_", "<>aaa-ccc;0;_",  "\\(999\\) 999;1;_", "#999;1;_"};
+    const std::vector<std::string> texts{"",           "00-001", "00001",  "5-3-1980", "05-03-1980", "  -   ",
+                                         "1",          "-",      "12-",    "ab12",     "AB 123",     "xy 9",
+                                         "(12) 345",   "+12",    "Łódź 1", "1234567",  "00-0011",    " 1-2",
+                                         "31-02-2016", "12a34",  "-5",     "   ",      "9--9",       "ąę-1"};
     QWidget parent;
     for (const std::string& scriptMask : masks) {
         const auto qtMask = TranslateMask(scriptMask);

@@ -73,7 +73,8 @@ TEST_F(PageRules, CaptionAndQuestionColoursAreKeptAndADisabledYesNoIsGreyed)
     EXPECT_TRUE(blueQuestion);
 
     // A group switched off and on again gives the caption its own colour back.
-    Build("CHOICE|CHECK|S|DEFAULT|Włącz|||G1\nGROUP_BEGIN|Grupa||G1\nCHOICE|CHECK|C2||{C $0000FF}Czerwony|opis\nGROUP_END");
+    Build("CHOICE|CHECK|S|DEFAULT|Włącz|||G1\nGROUP_BEGIN|Grupa||G1\nCHOICE|CHECK|C2||{C "
+          "$0000FF}Czerwony|opis\nGROUP_END");
     auto* inGroup = Find<QCheckBox>("C2");
     Find<QCheckBox>("S")->click();
     EXPECT_EQ(inGroup->palette().color(QPalette::Active, inGroup->foregroundRole()), QColor(0xC0, 0xC0, 0xC0));
@@ -85,8 +86,7 @@ TEST_F(PageRules, CaptionAndQuestionColoursAreKeptAndADisabledYesNoIsGreyed)
     ASSERT_FALSE(yes->isEnabled());
     EXPECT_EQ(yes->palette().color(QPalette::Active, yes->foregroundRole()), QColor(Qt::black));
     EXPECT_NE(yes->palette().color(QPalette::Disabled, yes->foregroundRole()), QColor(Qt::black));
-    EXPECT_NE(Find<QRadioButton>("Uno")->palette().color(QPalette::Disabled, yes->foregroundRole()),
-              QColor(Qt::black));
+    EXPECT_NE(Find<QRadioButton>("Uno")->palette().color(QPalette::Disabled, yes->foregroundRole()), QColor(Qt::black));
 }
 
 TEST_F(PageRules, HintTextsShowTheStepNumber)
@@ -164,7 +164,8 @@ TEST_F(PageRules, AProgramFolderWithPolishLettersReachesLinksPicturesAndHintFile
     auto* view = frame->findChild<QTextBrowser*>(QStringLiteral("htmlView"));
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->toPlainText().contains(QStringLiteral("Tekst")));
-    const QVariant picture = view->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("obrazek.png")));
+    const QVariant picture = view->document()->resource(QTextDocument::ImageResource,
+                                                        QUrl(QStringLiteral("obrazek.png")));
     EXPECT_TRUE(picture.isValid() && !picture.value<QImage>().isNull());
 
     RecordingShell shell;

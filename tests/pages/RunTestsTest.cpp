@@ -25,7 +25,8 @@ TEST_F(Tests, AFailingTestStopsAtTheFirstMessage)
 
 TEST_F(Tests, PassingTestsLetTheStepBeLeft)
 {
-    Build("TEST_BEGIN\nTEST|1=1|nie\nTEST_END\nTEXT|poza blokiem\nTEST|1=2|poza blokiem\nTEST_BEGIN\nTEST|2=2|x\nTEST_END");
+    Build("TEST_BEGIN\nTEST|1=1|nie\nTEST_END\nTEXT|poza blokiem\nTEST|1=2|poza "
+          "blokiem\nTEST_BEGIN\nTEST|2=2|x\nTEST_END");
     EXPECT_TRUE(frame->RunTests());
     EXPECT_TRUE(Messages().empty());
 }
@@ -56,7 +57,8 @@ TEST_F(Tests, QuestionAnswersDependOnTheThirdField)
 TEST_F(Tests, InfoKeepsTheUserButLetsLaterTestsRun)
 {
     engine.SetVar("KW", Value::MakeFloat(1234.5678));
-    Build("FLOAT|K1\nTEST_BEGIN\nINFO|1=2|Kwota {kw} zł\nSET|K1|KW * 2\nNOTIF|1=2|Uwaga tylko\nTEST|1=2|Test po INFO\nTEST_END");
+    Build("FLOAT|K1\nTEST_BEGIN\nINFO|1=2|Kwota {kw} zł\nSET|K1|KW * 2\nNOTIF|1=2|Uwaga tylko\nTEST|1=2|Test po "
+          "INFO\nTEST_END");
     EXPECT_FALSE(frame->RunTests());
     ASSERT_EQ(Messages().size(), 3u);
     EXPECT_EQ(dialogs.Log[0].Caption, QStringLiteral("Informacja"));
@@ -84,9 +86,10 @@ TEST_F(Tests, SetLinesStayChangedAndReachTheFields)
 
 TEST_F(Tests, ConditionsReadTheControlsAsValues)
 {
-    Build("CHOICE|CHECK|PIT_A||a|b|1=2\nEDIT|T1\nFLOAT|K1||||||FORCE_NEGATIVE\nEDIT|N1\nEDIT|PUSTY\n"
-          "TEST_BEGIN\nTEST|PIT_A=1|box\nTEST|T1=\"abcd\"|text\nTEST|K1<0|amount\nTEST|N1>5|number\nTEST|PUSTY=0|blank\n"
-          "TEST|NIEZNANA=7|variable\nTEST_END");
+    Build(
+        "CHOICE|CHECK|PIT_A||a|b|1=2\nEDIT|T1\nFLOAT|K1||||||FORCE_NEGATIVE\nEDIT|N1\nEDIT|PUSTY\n"
+        "TEST_BEGIN\nTEST|PIT_A=1|box\nTEST|T1=\"abcd\"|text\nTEST|K1<0|amount\nTEST|N1>5|number\nTEST|PUSTY=0|blank\n"
+        "TEST|NIEZNANA=7|variable\nTEST_END");
     auto* box = Find<QCheckBox>("PIT_A");
     ASSERT_FALSE(box->isEnabled());
     box->setChecked(true); // a disabled box stores nothing, but the test reads its state
@@ -96,7 +99,7 @@ TEST_F(Tests, ConditionsReadTheControlsAsValues)
     Find<MaskEdit>("N1")->setText(QStringLiteral("12"));
     engine.SetVar("NIEZNANA", Value::MakeInteger(7));
     EXPECT_TRUE(frame->RunTests()) << (Messages().empty() ? QString() : Messages()[0]).toStdString();
-    EXPECT_EQ(Var("PIT_A"), ""); // not stored
+    EXPECT_EQ(Var("PIT_A"), "");                         // not stored
     Find<MaskEdit>("T1")->setText(QStringLiteral("T1")); // its own name is not read again
     EXPECT_FALSE(frame->RunTests());
     EXPECT_EQ(Messages().back(), QStringLiteral("text"));
@@ -125,7 +128,7 @@ TEST_F(Tests, ExitChecksWarnWithTheirOwnMessages)
     auto* nip = Find<MaskEdit>("NIP");
     auto* pesel = Find<MaskEdit>("PESEL");
     auto* date = Find<MaskEdit>("DATA");
-    frame->NIPExit(nip); // empty: nothing
+    frame->NIPExit(nip);   // empty: nothing
     frame->DateExit(date); // untouched mask: nothing
     EXPECT_TRUE(Messages().empty());
     nip->setText(QStringLiteral("526-025-02-74"));
@@ -142,12 +145,15 @@ TEST_F(Tests, ExitChecksWarnWithTheirOwnMessages)
     frame->PESELExit(pesel);
     frame->DateExit(date);
     ASSERT_EQ(Messages().size(), 3u);
-    EXPECT_EQ(Messages()[0], QStringLiteral("Wprowadzony numer NIP wydaje się być niepoprawny. Proszę go sprawdzić i w "
-                                            "razie potrzeby skorygować."));
-    EXPECT_EQ(Messages()[1], QStringLiteral("Wprowadzony numer PESEL wydaje się być niepoprawny. Proszę go sprawdzić i "
-                                            "w razie potrzeby skorygować."));
-    EXPECT_EQ(Messages()[2], QStringLiteral("Wprowadzona data wydaje się być niepoprawna. Proszę ją sprawdzić i w "
-                                            "razie potrzeby skorygować."));
+    EXPECT_EQ(Messages()[0],
+              QStringLiteral("Wprowadzony numer NIP wydaje się być niepoprawny. Proszę go sprawdzić i w "
+                             "razie potrzeby skorygować."));
+    EXPECT_EQ(Messages()[1],
+              QStringLiteral("Wprowadzony numer PESEL wydaje się być niepoprawny. Proszę go sprawdzić i "
+                             "w razie potrzeby skorygować."));
+    EXPECT_EQ(Messages()[2],
+              QStringLiteral("Wprowadzona data wydaje się być niepoprawna. Proszę ją sprawdzić i w "
+                             "razie potrzeby skorygować."));
     EXPECT_EQ(date->text(), QStringLiteral("31-02-2016")); // only a warning
 }
 

@@ -62,10 +62,11 @@ using SamplePage = PageTest;
 TEST_F(SamplePage, EveryElementKindIsBuilt)
 {
     WriteDataFile("woj.txt", "PL|mazowieckie\nPL|małopolskie\nPL|śląskie\nPL|pomorskie\n");
-    WriteDataFile("opis.htm", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">"
-                              "</head><body style=\"font-family:Arial; font-size:8pt\"><p>Ulga przysługuje za każdy "
-                              "miesiąc wychowywania dziecka. Szczegóły w <a href=\"https://www.podatki.gov.pl\">serwisie "
-                              "podatki.gov.pl</a>.</p></body></html>");
+    WriteDataFile("opis.htm",
+                  "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">"
+                  "</head><body style=\"font-family:Arial; font-size:8pt\"><p>Ulga przysługuje za każdy "
+                  "miesiąc wychowywania dziecka. Szczegóły w <a href=\"https://www.podatki.gov.pl\">serwisie "
+                  "podatki.gov.pl</a>.</p></body></html>");
     SetText("NAZWISKO", "Kowalska");
     SetText("IMIE", "Anna");
     SetText("NIP", "5260250274");

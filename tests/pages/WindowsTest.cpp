@@ -77,13 +77,14 @@ TEST(HintWindow, TextWithCodesAndRtfFiles)
     EXPECT_EQ(form.RichEdit1->toPlainText(), QStringLiteral("Ulga na dzieci"));
     const QByteArray shots = qgetenv("TAXILO_SHOT_DIR");
     if (!shots.isEmpty()) {
-        test::WriteBytes(dir.File("ulga.rtf"),
-                         "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\b\\fs28 Ulga na dzieci\\par"
-                         "\\pard\\qj\\b0\\fs20 Ulga przys\\'b3uguje na ka\\'bfde ma\\'b3oletnie dziecko, na kt\\'f3re "
-                         "podatnik sprawowa\\'b3 w\\'b3adz\\'ea rodzicielsk\\'b9.\\par\\pard\\li360\\fi-240 \\bullet\\tab "
-                         "{\\b 92,67 z\\'b3} miesi\\'eacznie na pierwsze i drugie dziecko,\\par\\pard\\li360\\fi-240 "
-                         "\\'95\\tab {\\b 166,67 z\\'b3} na trzecie,\\par\\pard\\li360\\fi-240 \\'95\\tab {\\b 225,00 z\\'b3} "
-                         "na czwarte i ka\\'bfde kolejne.\\par\\pard {\\i Kwot\\'ea odlicza si\\'ea od podatku.}\\par}");
+        test::WriteBytes(
+            dir.File("ulga.rtf"),
+            "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\b\\fs28 Ulga na dzieci\\par"
+            "\\pard\\qj\\b0\\fs20 Ulga przys\\'b3uguje na ka\\'bfde ma\\'b3oletnie dziecko, na kt\\'f3re "
+            "podatnik sprawowa\\'b3 w\\'b3adz\\'ea rodzicielsk\\'b9.\\par\\pard\\li360\\fi-240 \\bullet\\tab "
+            "{\\b 92,67 z\\'b3} miesi\\'eacznie na pierwsze i drugie dziecko,\\par\\pard\\li360\\fi-240 "
+            "\\'95\\tab {\\b 166,67 z\\'b3} na trzecie,\\par\\pard\\li360\\fi-240 \\'95\\tab {\\b 225,00 z\\'b3} "
+            "na czwarte i ka\\'bfde kolejne.\\par\\pard {\\i Kwot\\'ea odlicza si\\'ea od podatku.}\\par}");
         form.ShowRtfFile(QString::fromStdString(dir.File("ulga.rtf")));
         form.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/hint_rtf.png"));
     }
@@ -97,7 +98,8 @@ TEST(RtfReader, ParagraphsFormatsAndCharacters)
         "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl ;\\red255\\green0\\blue0;}"
         "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Tytul}}{\\*\\generator Edytor;}"
         "\\pard\\qc\\b\\fs32 Tytu\\'b3\\b0\\fs20\\par"
-        "\\pard\\li720\\fi-360\\qj Zwyk\\u322?y\\tab tekst\\line {\\i pochy\\uc2\\u322 xxy} \\ul podkre\\'9cle\\ulnone\\par"
+        "\\pard\\li720\\fi-360\\qj Zwyk\\u322?y\\tab tekst\\line {\\i pochy\\uc2\\u322 xxy} \\ul "
+        "podkre\\'9cle\\ulnone\\par"
         "\\pard\\plain koniec}";
     QTextDocument document;
     ReadRtf(rtf, document);

@@ -9,7 +9,6 @@
 namespace taxilo::test {
 namespace {
 
-
 TEST(SpecialFolders, EnvironmentWinsWhenSet)
 {
     {

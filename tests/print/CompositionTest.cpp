@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where field texts land: composition onto a recording paint device at a chosen resolution,
 // compared with the positions the layout rules give.
+#include "PrintTestSupport.h"
 #include "platform/Settings.h"
 #include "print/PrintManager.h"
-#include "PrintTestSupport.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -153,8 +153,8 @@ TEST_F(Composition, CoefficientsScalePositionsAndBadValuesFallBack)
     auto texts = Print(dpi);
     ASSERT_FALSE(texts.empty());
     EXPECT_NEAR(texts[0].at.x(), std::round(dpi / 25.4 * 13) + std::nearbyint(20 * kx * 1.25), 1e-6);
-    EXPECT_NEAR(texts[0].at.y(), std::round(dpi / 25.4 * 10) + std::nearbyint(30 * ky * 0.5) + Ascent(texts[0].font, dpi),
-                1e-6);
+    EXPECT_NEAR(texts[0].at.y(),
+                std::round(dpi / 25.4 * 10) + std::nearbyint(30 * ky * 0.5) + Ascent(texts[0].font, dpi), 1e-6);
 
     const double fallback = ScreenDotsPerInch() / 96.0;
     for (const char* bad : {"0.05", "11", "nan", "x"}) {
@@ -179,8 +179,9 @@ TEST_F(Composition, PreviewIsComposedAtScreenResolutionAndZoom)
     Settings::Instance().Write(kPrintSettingsKey, "Coeff_X", 2.0);
     RecordingDevice device(s);
     QPainter painter(&device);
-    PaintPageDrawing(painter, manager.ComposePage(engine, {QPointF(0, 0), QSizeF(image.Width, image.Height), double(s), &device},
-                                                  image));
+    PaintPageDrawing(painter,
+                     manager.ComposePage(engine, {QPointF(0, 0), QSizeF(image.Width, image.Height), double(s), &device},
+                                         image));
     painter.end();
     ASSERT_GE(device.Engine().texts.size(), 2u);
     EXPECT_NEAR(device.Engine().texts[1].at.x(), 40, 1e-6);

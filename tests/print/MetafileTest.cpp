@@ -38,7 +38,8 @@ public:
     }
     void Polygons(const std::vector<std::vector<PointD>>& r, const DcState& dc, double) override
     {
-        items.push_back({"polygons", {}, r.empty() ? std::vector<PointD>{} : r.back(), {}, double(r.size()), 0, dc.Brush.Color});
+        items.push_back(
+            {"polygons", {}, r.empty() ? std::vector<PointD>{} : r.back(), {}, double(r.size()), 0, dc.Brush.Color});
     }
     void Rectangle(const RectD& r, double cw, double, const DcState& dc, double) override
     {
@@ -125,8 +126,8 @@ TEST(Metafile, WriterRecordsPlayBackInDeviceUnits)
     EXPECT_EQ(sink.items[1].kind, "roundrect");
     EXPECT_EQ(sink.items[2].kind, "ellipse");
     EXPECT_EQ(sink.items[3].kind, "pie");
-    EXPECT_NEAR(sink.items[3].points[0].x, 0, 1e-9);   // starts at 3 o'clock
-    EXPECT_NEAR(sink.items[3].points[0].y, 90, 1e-9);  // and runs a quarter counter-clockwise
+    EXPECT_NEAR(sink.items[3].points[0].x, 0, 1e-9);  // starts at 3 o'clock
+    EXPECT_NEAR(sink.items[3].points[0].y, 90, 1e-9); // and runs a quarter counter-clockwise
     const auto& line = sink.items[4];
     EXPECT_EQ(line.kind, "polyline");
     EXPECT_DOUBLE_EQ(line.points[1].x, 30);
@@ -209,9 +210,9 @@ TEST(Metafile, QtPlayerPaintsTheBoxOntoTheTarget)
     }
     EXPECT_EQ(image.pixel(150, 150), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(150, 50), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 0, 0));   // the bitmap's first pixel
-    EXPECT_EQ(image.pixel(55, 5), qRgb(0, 0, 255));  // its third
-    EXPECT_EQ(image.pixel(5, 35), qRgb(0, 0, 0));    // its second row
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 0, 0));  // the bitmap's first pixel
+    EXPECT_EQ(image.pixel(55, 5), qRgb(0, 0, 255)); // its third
+    EXPECT_EQ(image.pixel(5, 35), qRgb(0, 0, 0));   // its second row
     QPainter p(&image);
     EXPECT_FALSE(DrawMetafile(p, bytes.substr(0, 30), QRectF(0, 0, 10, 10)));
 }

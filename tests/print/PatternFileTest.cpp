@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Field files, field texts and the page lists of patterns.
-#include "engine/Package.h"
-#include "foundation/Errors.h"
 #include "print/core/PatternFile.h"
 #include "PrintTestSupport.h"
+#include "engine/Package.h"
+#include "foundation/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,8 @@ TEST(FieldValue, AmountsUseGroupsTwoDecimalsAndTheSeparatorVariables)
     e.SetVar("B", Value::MakeMoney(-12345678905)); // -1 234 567,8905
     e.SetVar("C", Value::MakeText("12,345"));
     e.SetVar("D", Value::MakeInteger(1000000));
-    e.SetVar("E", Value::MakeFloat(0.005));   // rounds away from zero to 0,01
-    e.SetVar("F", Value::MakeFloat(-0.004));  // rounds to zero: no "-0,00"
+    e.SetVar("E", Value::MakeFloat(0.005));         // rounds away from zero to 0,01
+    e.SetVar("F", Value::MakeFloat(-0.004));        // rounds to zero: no "-0,00"
     e.SetVar("G", Value::MakeFloat(123456789.126)); // 11 digits: cut to 10 significant
     EXPECT_EQ(FormatFieldValue(e, "A", 1), "1 234,50");
     EXPECT_EQ(FormatFieldValue(e, "B", 1), "-1 234 567,89");

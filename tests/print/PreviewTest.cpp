@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preview frame, the offset dialog, printing through the dialog and the PDF commands.
+#include "PrintTestSupport.h"
 #include "app/ScriptedDialogs.h"
 #include "platform/Settings.h"
 #include "print/FramePrint.h"
 #include "print/PrintManager.h"
 #include "print/print_shift.h"
-#include "PrintTestSupport.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

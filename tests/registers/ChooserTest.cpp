@@ -97,19 +97,22 @@ const std::vector<std::string> kOrganisations = {
 
 TEST_F(ChooserTest, ListFollowsPolishLetterOrderWithTiesByBytes)
 {
-    Open("opp", {"Żak|a|1", "Zebra|a|2", "Łoś|a|3", "Lis|a|4", "Ćma|a|5", "Cyan|a|6", "ąbc|a|7", "abc|a|8",
-                 "ABC|a|9", "Ąbc|a|10"});
-    EXPECT_EQ(ListTexts(), (std::vector<std::string>{"ABC", "abc", "Ąbc", "ąbc", "Cyan", "Ćma", "Lis", "Łoś",
-                                                     "Zebra", "Żak"}));
+    Open("opp",
+         {"Żak|a|1", "Zebra|a|2", "Łoś|a|3", "Lis|a|4", "Ćma|a|5", "Cyan|a|6", "ąbc|a|7", "abc|a|8", "ABC|a|9",
+          "Ąbc|a|10"});
+    EXPECT_EQ(ListTexts(),
+              (std::vector<std::string>{"ABC", "abc", "Ąbc", "ąbc", "Cyan", "Ćma", "Lis", "Łoś", "Zebra", "Żak"}));
 }
 
 TEST_F(ChooserTest, QuotationMarksDoNotDecideTheOrder)
 {
-    Open("opp", {"Fundacja „Serce Dziecka”|a|1", "Fundacja TVN „nie jesteś sam”|a|2", "Fundacja Pomocy|a|3",
-                 "Fundacja \"Anka\"|a|4", "Fundacja Serce|a|5", "„Ziarno”|a|6", "Ziarno|a|7"});
-    EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Fundacja \"Anka\"", "Fundacja Pomocy", "Fundacja Serce",
-                                                     "Fundacja „Serce Dziecka”", "Fundacja TVN „nie jesteś sam”",
-                                                     "Ziarno", "„Ziarno”"}));
+    Open("opp",
+         {"Fundacja „Serce Dziecka”|a|1", "Fundacja TVN „nie jesteś sam”|a|2", "Fundacja Pomocy|a|3",
+          "Fundacja \"Anka\"|a|4", "Fundacja Serce|a|5", "„Ziarno”|a|6", "Ziarno|a|7"});
+    EXPECT_EQ(ListTexts(),
+              (std::vector<std::string>{"Fundacja \"Anka\"", "Fundacja Pomocy", "Fundacja Serce",
+                                        "Fundacja „Serce Dziecka”", "Fundacja TVN „nie jesteś sam”", "Ziarno",
+                                        "„Ziarno”"}));
 }
 
 TEST_F(ChooserTest, NameSearchIgnoresLetterCaseAndKeepsTheTypedText)
@@ -173,8 +176,8 @@ TEST_F(ChooserTest, FiltersNarrowAndWiden)
     EXPECT_EQ(form.sComboBox1->count(), 3); // "wszystkie..." + two voivodeships
     EXPECT_EQ(form.sComboBox1->itemText(0).toStdString(), "wszystkie...");
     ChooseFilter(form.sComboBox1, "mazowieckie");
-    EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Fundacja Ąbc", "Fundacja Żółw", "Stowarzyszenie Łąka",
-                                                     "Towarzystwo Abc"}));
+    EXPECT_EQ(ListTexts(),
+              (std::vector<std::string>{"Fundacja Ąbc", "Fundacja Żółw", "Stowarzyszenie Łąka", "Towarzystwo Abc"}));
     std::vector<std::string> cities;
     for (int i = 0; i < form.sComboBox2->count(); ++i)
         cities.push_back(form.sComboBox2->itemText(i).toStdString());
@@ -261,9 +264,9 @@ TEST_F(ChooserTest, ModesFollowTheRegisterContents)
 
 TEST_F(ChooserTest, ChoosingAnOfficeReturnsTheWholeEntryText)
 {
-    Open("us", {Office("Urząd Skarbowy w Radomiu", "ul. Struga 16", "11 1010 0000", "Radom", "mazowieckie"),
-                Office("Pierwszy Urząd Skarbowy w Płocku", "ul. 1 Maja 10", "22 1010 0000", "Płock",
-                       "mazowieckie")});
+    Open("us",
+         {Office("Urząd Skarbowy w Radomiu", "ul. Struga 16", "11 1010 0000", "Radom", "mazowieckie"),
+          Office("Pierwszy Urząd Skarbowy w Płocku", "ul. 1 Maja 10", "22 1010 0000", "Płock", "mazowieckie")});
     Search("radom");
     form.sEdit1->setText("rad");
     form.sBitBtn1->click();

@@ -88,8 +88,9 @@ TEST_F(OfficeEditTest, CorrectedAddressRenamesAndReselectsTheEntry)
     // Exactly ten fields, extra ones dropped; the other records untouched; the program's file unchanged.
     const auto saved = ReadRegister(userFile);
     ASSERT_EQ(saved.size(), 3u);
-    EXPECT_EQ(saved[0], "Urząd Skarbowy w Radomiu ul. Nowa 5| ul. Nowa 5 |11 1010 0000|Radom|mazowieckie||||"
-                        "Urząd Skarbowy w Radomiu|");
+    EXPECT_EQ(saved[0],
+              "Urząd Skarbowy w Radomiu ul. Nowa 5| ul. Nowa 5 |11 1010 0000|Radom|mazowieckie||||"
+              "Urząd Skarbowy w Radomiu|");
     EXPECT_EQ(saved[1], kOffices[1]);
     EXPECT_EQ(ReadBytes(programFile), programBytes);
     EXPECT_EQ(ReadBytes(userFile).substr(0, W(saved[0]).size() + 2), W(saved[0]) + "\r\n");

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The summing calculator: exact half-to-even rounding on the typed digits, the total label, what
 // the value column lets in, and what OK hands back.
+#include "registers/sumator.h"
 #include "app/ScriptedDialogs.h"
 #include "platform/QtText.h"
-#include "registers/sumator.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -25,13 +25,29 @@ TEST(AmountText, RoundsHalvesToEvenOnTheDigits)
         std::optional<std::int64_t> expected;
     };
     const Case cases[] = {
-        {"100,005", 2, 10000}, {"1,015", 2, 102},   {"0,125", 2, 12},    {"0,135", 2, 14},
-        {"0,1251", 2, 13},     {"0,004", 2, 0},     {"-1,005", 2, -100}, {"-1,015", 2, -102},
-        {"12", 2, 1200},       {",5", 2, 50},       {"7,", 2, 700},      {" 0012,30 ", 2, 1230},
-        {"1,23456", 4, 12346}, {"1,23455", 4, 12346}, {"1,23445", 4, 12344},
+        {"100,005", 2, 10000},
+        {"1,015", 2, 102},
+        {"0,125", 2, 12},
+        {"0,135", 2, 14},
+        {"0,1251", 2, 13},
+        {"0,004", 2, 0},
+        {"-1,005", 2, -100},
+        {"-1,015", 2, -102},
+        {"12", 2, 1200},
+        {",5", 2, 50},
+        {"7,", 2, 700},
+        {" 0012,30 ", 2, 1230},
+        {"1,23456", 4, 12346},
+        {"1,23455", 4, 12346},
+        {"1,23445", 4, 12344},
         {"99999999999999,99", 2, 9999999999999999},
-        {"1.5", 2, std::nullopt}, {"", 2, std::nullopt}, {",", 2, std::nullopt}, {"1,2,3", 2, std::nullopt},
-        {"abc", 2, std::nullopt}, {"1E5", 2, std::nullopt}, {"123456789012345", 2, std::nullopt},
+        {"1.5", 2, std::nullopt},
+        {"", 2, std::nullopt},
+        {",", 2, std::nullopt},
+        {"1,2,3", 2, std::nullopt},
+        {"abc", 2, std::nullopt},
+        {"1E5", 2, std::nullopt},
+        {"123456789012345", 2, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseAmountExact(c.text, c.decimals), c.expected) << c.text;

@@ -101,14 +101,13 @@ TEST_P(Script, StoreMatchesExpectations)
     CheckScript(SplitLines(Cp1250::FromUtf8(ReadFileBytes(kFolder + GetParam()))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pit, Script, ::testing::ValuesIn(ScriptFiles()),
-                         [](const auto& suite) {
-                             std::string name = suite.param.substr(0, suite.param.size() - 4);
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Pit, Script, ::testing::ValuesIn(ScriptFiles()), [](const auto& suite) {
+    std::string name = suite.param.substr(0, suite.param.size() - 4);
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+});
 
 class DocExample : public ::testing::TestWithParam<test::DocExample> {};
 

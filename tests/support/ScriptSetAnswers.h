@@ -362,8 +362,8 @@ inline std::string SaveAnswers(const TempDir& dir, const Answers& answers, int f
 } // namespace taxilo::test
 // clang-format on
 
-#include "support/answers/Pit38Answers.h"
-#include "support/answers/Pit37ReliefsAnswers.h"
-#include "support/answers/Pit39Answers.h"
 #include "support/answers/Pit28Answers.h"
 #include "support/answers/Pit36Answers.h"
+#include "support/answers/Pit37ReliefsAnswers.h"
+#include "support/answers/Pit38Answers.h"
+#include "support/answers/Pit39Answers.h"

@@ -17,7 +17,7 @@ namespace taxilo::test {
 // the container of the wrapper schema it belongs to: attachments' blocks go to "Zalacznik", the
 // main form's to mainStyle ("Pelny", "Krotki", "Prosty").
 inline std::vector<std::pair<std::string, std::string>> SubjectBlocks(const std::string& utf8Doc,
-                                                                     const std::string& mainStyle)
+                                                                      const std::string& mainStyle)
 {
     std::vector<std::string> lines;
     std::istringstream in(utf8Doc);
@@ -60,11 +60,10 @@ inline std::string SchemaErrors(const std::vector<std::pair<std::string, std::st
     TempDir dir;
     WriteBytes(dir.File("podmioty.xml"), doc);
     int status = 0;
-    const std::string out =
-        RunCommand("xmllint --noout --schema " +
-                       ShellQuote(std::string(TAXILO_SOURCE_DIR) + "/tests/fixtures/xsd/Podmioty.xsd") + " " +
-                       ShellQuote(dir.File("podmioty.xml")) + " 2>&1",
-                   status);
+    const std::string out = RunCommand("xmllint --noout --schema " +
+                                           ShellQuote(std::string(TAXILO_SOURCE_DIR) + "/tests/fixtures/xsd/Podmioty.xsd") +
+                                           " " + ShellQuote(dir.File("podmioty.xml")) + " 2>&1",
+                                       status);
     return status == 0 ? std::string() : out + "\n" + doc;
 }
 

@@ -88,7 +88,9 @@ std::vector<std::string> FolderListing(const std::string& folder)
 }
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value)
-    : name_(name), had_(std::getenv(name) != nullptr), old_(had_ ? std::getenv(name) : "")
+    : name_(name)
+    , had_(std::getenv(name) != nullptr)
+    , old_(had_ ? std::getenv(name) : "")
 {
     setenv(name, value.c_str(), 1);
 }

@@ -24,7 +24,8 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: pakbuild build SRC_DIR OUT.pak --version N | list FILE.pak | extract FILE.pak DIR | copy SRC_DIR DST_DIR\n";
+    std::cerr << "usage: pakbuild build SRC_DIR OUT.pak --version N | list FILE.pak | extract FILE.pak DIR | copy "
+                 "SRC_DIR DST_DIR\n";
     return 1;
 }
 

@@ -6,11 +6,11 @@
 // The second run draws the same pictures twice as large as NAME@2x.png, which the program
 // takes on screens scaled above 100%.
 #include <QGuiApplication>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QImage>
 
 #include <functional>
 

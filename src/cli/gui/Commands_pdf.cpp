@@ -77,8 +77,7 @@ std::shared_ptr<void> PrepareBatch()
 }
 
 // The batch's PDF: composed beside the target, stamped, then put in place in one step.
-std::string ComposeStamped(TParser& parser, const std::string& pattern, const std::string& path,
-                           std::int64_t creationTime)
+std::string ComposeStamped(TParser& parser, const std::string& pattern, const std::string& path, std::int64_t creationTime)
 {
     const std::string part = path + ".part";
     std::string error = Compose(parser, pattern, part);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print/core/LittleEndian.h"
 #include "print/core/Dib.h"
+#include "print/core/LittleEndian.h"
 
 namespace taxilo::wmf {
 
@@ -9,8 +9,8 @@ namespace {
 std::uint32_t U32(std::string_view b, size_t at)
 {
     return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 1])) << 8) |
-           (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 2])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
+        (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 2])) << 16) |
+        (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
 }
 std::uint16_t U16(std::string_view b, size_t at)
 {
@@ -98,8 +98,8 @@ std::optional<Dib> DecodeDib(std::string_view b)
             } else {
                 const size_t at = base + static_cast<size_t>(x * (bits / 8));
                 px |= (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 2])) << 16) |
-                      (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 1])) << 8) |
-                      static_cast<std::uint8_t>(b[at]);
+                    (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 1])) << 8) |
+                    static_cast<std::uint8_t>(b[at]);
             }
             out[x] = px;
         }

@@ -120,7 +120,8 @@ private:
         auto it = brushes_.find(key);
         int index;
         if (it == brushes_.end()) {
-            index = grey ? wmf_.CreateBrush(wmf::BS_SOLID, wmf::Rgb(*grey, *grey, *grey)) : wmf_.CreateBrush(wmf::BS_NULL, 0);
+            index = grey ? wmf_.CreateBrush(wmf::BS_SOLID, wmf::Rgb(*grey, *grey, *grey))
+                         : wmf_.CreateBrush(wmf::BS_NULL, 0);
             brushes_[key] = index;
         } else {
             index = it->second;

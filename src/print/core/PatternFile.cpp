@@ -50,7 +50,7 @@ bool IsUnderscorePage(const std::string& name, const std::string& baseName)
     if (name.size() < prefix.size() + suffix.size())
         return false;
     return Cp1250::EqualsIgnoreCase(std::string_view(name).substr(0, prefix.size()), prefix) &&
-           Cp1250::EqualsIgnoreCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+        Cp1250::EqualsIgnoreCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
 }
 
 std::optional<PackageDirectory> Directory(const std::string& package)
@@ -110,7 +110,7 @@ bool FieldIsDrawable(const TPatternField& f)
 {
     constexpr std::int32_t kLimit = 1000000;
     return f.FontSize >= 1 && f.FontSize <= 200 && std::abs(static_cast<std::int64_t>(f.X)) <= kLimit &&
-           std::abs(static_cast<std::int64_t>(f.Y)) <= kLimit && std::abs(static_cast<std::int64_t>(f.Pitch)) <= kLimit;
+        std::abs(static_cast<std::int64_t>(f.Y)) <= kLimit && std::abs(static_cast<std::int64_t>(f.Pitch)) <= kLimit;
 }
 
 std::optional<std::string> PatternSource::Open(const std::string& path) const
@@ -154,8 +154,8 @@ std::vector<std::string> PatternSource::ListUnderscorePages(const std::string& b
     }
     std::error_code ec;
     std::vector<std::string> names;
-    for (std::filesystem::directory_iterator it(Cp1250::ToUtf8(folder.empty() ? "./" : folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
+    for (std::filesystem::directory_iterator it(Cp1250::ToUtf8(folder.empty() ? "./" : folder), ec), end;
+         !ec && it != end; it.increment(ec)) {
         const std::string name = Cp1250::FromUtf8(it->path().filename().string());
         if (IsUnderscorePage(name, baseName))
             names.push_back(name);
@@ -177,7 +177,8 @@ std::int64_t RoundHalfEven(double value)
 std::string FormatAmount(std::int64_t hundredths, char decimalSeparator, char thousandSeparator)
 {
     const bool negative = hundredths < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(hundredths)
+                                             : static_cast<std::uint64_t>(hundredths);
     const std::string digits = std::to_string(magnitude / 100);
     std::string grouped;
     for (size_t i = 0; i < digits.size(); ++i) {
@@ -217,7 +218,8 @@ std::optional<std::int64_t> AmountHundredths(const Value& v)
     }
     std::int64_t hundredths = TParser::RoundHalfAway(2, count) / 100;
     // At most 10 significant digits: large amounts lose their last places.
-    std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+    std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
+                                             : static_cast<std::uint64_t>(hundredths);
     int digits = 0;
     for (std::uint64_t m = magnitude; m > 0; m /= 10)
         ++digits;

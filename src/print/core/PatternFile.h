@@ -16,13 +16,13 @@ class TParser;
 inline constexpr std::size_t kPatternFieldSize = 532;
 
 struct TPatternField {
-    std::string Name; // Windows-1250, at most 255 characters
-    std::int32_t X = 0, Y = 0;     // 1/96 inch from the page image's top-left corner
-    std::int32_t FontSize = 0;     // points
-    std::int32_t Pitch = 0;        // 1/96 inch between the characters of a comb field; 0: one string
-    std::uint8_t FontStyle = 0;    // bit 0 bold, 1 italic, 2 underline, 3 strike-out
-    std::uint8_t RightAlign = 0;   // non-zero: the text ends at X
-    std::uint8_t Kind = 0;         // 0 text, 1 amount, 2 check mark
+    std::string Name;            // Windows-1250, at most 255 characters
+    std::int32_t X = 0, Y = 0;   // 1/96 inch from the page image's top-left corner
+    std::int32_t FontSize = 0;   // points
+    std::int32_t Pitch = 0;      // 1/96 inch between the characters of a comb field; 0: one string
+    std::uint8_t FontStyle = 0;  // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+    std::uint8_t RightAlign = 0; // non-zero: the text ends at X
+    std::uint8_t Kind = 0;       // 0 text, 1 amount, 2 check mark
 };
 
 enum FieldKind : std::uint8_t { kFieldText = 0, kFieldAmount = 1, kFieldCheck = 2 };

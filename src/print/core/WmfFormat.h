@@ -80,7 +80,7 @@ enum HatchStyle : std::uint16_t { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGON
 inline constexpr std::uint32_t Rgb(int r, int g, int b)
 {
     return static_cast<std::uint32_t>(r & 0xFF) | (static_cast<std::uint32_t>(g & 0xFF) << 8) |
-           (static_cast<std::uint32_t>(b & 0xFF) << 16);
+        (static_cast<std::uint32_t>(b & 0xFF) << 16);
 }
 
 } // namespace taxilo::wmf

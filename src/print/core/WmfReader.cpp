@@ -22,7 +22,8 @@ public:
             short_ = true;
             return 0;
         }
-        return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b_[at]) | (static_cast<std::uint8_t>(b_[at + 1]) << 8));
+        return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b_[at]) |
+                                          (static_cast<std::uint8_t>(b_[at + 1]) << 8));
     }
     std::int16_t S16(size_t at) { return static_cast<std::int16_t>(U16(at)); }
     std::uint32_t U32(size_t at) { return U16(at) | (static_cast<std::uint32_t>(U16(at + 2)) << 16); }
@@ -101,11 +102,26 @@ private:
     void Scale(double& sx, double& sy) const
     {
         switch (dc_.MapMode) {
-        case MM_LOMETRIC: sx = inch_ / 254.0; sy = -sx; return;
-        case MM_HIMETRIC: sx = inch_ / 2540.0; sy = -sx; return;
-        case MM_LOENGLISH: sx = inch_ / 100.0; sy = -sx; return;
-        case MM_HIENGLISH: sx = inch_ / 1000.0; sy = -sx; return;
-        case MM_TWIPS: sx = inch_ / 1440.0; sy = -sx; return;
+        case MM_LOMETRIC:
+            sx = inch_ / 254.0;
+            sy = -sx;
+            return;
+        case MM_HIMETRIC:
+            sx = inch_ / 2540.0;
+            sy = -sx;
+            return;
+        case MM_LOENGLISH:
+            sx = inch_ / 100.0;
+            sy = -sx;
+            return;
+        case MM_HIENGLISH:
+            sx = inch_ / 1000.0;
+            sy = -sx;
+            return;
+        case MM_TWIPS:
+            sx = inch_ / 1440.0;
+            sy = -sx;
+            return;
         case MM_ISOTROPIC:
         case MM_ANISOTROPIC: {
             const PointD we = WinExt(), ve = VpExt();
@@ -118,7 +134,10 @@ private:
             }
             return;
         }
-        default: sx = 1.0; sy = 1.0; return;
+        default:
+            sx = 1.0;
+            sy = 1.0;
+            return;
         }
     }
     PointD Map(double x, double y) const
@@ -145,7 +164,10 @@ private:
         const PointD a = Map(l, t), c = Map(r, b);
         return {std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)};
     }
-    double PenWidth() const { return dc_.Pen.Width <= 1 && dc_.Pen.Width >= 0 && LenX(dc_.Pen.Width) < 1 ? 0 : LenX(dc_.Pen.Width); }
+    double PenWidth() const
+    {
+        return dc_.Pen.Width <= 1 && dc_.Pen.Width >= 0 && LenX(dc_.Pen.Width) < 1 ? 0 : LenX(dc_.Pen.Width);
+    }
 
     // --- objects
     int AddObject(const Object& o)
@@ -261,10 +283,22 @@ private:
         case META_SETTEXTCOLOR: dc_.TextColor = p.U32(0); return true;
         case META_SETROP2:
         case META_SETSTRETCHBLTMODE: return true;
-        case META_SETWINDOWORG: dc_.WindowOrg = {double(p.S16(2)), double(p.S16(0))}; winOrgSet_ = true; return true;
-        case META_SETWINDOWEXT: dc_.WindowExt = {double(p.S16(2)), double(p.S16(0))}; winExtSet_ = true; return true;
-        case META_SETVIEWPORTORG: dc_.ViewportOrg = {double(p.S16(2)), double(p.S16(0))}; vpOrgSet_ = true; return true;
-        case META_SETVIEWPORTEXT: dc_.ViewportExt = {double(p.S16(2)), double(p.S16(0))}; vpExtSet_ = true; return true;
+        case META_SETWINDOWORG:
+            dc_.WindowOrg = {double(p.S16(2)), double(p.S16(0))};
+            winOrgSet_ = true;
+            return true;
+        case META_SETWINDOWEXT:
+            dc_.WindowExt = {double(p.S16(2)), double(p.S16(0))};
+            winExtSet_ = true;
+            return true;
+        case META_SETVIEWPORTORG:
+            dc_.ViewportOrg = {double(p.S16(2)), double(p.S16(0))};
+            vpOrgSet_ = true;
+            return true;
+        case META_SETVIEWPORTEXT:
+            dc_.ViewportExt = {double(p.S16(2)), double(p.S16(0))};
+            vpExtSet_ = true;
+            return true;
         case META_OFFSETWINDOWORG: {
             const PointD o = WinOrg();
             dc_.WindowOrg = {o.x + p.S16(2), o.y + p.S16(0)};
@@ -309,9 +343,12 @@ private:
         }
         case META_SELECTCLIPREGION: SetClip(std::nullopt); return true;
         case META_EXCLUDECLIPRECT: return false; // holes in the clip are not drawn; everything stays visible
-        case META_RECTANGLE: sink_.Rectangle(MapRect(p.S16(6), p.S16(4), p.S16(2), p.S16(0)), 0, 0, dc_, PenWidth()); return true;
+        case META_RECTANGLE:
+            sink_.Rectangle(MapRect(p.S16(6), p.S16(4), p.S16(2), p.S16(0)), 0, 0, dc_, PenWidth());
+            return true;
         case META_ROUNDRECT:
-            sink_.Rectangle(MapRect(p.S16(10), p.S16(8), p.S16(6), p.S16(4)), LenX(p.S16(2)), LenY(p.S16(0)), dc_, PenWidth());
+            sink_.Rectangle(MapRect(p.S16(10), p.S16(8), p.S16(6), p.S16(4)), LenX(p.S16(2)), LenY(p.S16(0)), dc_,
+                            PenWidth());
             return true;
         case META_ELLIPSE: sink_.Ellipse(MapRect(p.S16(6), p.S16(4), p.S16(2), p.S16(0)), dc_, PenWidth()); return true;
         case META_ARC:
@@ -363,7 +400,8 @@ private:
             if (p.Has(at + count * 2))
                 for (size_t i = 0; i < count; ++i)
                     dx.push_back(p.S16(at + i * 2));
-            TextRecord(x, y, text, dx, (opts & ETO_OPAQUE) ? rect : std::nullopt, (opts & ETO_CLIPPED) ? rect : std::nullopt);
+            TextRecord(x, y, text, dx, (opts & ETO_OPAQUE) ? rect : std::nullopt,
+                       (opts & ETO_CLIPPED) ? rect : std::nullopt);
             return true;
         }
         case META_CREATEPENINDIRECT: {

@@ -70,7 +70,7 @@ struct DcState {
     std::uint32_t TextColor = 0;
     std::uint32_t BkColor = 0xFFFFFF;
     std::uint16_t PolyFillMode = ALTERNATE;
-    PointD Current; // logical
+    PointD Current;            // logical
     std::optional<RectD> Clip; // device
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print/core/LittleEndian.h"
 #include "print/core/WmfWriter.h"
+#include "print/core/LittleEndian.h"
 
 #include <algorithm>
 
@@ -62,7 +62,8 @@ int WmfWriter::CreatePen(std::uint16_t style, int width, std::uint32_t color)
 
 int WmfWriter::CreateBrush(std::uint16_t style, std::uint32_t color, std::uint16_t hatch)
 {
-    Record(META_CREATEBRUSHINDIRECT, {static_cast<std::int16_t>(style), Lo(color), Hi(color), static_cast<std::int16_t>(hatch)});
+    Record(META_CREATEBRUSHINDIRECT,
+           {static_cast<std::int16_t>(style), Lo(color), Hi(color), static_cast<std::int16_t>(hatch)});
     return AddObject();
 }
 
@@ -127,7 +128,8 @@ void WmfWriter::Ellipse(int left, int top, int right, int bottom)
 {
     Record(META_ELLIPSE, {S(bottom), S(right), S(top), S(left)});
 }
-void WmfWriter::Arc(std::uint16_t kind, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)
+void WmfWriter::Arc(std::uint16_t kind, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                    int yEnd)
 {
     Record(kind, {S(yEnd), S(xEnd), S(yStart), S(xStart), S(bottom), S(right), S(top), S(left)});
 }
@@ -193,8 +195,8 @@ void WmfWriter::ExtTextOut(int x, int y, std::uint16_t options, const WriterPoin
 
 void WmfWriter::StretchDib(int x, int y, int width, int height, const Dib& dib, std::uint32_t rop)
 {
-    Record(META_STRETCHDIB,
-           {Lo(rop), Hi(rop), 0, S(dib.Height), S(dib.Width), 0, 0, S(height), S(width), S(y), S(x)}, EncodeDib24(dib));
+    Record(META_STRETCHDIB, {Lo(rop), Hi(rop), 0, S(dib.Height), S(dib.Width), 0, 0, S(height), S(width), S(y), S(x)},
+           EncodeDib24(dib));
 }
 
 void WmfWriter::DibBitBlt(int x, int y, const Dib& dib, std::uint32_t rop)
@@ -221,7 +223,8 @@ std::string WmfWriter::Finish(int left, int top, int right, int bottom, std::uin
     Put32(out, 0);
     std::uint16_t sum = 0;
     for (size_t i = 0; i < 10; ++i)
-        sum ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(out[i * 2]) | (static_cast<std::uint8_t>(out[i * 2 + 1]) << 8));
+        sum ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(out[i * 2]) |
+                                          (static_cast<std::uint8_t>(out[i * 2 + 1]) << 8));
     Put16(out, sum);
 
     const std::uint32_t totalWords = static_cast<std::uint32_t>(9 + records_.size() / 2 + 3);

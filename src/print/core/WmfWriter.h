@@ -52,8 +52,8 @@ public:
     void Polygon(const std::vector<WriterPoint>& points);
     void PolyPolygon(const std::vector<std::vector<WriterPoint>>& rings);
     void TextOut(int x, int y, const std::string& text);
-    void ExtTextOut(int x, int y, std::uint16_t options, const WriterPoint* rectTopLeft, const WriterPoint* rectBottomRight,
-                    const std::string& text, const std::vector<int>& dx);
+    void ExtTextOut(int x, int y, std::uint16_t options, const WriterPoint* rectTopLeft,
+                    const WriterPoint* rectBottomRight, const std::string& text, const std::vector<int>& dx);
     void StretchDib(int x, int y, int width, int height, const Dib& dib, std::uint32_t rop = 0x00CC0020);
     void DibBitBlt(int x, int y, const Dib& dib, std::uint32_t rop = 0x00CC0020);
     void DibStretchBlt(int x, int y, int width, int height, const Dib& dib, std::uint32_t rop = 0x00CC0020);

@@ -293,11 +293,11 @@ def foreign_page(s):
               "stosujących szkodliwą konkurencję podatkową.")
         a("GROUP_END")
     a("TEST_BEGIN")
-    a(f"TEST|ZG1_KRAJ_{s} <> 0|Wybierz kraj, z którego pochodzi dochód.")
+    a(f"TEST|ZG1_KRAJ_{s} <> \"\"|Wybierz kraj, z którego pochodzi dochód.")
     for k in COUNTRIES:
         if k > 1:
             a(f"IF|ZG{k}_TAK_{s} = 1")
-            a(f"TEST|ZG{k}_KRAJ_{s} <> 0|Wybierz kraj {k} z listy.")
+            a(f"TEST|ZG{k}_KRAJ_{s} <> \"\"|Wybierz kraj {k} z listy.")
             if k > 2:
                 a(f"TEST|ZG{k - 1}_TAK_{s} = 1|Wypełniaj kraje po kolei: zaznacz najpierw kraj {k - 1}.")
             a("ENDIF")

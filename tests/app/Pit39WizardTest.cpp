@@ -6,8 +6,6 @@
 
 #include <QPushButton>
 
-#include <fstream>
-#include <set>
 
 using namespace taxilo;
 using namespace taxilo::test;
@@ -115,94 +113,4 @@ TEST(Pit39Wizard, EveryPageOfTheOtherCasesBuildsWithoutAWarning)
         EXPECT_EQ(w.StepCaption(), kResultStep);
         EXPECT_EQ(static_cast<int>(visited.size()), kPit39Forms);
     }
-}
-
-namespace {
-
-// The test-block messages of the PIT-39 pages, read from their UTF-8 sources.
-std::set<std::string> Pit39Messages()
-{
-    std::set<std::string> messages;
-    for (const char* page : {"p39_sprzedaz", "p39_zwolnienie"}) {
-        std::ifstream in(std::string(TAXILO_SOURCE_DIR) + "/data/scripts/" + page + ".pit");
-        for (std::string line; std::getline(in, line);) {
-            const size_t bar = line.find('|');
-            const std::string command = line.substr(0, bar);
-            if (command == "TEST" || command == "NOTIF") {
-                const size_t second = line.find('|', bar + 1);
-                messages.insert(line.substr(second + 1));
-            }
-        }
-    }
-    return messages;
-}
-
-Answers Changed(const Answers& answers, const Answers& more)
-{
-    return With(answers, more);
-}
-
-} // namespace
-
-// Every message of the PIT-39 pages comes up for the one answer that breaks it: the declaration
-// opens on the page (the sale page is page 5, the exemption page 6 of a PIT-39 alone), Next is
-// pressed, and exactly that message is shown.
-TEST(Pit39Wizard, EveryMessageOfThePit39PagesIsShownForTheAnswerThatBreaksIt)
-{
-    const std::string notTaxed = "Żadna z wpisanych sprzedaży nie podlega podatkowi (albo ich daty są niepełne), więc "
-                                 "zeznania PIT-39 nie składasz. Popraw daty w kroku „Sprzedaż nieruchomości” albo "
-                                 "rozpocznij nowe zeznanie bez PIT-39.";
-    const std::string dates = " sprzedaż: wpisz pełne daty nabycia i sprzedaży (dzień-miesiąc-rok). Sprzedaż musi być z "
-                              "2016 roku, a nabycie nie później niż sprzedaż – wróć do kroku „Sprzedaż nieruchomości”.";
-    struct Case {
-        int forms;
-        Answers answers;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
-        {5, Changed(FlatSoldInTheFourthYear(), {{"SPR1_CENA", "0"}}), "Pierwsza sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
-        {5, Changed(SeveralSales(), {{"SPR2_CENA", "0"}}), "Druga sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
-        {5, Changed(SeveralSales(), {{"SPR3_CENA", "0"}}), "Trzecia sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
-        {5, Changed(SeveralSales(), {{"SPR1_K_ZBYCIA", "300000"}}),
-         "Pierwsza sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
-        {5, Changed(SeveralSales(), {{"SPR2_K_ZBYCIA", "50000"}}),
-         "Druga sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
-        {5, Changed(SeveralSales(), {{"SPR3_K_ZBYCIA", "100000"}}),
-         "Trzecia sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
-        {5, Changed(FlatAbroad(), {{"P39_KRAJ", ""}}), "Wybierz państwo, w którym leży nieruchomość."},
-        {5, Changed(FlatAbroad(), {{"SPR1_ZAGR", "0"}}),
-         "Zaznacz, której sprzedaży dotyczy podatek zapłacony za granicą."},
-        {5, Changed(FlatAbroad(), {{"PIT38_62", "1"}}),
-         "W tym zeznaniu załącznik PIT/ZG ma już inny formularz (PIT-36, PIT-36L albo PIT-38). Złóż PIT-39 z "
-         "nieruchomością za granicą w osobnym pliku: rozpocznij nowe zeznanie i wybierz w nim tylko PIT-39."},
-        {6, SaleAfterFiveYears(), notTaxed},
-        {6, Changed(SeveralSales(), {{"SPR1_DATA_ZB", "10-04-2015"}}), "Pierwsza" + dates},
-        {6, Changed(SeveralSales(), {{"SPR2_DATA_NAB", "30-06-20  "}}), "Druga" + dates},
-        {6, Changed(SeveralSales(), {{"SPR3_DATA_NAB", "20-08-2017"}}), "Trzecia" + dates},
-        {6, Changed(FlatSoldInTheFourthYear(), {{"P39_CEL_1", "0"}}),
-         "Zaznacz, na jakie własne cele mieszkaniowe wydałeś pieniądze ze sprzedaży. Inne wydatki nie dają "
-         "zwolnienia – wtedy wpisz 0."},
-        {6, Changed(FlatSoldInTheFourthYear(), {{"P39_CEL_INNE", "1"}}),
-         "Wydatki inne niż na własne cele mieszkaniowe (np. mieszkanie na wynajem, meble, samochód) nie dają "
-         "zwolnienia. W polach wydatków wpisz tylko kwoty wydane na cele mieszkaniowe."},
-    };
-    std::set<std::string> reached;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        BundledWizard w;
-        w.Open(c.answers, c.forms);
-        EXPECT_EQ(w.StepCaption(), c.forms == 5 ? kSaleStep : kExemptionStep);
-        const size_t before = w.Dialogs.Log.size();
-        w.F().sBitBtn1->click();
-        Pump();
-        std::vector<std::string> shown;
-        for (size_t i = before; i < w.Dialogs.Log.size(); ++i)
-            if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
-                shown.push_back(w.Dialogs.Log[i].Text.toStdString());
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown.front(), c.message);
-        reached.insert(shown.front());
-    }
-    for (const std::string& message : Pit39Messages())
-        EXPECT_TRUE(reached.count(message)) << "no answers bring up: " << message;
 }

@@ -144,6 +144,122 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
     };
 }
 
+// PIT-36 pages of the taxpayer and of the spouse: the employee alone (choice 1, personal data 2-4,
+// sources 5, PIT-11 6, then the pages the sources tick), and the joint employees (personal data
+// 2-6, sources 7, the two PIT-11 pages 8-9). The loss and foreign-income pages are generated per
+// year, country and person, so their triggers are too.
+std::vector<Trigger> Pit36Triggers()
+{
+    const Answers single = With(OneEmployee("6000"), {{"WYB_37", "0"}, {"WYB_36", "1"}});
+    const Answers joint = With(Joint(), {{"WYB_37", "0"}, {"WYB_36", "1"}});
+    std::vector<Trigger> t = {
+        // A foreign income beside PIT-39, whose own PIT/ZG would share the attachment's fields.
+        {"p36_zrodla", 5, With(single, {{"P36_ZAGR", "1"}, {"WYB_39", "1"}, {"PIT39_6_1", "1"}}),
+         "Wybrałeś też zeznanie PIT-36L, PIT-38 albo PIT-39, które mają własne załączniki PIT/ZG – w jednym pliku "
+         "załączniki by się pomieszały. Dochody z zagranicy w PIT-36 rozlicz w osobnym pliku."},
+    };
+    // A minor's income (PIT/M): the first child, then a second one, each missing its name or PESEL.
+    const Answers child = With(single, {{"P36_MALE", "1"}, {"MAL1_IMIE", "Zofia"}, {"MAL1_NAZWISKO", "Kowalska"},
+                                        {"MAL1_PESEL", "10210112343"}, {"MAL1_PRZ", "12000"}, {"MAL1_POL", "1"}});
+    const Answers second = With(child, {{"MAL2_TAK", "1"}, {"MAL2_IMIE", "Jan"}, {"MAL2_NAZWISKO", "Kowalski"},
+                                        {"MAL2_PESEL", "12271412345"}, {"MAL2_PRZ", "6000"}});
+    t.push_back({"p36_male", 7, With(child, {{"MAL1_NAZWISKO", ""}}), "Wpisz imię i nazwisko dziecka."});
+    t.push_back({"p36_male", 7, With(child, {{"MAL1_PESEL", ""}}), "Wpisz 11 cyfr numeru PESEL dziecka."});
+    t.push_back({"p36_male", 7, With(second, {{"MAL2_IMIE", ""}}), "Wpisz imię i nazwisko drugiego dziecka."});
+    t.push_back({"p36_male", 7, With(second, {{"MAL2_PESEL", ""}}), "Wpisz 11 cyfr numeru PESEL drugiego dziecka."});
+    struct Pit36Person {
+        Answers answers;
+        int losses, abroad; // pages reached on the loss and the foreign-income page
+        std::string s, suffix;
+    };
+    // The spouse's foreign page follows the taxpayer's, whose first country must then be given.
+    const Answers taxpayerAbroad{{"ZG1_KRAJ_P", "NIEMCY"}, {"ZG1_PRZ_P", "1000"}, {"ZG1_WYL_P", "1"}};
+    for (const Pit36Person& o : {Pit36Person{single, 7, 8, "P", ""},
+                                 Pit36Person{With(joint, taxpayerAbroad), 11, 12, "M", "_m"}}) {
+        // A part not yet deducted above the whole loss of its year, for each source and year.
+        const std::vector<std::pair<std::string, std::string>> sources = {
+            {"FIRMA", "Działalność gospodarcza"}, {"NAJEM", "Najem, podnajem, dzierżawa"}, {"INNE", "Inne źródła"}};
+        for (const auto& [source, caption] : sources)
+            for (int y = 2011; y <= 2015; ++y) {
+                const std::string v = "STR_" + source + "_" + std::to_string(y);
+                t.push_back({"p36_straty" + o.suffix, o.losses,
+                             With(o.answers, {{"P36_STRATY", "1"}, {"STR_" + source + "_TAK_" + o.s, "1"},
+                                              {v + "_" + o.s, "1000"}, {v + "_POZ_" + o.s, "2000"}}),
+                             caption + ": część straty z " + std::to_string(y) + " r., której nie odliczono, nie może "
+                                       "być większa niż cała strata z tego roku."});
+            }
+        const std::string abroad = "p36_zagranica" + o.suffix;
+        const Answers zagr = With(o.answers, {{"P36_ZAGR", "1"}});
+        const auto var = [&o](int k, const std::string& what) { return "ZG" + std::to_string(k) + "_" + what + "_" + o.s; };
+        for (int k = 1; k <= 5; ++k) {
+            const std::string n = std::to_string(k);
+            // Countries before k complete, country k ticked and then broken one way each time.
+            Answers before = zagr;
+            for (int j = 1; j < k; ++j)
+                before = With(before, {{var(j, "TAK"), "1"}, {var(j, "KRAJ"), "NIEMCY"}, {var(j, "PRZ"), "1000"},
+                                       {var(j, "WYL"), "1"}});
+            const Answers ticked = k == 1 ? before : With(before, {{var(k, "TAK"), "1"}});
+            const Answers country = With(ticked, {{var(k, "KRAJ"), "NIEMCY"}, {var(k, "PRZ"), "1000"}});
+            t.push_back({abroad, o.abroad, ticked,
+                         k == 1 ? "Wybierz kraj, z którego pochodzi dochód." : "Wybierz kraj " + n + " z listy."});
+            t.push_back({abroad, o.abroad, With(country, {{var(k, "ABOL"), "1"}, {var(k, "WYL"), "1"}}),
+                         "Ulga abolicyjna przysługuje tylko przy metodzie proporcjonalnego odliczenia (art. 27g "
+                         "ustawy) – kraj " + n + "."});
+            t.push_back({abroad, o.abroad,
+                         With(country, {{var(k, "ABOL"), "1"}, {var(k, "WYL"), "0"}, {var(k, "WYL") + "no", "1"},
+                                        {var(k, "R1"), "0"}, {var(k, "R4"), "1"}}),
+                         "Ulga abolicyjna dotyczy tylko dochodów z pracy i z działalności (art. 27g ust. 1 ustawy) – "
+                         "kraj " + n + "."});
+            if (k > 2) // country k alone, the one before it not ticked
+                t.push_back({abroad, o.abroad,
+                             With(zagr, {{var(1, "KRAJ"), "NIEMCY"}, {var(1, "PRZ"), "1000"}, {var(1, "WYL"), "1"},
+                                         {var(k, "TAK"), "1"}, {var(k, "KRAJ"), "NIEMCY"}, {var(k, "PRZ"), "1000"}}),
+                             "Wypełniaj kraje po kolei: zaznacz najpierw kraj " + std::to_string(k - 1) + "."});
+        }
+    }
+    return t;
+}
+
+// PIT-39 alone: the sale page is page 5, the exemption page 6.
+std::vector<Trigger> Pit39Triggers()
+{
+    const std::string notTaxed = "Żadna z wpisanych sprzedaży nie podlega podatkowi (albo ich daty są niepełne), więc "
+                                 "zeznania PIT-39 nie składasz. Popraw daty w kroku „Sprzedaż nieruchomości” albo "
+                                 "rozpocznij nowe zeznanie bez PIT-39.";
+    const std::string dates = " sprzedaż: wpisz pełne daty nabycia i sprzedaży (dzień-miesiąc-rok). Sprzedaż musi być z "
+                              "2016 roku, a nabycie nie później niż sprzedaż – wróć do kroku „Sprzedaż nieruchomości”.";
+    const std::string sale = "p39_sprzedaz", exemption = "p39_zwolnienie";
+    return {
+        {sale, 5, With(FlatSoldInTheFourthYear(), {{"SPR1_CENA", "0"}}),
+         "Pierwsza sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
+        {sale, 5, With(SeveralSales(), {{"SPR2_CENA", "0"}}), "Druga sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
+        {sale, 5, With(SeveralSales(), {{"SPR3_CENA", "0"}}),
+         "Trzecia sprzedaż: wpisz cenę sprzedaży z aktu notarialnego."},
+        {sale, 5, With(SeveralSales(), {{"SPR1_K_ZBYCIA", "300000"}}),
+         "Pierwsza sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
+        {sale, 5, With(SeveralSales(), {{"SPR2_K_ZBYCIA", "50000"}}),
+         "Druga sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
+        {sale, 5, With(SeveralSales(), {{"SPR3_K_ZBYCIA", "100000"}}),
+         "Trzecia sprzedaż: koszty sprzedaży nie mogą być wyższe niż cena – sprawdź kwoty."},
+        {sale, 5, With(FlatAbroad(), {{"P39_KRAJ", ""}}), "Wybierz państwo, w którym leży nieruchomość."},
+        {sale, 5, With(FlatAbroad(), {{"SPR1_ZAGR", "0"}}),
+         "Zaznacz, której sprzedaży dotyczy podatek zapłacony za granicą."},
+        {sale, 5, With(FlatAbroad(), {{"PIT38_62", "1"}}),
+         "W tym zeznaniu załącznik PIT/ZG ma już inny formularz (PIT-36, PIT-36L albo PIT-38). Złóż PIT-39 z "
+         "nieruchomością za granicą w osobnym pliku: rozpocznij nowe zeznanie i wybierz w nim tylko PIT-39."},
+        {exemption, 6, SaleAfterFiveYears(), notTaxed},
+        {exemption, 6, With(SeveralSales(), {{"SPR1_DATA_ZB", "10-04-2015"}}), "Pierwsza" + dates},
+        {exemption, 6, With(SeveralSales(), {{"SPR2_DATA_NAB", "30-06-20  "}}), "Druga" + dates},
+        {exemption, 6, With(SeveralSales(), {{"SPR3_DATA_NAB", "20-08-2017"}}), "Trzecia" + dates},
+        {exemption, 6, With(FlatSoldInTheFourthYear(), {{"P39_CEL_1", "0"}}),
+         "Zaznacz, na jakie własne cele mieszkaniowe wydałeś pieniądze ze sprzedaży. Inne wydatki nie dają "
+         "zwolnienia – wtedy wpisz 0."},
+        {exemption, 6, With(FlatSoldInTheFourthYear(), {{"P39_CEL_INNE", "1"}}),
+         "Wydatki inne niż na własne cele mieszkaniowe (np. mieszkanie na wynajem, meble, samochód) nie dają "
+         "zwolnienia. W polach wydatków wpisz tylko kwoty wydane na cele mieszkaniowe."},
+    };
+}
+
 std::vector<Trigger> Triggers()
 {
     const Answers single = OneEmployee("6000");
@@ -363,8 +479,8 @@ std::vector<Trigger> Triggers()
                              "Wpisuj państwa po kolei: najpierw wypełnij państwo " + std::to_string(k - 1) + "."});
         }
     }
-    const std::vector<Trigger> forms = Pit28AndPit36LTriggers();
-    t.insert(t.end(), forms.begin(), forms.end());
+    for (const std::vector<Trigger>& form : {Pit28AndPit36LTriggers(), Pit36Triggers(), Pit39Triggers()})
+        t.insert(t.end(), form.begin(), form.end());
     return t;
 }
 
@@ -396,7 +512,11 @@ TEST(ScriptSetMessages, EveryTestMessageIsShownForTheAnswersThatBreakIt)
         std::string page;
         const std::vector<std::string> shown = MessagesOnNext(trigger, page);
         EXPECT_EQ(page, trigger.page) << trigger.message;
-        ASSERT_EQ(shown.size(), 1u) << "on " << trigger.page << ", expected: " << trigger.message;
+        if (shown.size() != 1) {
+            ADD_FAILURE() << shown.size() << " messages on " << page << " (expected " << trigger.page
+                          << "): " << (shown.empty() ? "" : shown.front()) << "\n expected: " << trigger.message;
+            continue;
+        }
         EXPECT_EQ(shown.front(), trigger.message) << "on " << trigger.page;
         EXPECT_TRUE(expected.count({page, shown.front()})) << "not a message of " << page << ": " << shown.front();
         reached.insert({page, shown.front()});

@@ -6,7 +6,6 @@
 
 #include <QPushButton>
 
-
 using namespace taxilo;
 using namespace taxilo::test;
 
@@ -57,9 +56,15 @@ TEST(Pit39Wizard, FlatSoldInTheFourthYearWalksEveryPageToTheResult)
     EXPECT_GT(StepsUpTo(visited, kSaleStep), 0) << walked;
     EXPECT_EQ(StepsUpTo(visited, kExemptionStep), StepsUpTo(visited, kSaleStep) + 1) << walked;
     ASSERT_EQ(w.StepCaption(), kResultStep) << walked;
-    ExpectVars(w, {{"PIT39_20", "406245,67"}, {"PIT39_21", "320050,4"}, {"PIT39_23", "86195,27"},
-                   {"PIT39_24", "31826,29"}, {"PIT39_26", "54369"}, {"PIT39_27", "10330,11"}, {"PIT39_29", "10330"},
-                   {"PIT39_52", "103,3"}});
+    ExpectVars(w,
+               {{"PIT39_20", "406245,67"},
+                {"PIT39_21", "320050,4"},
+                {"PIT39_23", "86195,27"},
+                {"PIT39_24", "31826,29"},
+                {"PIT39_26", "54369"},
+                {"PIT39_27", "10330,11"},
+                {"PIT39_29", "10330"},
+                {"PIT39_52", "103,3"}});
     EXPECT_TRUE(w.HasTab("PIT39", "PIT-39"));
 }
 

@@ -41,7 +41,7 @@ std::set<PageMessage> MessagesOfTheScriptSet()
         for (std::string line; std::getline(in, line);) {
             const ScriptLine test = TokenizeLine(line, Dialect::Test);
             const bool message = test.command == Command::Test || test.command == Command::Question ||
-                                 test.command == Command::Info || test.command == Command::Notif;
+                test.command == Command::Info || test.command == Command::Notif;
             if (message && test.fields.size() > 2)
                 messages.insert({page, StrReplaceAll(test.fields[2], "\\n", "\n")});
         }
@@ -96,7 +96,8 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          "Wpisana składka zdrowotna jest wyższa niż 7,75% najniższej podstawy za 12 miesięcy 2016 r. (2 985,84 zł). "
          "Jeżeli płaciłeś składkę od wyższej podstawy, zostaw kwotę; jeżeli wpisałeś pełną składkę 9%, popraw ją.\n"
          "Czy chcesz poprawić kwotę?"},
-        {"p36l_liniowy", 6, With(flat, {{"STRATA36L", "0"}}), "Wpisz całą kwotę straty – odliczyć można najwyżej jej połowę."},
+        {"p36l_liniowy", 6, With(flat, {{"STRATA36L", "0"}}),
+         "Wpisz całą kwotę straty – odliczyć można najwyżej jej połowę."},
         {"p36l_liniowy", 6, flat, "W jednym roku można odliczyć najwyżej połowę straty – program odliczy tylko tę kwotę."},
         {"p36l_liniowy", 6, With(flat, {{"STRATA36L_ODL", "0"}, {"ZG36L_TAK", "1"}}),
          "Wybierz państwo, w którym działa zakład."},
@@ -131,10 +132,12 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          "Ulgi z załącznika PIT/O odliczasz już w drugim zeznaniu tego pliku (PIT-37 lub PIT-36), a oba zeznania "
          "miałyby wspólny załącznik. Złóż PIT-28 w osobnym pliku (nowe zeznanie) albo usuń tu kwoty ulg."},
         {"p28_odliczenia", 10, With(landlord, {{"IKZE_P", "1000"}}),
-         "Do drugiego zeznania w tym pliku dołączasz załącznik PIT/O, PIT/D lub PIT-2K – w PIT-28 pojawiłby się ten sam "
+         "Do drugiego zeznania w tym pliku dołączasz załącznik PIT/O, PIT/D lub PIT-2K – w PIT-28 pojawiłby się ten "
+         "sam "
          "załącznik. Złóż to zeznanie (PIT-28) w osobnym pliku."},
         {"p_pitd", 7, With(housing, {{"PITD_ODS_P", "0"}, {"PITD_2K_PIERWSZY", "1"}}),
-         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz „nie”."},
+         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz "
+         "„nie”."},
         {"p_pitd", 7, With(housing, {{"PITD_ODS_P", "0"}}),
          "Nie wpisałeś żadnej kwoty ulg mieszkaniowych – załącznik PIT/D nie zostanie dołączony."},
         {"p_pit2k", 8, With(housing, {{"PITD_2K_PIERWSZY", "1"}, {"PIT2K_13", "Bank"}}),
@@ -159,10 +162,19 @@ std::vector<Trigger> Pit36Triggers()
          "załączniki by się pomieszały. Dochody z zagranicy w PIT-36 rozlicz w osobnym pliku."},
     };
     // A minor's income (PIT/M): the first child, then a second one, each missing its name or PESEL.
-    const Answers child = With(single, {{"P36_MALE", "1"}, {"MAL1_IMIE", "Zofia"}, {"MAL1_NAZWISKO", "Kowalska"},
-                                        {"MAL1_PESEL", "10210112343"}, {"MAL1_PRZ", "12000"}, {"MAL1_POL", "1"}});
-    const Answers second = With(child, {{"MAL2_TAK", "1"}, {"MAL2_IMIE", "Jan"}, {"MAL2_NAZWISKO", "Kowalski"},
-                                        {"MAL2_PESEL", "12271412345"}, {"MAL2_PRZ", "6000"}});
+    const Answers child = With(single,
+                               {{"P36_MALE", "1"},
+                                {"MAL1_IMIE", "Zofia"},
+                                {"MAL1_NAZWISKO", "Kowalska"},
+                                {"MAL1_PESEL", "10210112343"},
+                                {"MAL1_PRZ", "12000"},
+                                {"MAL1_POL", "1"}});
+    const Answers second = With(child,
+                                {{"MAL2_TAK", "1"},
+                                 {"MAL2_IMIE", "Jan"},
+                                 {"MAL2_NAZWISKO", "Kowalski"},
+                                 {"MAL2_PESEL", "12271412345"},
+                                 {"MAL2_PRZ", "6000"}});
     t.push_back({"p36_male", 7, With(child, {{"MAL1_NAZWISKO", ""}}), "Wpisz imię i nazwisko dziecka."});
     t.push_back({"p36_male", 7, With(child, {{"MAL1_PESEL", ""}}), "Wpisz 11 cyfr numeru PESEL dziecka."});
     t.push_back({"p36_male", 7, With(second, {{"MAL2_IMIE", ""}}), "Wpisz imię i nazwisko drugiego dziecka."});
@@ -174,46 +186,65 @@ std::vector<Trigger> Pit36Triggers()
     };
     // The spouse's foreign page follows the taxpayer's, whose first country must then be given.
     const Answers taxpayerAbroad{{"ZG1_KRAJ_P", "NIEMCY"}, {"ZG1_PRZ_P", "1000"}, {"ZG1_WYL_P", "1"}};
-    for (const Pit36Person& o : {Pit36Person{single, 7, 8, "P", ""},
-                                 Pit36Person{With(joint, taxpayerAbroad), 11, 12, "M", "_m"}}) {
+    for (const Pit36Person& o :
+         {Pit36Person{single, 7, 8, "P", ""}, Pit36Person{With(joint, taxpayerAbroad), 11, 12, "M", "_m"}}) {
         // A part not yet deducted above the whole loss of its year, for each source and year.
-        const std::vector<std::pair<std::string, std::string>> sources = {
-            {"FIRMA", "Działalność gospodarcza"}, {"NAJEM", "Najem, podnajem, dzierżawa"}, {"INNE", "Inne źródła"}};
+        const std::vector<std::pair<std::string, std::string>> sources = {{"FIRMA", "Działalność gospodarcza"},
+                                                                          {"NAJEM", "Najem, podnajem, dzierżawa"},
+                                                                          {"INNE", "Inne źródła"}};
         for (const auto& [source, caption] : sources)
             for (int y = 2011; y <= 2015; ++y) {
                 const std::string v = "STR_" + source + "_" + std::to_string(y);
                 t.push_back({"p36_straty" + o.suffix, o.losses,
-                             With(o.answers, {{"P36_STRATY", "1"}, {"STR_" + source + "_TAK_" + o.s, "1"},
-                                              {v + "_" + o.s, "1000"}, {v + "_POZ_" + o.s, "2000"}}),
-                             caption + ": część straty z " + std::to_string(y) + " r., której nie odliczono, nie może "
-                                       "być większa niż cała strata z tego roku."});
+                             With(o.answers,
+                                  {{"P36_STRATY", "1"},
+                                   {"STR_" + source + "_TAK_" + o.s, "1"},
+                                   {v + "_" + o.s, "1000"},
+                                   {v + "_POZ_" + o.s, "2000"}}),
+                             caption + ": część straty z " + std::to_string(y) +
+                                 " r., której nie odliczono, nie może "
+                                 "być większa niż cała strata z tego roku."});
             }
         const std::string abroad = "p36_zagranica" + o.suffix;
         const Answers zagr = With(o.answers, {{"P36_ZAGR", "1"}});
-        const auto var = [&o](int k, const std::string& what) { return "ZG" + std::to_string(k) + "_" + what + "_" + o.s; };
+        const auto var = [&o](int k, const std::string& what) {
+            return "ZG" + std::to_string(k) + "_" + what + "_" + o.s;
+        };
         for (int k = 1; k <= 5; ++k) {
             const std::string n = std::to_string(k);
             // Countries before k complete, country k ticked and then broken one way each time.
             Answers before = zagr;
             for (int j = 1; j < k; ++j)
-                before = With(before, {{var(j, "TAK"), "1"}, {var(j, "KRAJ"), "NIEMCY"}, {var(j, "PRZ"), "1000"},
-                                       {var(j, "WYL"), "1"}});
+                before = With(
+                    before,
+                    {{var(j, "TAK"), "1"}, {var(j, "KRAJ"), "NIEMCY"}, {var(j, "PRZ"), "1000"}, {var(j, "WYL"), "1"}});
             const Answers ticked = k == 1 ? before : With(before, {{var(k, "TAK"), "1"}});
             const Answers country = With(ticked, {{var(k, "KRAJ"), "NIEMCY"}, {var(k, "PRZ"), "1000"}});
             t.push_back({abroad, o.abroad, ticked,
                          k == 1 ? "Wybierz kraj, z którego pochodzi dochód." : "Wybierz kraj " + n + " z listy."});
             t.push_back({abroad, o.abroad, With(country, {{var(k, "ABOL"), "1"}, {var(k, "WYL"), "1"}}),
                          "Ulga abolicyjna przysługuje tylko przy metodzie proporcjonalnego odliczenia (art. 27g "
-                         "ustawy) – kraj " + n + "."});
+                         "ustawy) – kraj " +
+                             n + "."});
             t.push_back({abroad, o.abroad,
-                         With(country, {{var(k, "ABOL"), "1"}, {var(k, "WYL"), "0"}, {var(k, "WYL") + "no", "1"},
-                                        {var(k, "R1"), "0"}, {var(k, "R4"), "1"}}),
+                         With(country,
+                              {{var(k, "ABOL"), "1"},
+                               {var(k, "WYL"), "0"},
+                               {var(k, "WYL") + "no", "1"},
+                               {var(k, "R1"), "0"},
+                               {var(k, "R4"), "1"}}),
                          "Ulga abolicyjna dotyczy tylko dochodów z pracy i z działalności (art. 27g ust. 1 ustawy) – "
-                         "kraj " + n + "."});
+                         "kraj " +
+                             n + "."});
             if (k > 2) // country k alone, the one before it not ticked
                 t.push_back({abroad, o.abroad,
-                             With(zagr, {{var(1, "KRAJ"), "NIEMCY"}, {var(1, "PRZ"), "1000"}, {var(1, "WYL"), "1"},
-                                         {var(k, "TAK"), "1"}, {var(k, "KRAJ"), "NIEMCY"}, {var(k, "PRZ"), "1000"}}),
+                             With(zagr,
+                                  {{var(1, "KRAJ"), "NIEMCY"},
+                                   {var(1, "PRZ"), "1000"},
+                                   {var(1, "WYL"), "1"},
+                                   {var(k, "TAK"), "1"},
+                                   {var(k, "KRAJ"), "NIEMCY"},
+                                   {var(k, "PRZ"), "1000"}}),
                              "Wypełniaj kraje po kolei: zaznacz najpierw kraj " + std::to_string(k - 1) + "."});
         }
     }
@@ -226,8 +257,9 @@ std::vector<Trigger> Pit39Triggers()
     const std::string notTaxed = "Żadna z wpisanych sprzedaży nie podlega podatkowi (albo ich daty są niepełne), więc "
                                  "zeznania PIT-39 nie składasz. Popraw daty w kroku „Sprzedaż nieruchomości” albo "
                                  "rozpocznij nowe zeznanie bez PIT-39.";
-    const std::string dates = " sprzedaż: wpisz pełne daty nabycia i sprzedaży (dzień-miesiąc-rok). Sprzedaż musi być z "
-                              "2016 roku, a nabycie nie później niż sprzedaż – wróć do kroku „Sprzedaż nieruchomości”.";
+    const std::string dates =
+        " sprzedaż: wpisz pełne daty nabycia i sprzedaży (dzień-miesiąc-rok). Sprzedaż musi być z "
+        "2016 roku, a nabycie nie później niż sprzedaż – wróć do kroku „Sprzedaż nieruchomości”.";
     const std::string sale = "p39_sprzedaz", exemption = "p39_zwolnienie";
     return {
         {sale, 5, With(FlatSoldInTheFourthYear(), {{"SPR1_CENA", "0"}}),
@@ -278,8 +310,7 @@ std::vector<Trigger> Triggers()
         {"p_podatnik", 2, With(single, {{"PIT36_1_P", "0"}, {"PIT36_1_N", "1"}, {"PIT36_1N", "12345"}}),
          "Wpisz 10 cyfr numeru NIP (bez kresek i spacji)."},
         {"p_adres", 3, With(single, {{"PIT36_21", ""}}), "Wpisz miejscowość."},
-        {"p_urzad", 4, With(single, {{"PIT37_9", ""}}),
-         "Wybierz z listy urząd skarbowy, do którego składasz zeznanie."},
+        {"p_urzad", 4, With(single, {{"PIT37_9", ""}}), "Wybierz z listy urząd skarbowy, do którego składasz zeznanie."},
         {"p_dochody", 5, With(single, {{"KOSZTY_PRACA_P", "1500"}}),
          "Koszty uzyskania przychodów ze stosunku pracy przekraczają roczny limit dla wybranej sytuacji. W "
          "zeznaniu program przyjmie kwotę limitu – zobaczysz ją na stronie wyniku."},
@@ -289,8 +320,7 @@ std::vector<Trigger> Triggers()
          "kosztem: program przyjmie w zeznaniu 42 764 zł."},
         {"p_ulgi", 7, With(single, {{"ULGA_INTERNET_P", "900"}}),
          "Ulga internetowa wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
-        {"p_opp", 9, With(single, {{"OPP_TAK", "1"}}),
-         "Wpisz 10-cyfrowy numer KRS organizacji albo wybierz ją z listy."},
+        {"p_opp", 9, With(single, {{"OPP_TAK", "1"}}), "Wpisz 10-cyfrowy numer KRS organizacji albo wybierz ją z listy."},
         {"p_malzonek", 4, With(joint, {{"PIT36_24", ""}}), "Wpisz nazwisko i pierwsze imię małżonka."},
         {"p_malzonek", 4, With(joint, {{"PIT36_2P", ""}}), "Wpisz 11 cyfr numeru PESEL małżonka."},
         {"p_malzonek", 4, With(joint, {{"PIT36_2_P", "0"}, {"PIT36_2_N", "1"}, {"PIT36_2N", ""}}),
@@ -307,18 +337,31 @@ std::vector<Trigger> Triggers()
          "Ulga internetowa małżonka wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
     };
     // Joint filing and the single parent refused when a condition is not met (art. 6 ust. 2, 4a, 8).
-    const Answers parent = With(single, {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}});
+    const Answers parent = With(single,
+                                {{"PIT37_6_1", "0"}, {"PIT37_6_4", "1"}, {"SAM_STAN", "1"}, {"SAM_DZIECKO", "1"}});
     const std::string individually = " Wybierz rozliczenie indywidualne.";
     const std::string another = " Wybierz inny sposób.";
     const std::string toPit36 = " Zaznacz PIT-36 zamiast PIT-37.";
-    const Answers business = With(single, {{"WYB_37", "0"}, {"WYB_36", "1"}, {"P36_FIRMA", "1"},
-                                           {"FIRMA1_UDZIAL_P", "100"}, {"FIRMA1_PRZYCHOD_P", "90000"},
-                                           {"FIRMA1_KOSZTY_P", "50000"}});
-    const Answers jointBusiness = With(joint, {{"WYB_37", "0"}, {"WYB_36", "1"}, {"P36_FIRMA", "1"},
-                                               {"FIRMA1_UDZIAL_M", "100"}, {"FIRMA1_PRZYCHOD_M", "30000"}});
-    const Answers housing = With(single, {{"WYB_37", "0"}, {"WYB_36", "1"}, {"PITD_TAK", "1"}, {"PITD_ODS_P", "3000"},
-                                          {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_10", "200000"}, {"PIT2K_11", "150000"},
-                                          {"PIT2K_12", "15-03-2005"}, {"PIT2K_13", "Bank"}});
+    const Answers business = With(single,
+                                  {{"WYB_37", "0"},
+                                   {"WYB_36", "1"},
+                                   {"P36_FIRMA", "1"},
+                                   {"FIRMA1_UDZIAL_P", "100"},
+                                   {"FIRMA1_PRZYCHOD_P", "90000"},
+                                   {"FIRMA1_KOSZTY_P", "50000"}});
+    const Answers jointBusiness = With(
+        joint,
+        {{"WYB_37", "0"}, {"WYB_36", "1"}, {"P36_FIRMA", "1"}, {"FIRMA1_UDZIAL_M", "100"}, {"FIRMA1_PRZYCHOD_M", "30000"}});
+    const Answers housing = With(single,
+                                 {{"WYB_37", "0"},
+                                  {"WYB_36", "1"},
+                                  {"PITD_TAK", "1"},
+                                  {"PITD_ODS_P", "3000"},
+                                  {"PITD_2K_PIERWSZY", "1"},
+                                  {"PIT2K_10", "200000"},
+                                  {"PIT2K_11", "150000"},
+                                  {"PIT2K_12", "15-03-2005"},
+                                  {"PIT2K_13", "Bank"}});
     const std::string businessHealth =
         "Wpisana składka zdrowotna jest wyższa niż 7,75% najniższej podstawy za 12 miesięcy 2016 r. (2 985,84 zł). "
         "Jeżeli płaciłeś składkę od wyższej podstawy, zostaw kwotę; jeżeli wpisałeś pełną składkę 9%, popraw ją.\n"
@@ -326,22 +369,27 @@ std::vector<Trigger> Triggers()
     const std::vector<Trigger> eligibility = {
         {"p_wybor", 1, With(joint, {{"WSP_CALY_ROK", "0"}}),
          "Wspólnie mogą się rozliczyć tylko małżonkowie, którzy przez cały rok podatkowy pozostawali w związku "
-         "małżeńskim (art. 6 ust. 2 ustawy)." + individually},
+         "małżeńskim (art. 6 ust. 2 ustawy)." +
+             individually},
         {"p_wybor", 1, With(joint, {{"WSP_WSPOLNOSC", "0"}}),
          "Wspólne rozliczenie wymaga wspólności majątkowej przez cały rok (art. 6 ust. 2 ustawy)." + individually},
         {"p_wybor", 1, With(joint, {{"WSP_INNE", "1"}}),
          "Małżonkowie, z których jedno płaciło podatek liniowy, ryczałt, kartę podatkową albo podatek tonażowy, "
-         "nie mogą rozliczyć się wspólnie (art. 6 ust. 8 ustawy)." + individually},
+         "nie mogą rozliczyć się wspólnie (art. 6 ust. 8 ustawy)." +
+             individually},
         {"p_wybor", 1, With(parent, {{"SAM_STAN", "0"}}),
          "Jako osoba samotnie wychowująca dzieci może rozliczyć się tylko rodzic albo opiekun prawny, który nie był "
          "w związku małżeńskim (albo którego małżonek był pozbawiony władzy rodzicielskiej lub odbywał karę "
-         "pozbawienia wolności) – art. 6 ust. 4a ustawy." + another},
+         "pozbawienia wolności) – art. 6 ust. 4a ustawy." +
+             another},
         {"p_wybor", 1, With(parent, {{"SAM_DZIECKO", "0"}}),
          "Rozliczenie osoby samotnie wychowującej dzieci wymaga wychowywania dziecka, które spełnia warunki art. 6 "
-         "ust. 4 ustawy." + another},
+         "ust. 4 ustawy." +
+             another},
         {"p_wybor", 1, With(parent, {{"SAM_INNE", "1"}}),
          "Osoba, która płaciła podatek liniowy, ryczałt, kartę podatkową albo podatek tonażowy, nie może rozliczyć "
-         "się jako osoba samotnie wychowująca dzieci (art. 6 ust. 8 ustawy)." + another},
+         "się jako osoba samotnie wychowująca dzieci (art. 6 ust. 8 ustawy)." +
+             another},
         // Incomes PIT-37 cannot take, each sent to its form.
         {"p_wybor", 1, With(single, {{"INNY_DZIAL", "1"}}),
          "Przychody z działalności gospodarczej nie mieszczą się w PIT-37. Przy podatku liniowym 19% zaznacz także "
@@ -351,7 +399,8 @@ std::vector<Trigger> Triggers()
          "Przychody z najmu opodatkowane według skali wykazuje się w zeznaniu PIT-36." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_ZAGR", "1"}}),
          "Dochody z zagranicy wykazuje się w zeznaniu PIT-36 (z załącznikiem PIT/ZG)." + toPit36},
-        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}), "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + toPit36},
+        {"p_wybor", 1, With(single, {{"INNY_STRATA", "1"}}),
+         "Stratę z lat ubiegłych odlicza się w zeznaniu PIT-36." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_DZIECI", "1"}}),
          "Dochody małoletnich dzieci dolicza się w zeznaniu PIT-36 (z załącznikiem PIT/M)." + toPit36},
         {"p_wybor", 1, With(single, {{"INNY_ZALICZKI", "1"}}),
@@ -367,7 +416,8 @@ std::vector<Trigger> Triggers()
         // The PIT/D and PIT-2K pages, reached here through PIT-36 (an employee with nothing else:
         // choice, taxpayer, address, office, sources, PIT-11, contributions, reliefs, children, PIT/D, PIT-2K).
         {"p_pitd", 10, With(housing, {{"PITD_ODS_P", "0"}}),
-         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz „nie”."},
+         "Oświadczenie PIT-2K składa się razem z pierwszym odliczeniem odsetek. Wpisz kwotę odsetek albo zaznacz "
+         "„nie”."},
         {"p_pitd", 10, With(housing, {{"PITD_ODS_P", "0"}, {"PITD_2K_PIERWSZY", "0"}, {"PITD_2K_PIERWSZYno", "1"}}),
          "Nie wpisałeś żadnej kwoty ulg mieszkaniowych – załącznik PIT/D nie zostanie dołączony."},
         {"p_pit2k", 11, With(housing, {{"PIT2K_11", "0"}}), "Wpisz kwotę kredytu (pożyczki) mieszkaniowego."},
@@ -453,8 +503,9 @@ std::vector<Trigger> Triggers()
             const std::string year = std::to_string(y);
             t.push_back({income, o.income,
                          With(o.answers, {{o.s + "_STRATA_" + year, "1000"}, {o.s + "_ODL_" + year, "2000"}}),
-                         "Z straty z " + year + " r. odliczono już więcej, niż ona wynosiła. Sprawdź obie kwoty w "
-                         "zeznaniach PIT-38 z poprzednich lat."});
+                         "Z straty z " + year +
+                             " r. odliczono już więcej, niż ona wynosiła. Sprawdź obie kwoty w "
+                             "zeznaniach PIT-38 z poprzednich lat."});
         }
         t.push_back({abroad, o.abroad,
                      With(o.answers, {{"WYB_39", "1"}, {zg(1) + "_KRAJ", "NIEMCY"}, {zg(1) + "_31", "100"}}),
@@ -472,8 +523,9 @@ std::vector<Trigger> Triggers()
             t.push_back({abroad, o.abroad, With(before, {{zg(k) + "_31", "100"}}),
                          "Wybierz z listy państwo " + n + ", w którym uzyskano dochód i zapłacono podatek."});
             t.push_back({abroad, o.abroad, With(before, {{zg(k) + "_KRAJ", "NIEMCY"}, {zg(k) + "_32", "10"}}),
-                         "Przy państwie " + n + " wpisz dochód uzyskany w tym państwie – bez niego nie można odliczyć "
-                         "podatku."});
+                         "Przy państwie " + n +
+                             " wpisz dochód uzyskany w tym państwie – bez niego nie można odliczyć "
+                             "podatku."});
             if (k > 1)
                 t.push_back({abroad, o.abroad, With(o.answers, {{zg(k) + "_KRAJ", "NIEMCY"}, {zg(k) + "_31", "100"}}),
                              "Wpisuj państwa po kolei: najpierw wypełnij państwo " + std::to_string(k - 1) + "."});

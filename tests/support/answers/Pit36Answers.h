@@ -4,6 +4,8 @@
 // replay and the window are compared on them too. Included by support/ScriptSetAnswers.h after
 // the shared pieces (Answers, With, BaseAnswers, SpouseData, NamedAnswers) it builds on.
 
+// Answer sets are data tables: kept as laid out, one answer beside another.
+// clang-format off
 namespace taxilo::test {
 
 // The taxpayer's data and PIT-36 chosen on the first page, filed individually.
@@ -86,3 +88,4 @@ inline std::vector<NamedAnswers> Pit36AnswerSets()
 }
 
 } // namespace taxilo::test
+// clang-format on

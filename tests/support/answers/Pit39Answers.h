@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+// Answer sets are data tables: kept as laid out, one answer beside another.
+// clang-format off
 namespace taxilo::test {
 
 // PIT-39 alone: taxpayer, address and tax office of the base answers, the form and its purpose.
@@ -100,3 +102,4 @@ inline std::vector<NamedAnswers> Pit39AnswerSets()
 }
 
 } // namespace taxilo::test
+// clang-format on

@@ -108,7 +108,7 @@ void TForm1::CreatePreviewTab(const std::vector<std::string>& fields)
     // Screen readers say which form the tab previews.
     tab->setAccessibleName(QStringLiteral("Podgląd wydruku: ") + caption);
     frame->setAccessibleName(QStringLiteral("Podgląd wydruku formularza ") + caption);
-    frame->Image1->setAccessibleName(QStringLiteral("Strony formularza ") + caption);
+    frame->FormCaption = QStringLiteral("Formularz ") + caption;
     try {
         frame->SetupPreview(JoinText(fields, "|"), *Engine);
     } catch (const std::exception& error) {

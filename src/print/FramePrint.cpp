@@ -239,7 +239,11 @@ void TPrintFrame::UpdatePageControls()
         return;
     sSpeedButton1->setEnabled(manager_->HasPrevious);
     sSpeedButton2->setEnabled(manager_->HasNext);
-    Label1->setText(QStringLiteral("%1/%2").arg(manager_->CurrentPage).arg(std::max(manager_->PageCount, 1)));
+    const int pages = std::max(manager_->PageCount, 1);
+    Label1->setText(QStringLiteral("%1/%2").arg(manager_->CurrentPage).arg(pages));
+    const QString page = QStringLiteral("strona %1 z %2").arg(manager_->CurrentPage).arg(pages);
+    Label1->setAccessibleName(page);
+    Image1->setAccessibleName(FormCaption.isEmpty() ? page : FormCaption + QStringLiteral(", ") + page);
 }
 
 void TPrintFrame::ScrollToTop()

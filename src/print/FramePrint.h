@@ -48,6 +48,8 @@ public:
     static constexpr double kMaxZoom = 2.0;
     static constexpr double kMinZoomStep = 0.25; // zoom out works while the zoom is above this
     static constexpr double kMinZoom = 0.05;
+    // The form this preview shows, as its tab names it: screen readers say it with the page shown.
+    QString FormCaption;
 
     // Components by their names.
     QFrame* Panel1 = nullptr;

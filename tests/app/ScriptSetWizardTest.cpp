@@ -5,12 +5,14 @@
 // child relief 92,67 zł a month for one child, 1% rounded down to 10 gr), and every page of the
 // wizard walked with Next, each of which must build without a warning.
 #include "BundledWizard.h"
+#include "print/FramePrint.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,8 +70,14 @@ TEST(ScriptSetWizard, OneEmployeeWithOnePercentHasNoPitO)
                 {"PIT37_138", "36,2"},
                 {"PIT_O", "0"}});
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
-    EXPECT_EQ(w.F().sPageControl1->widget(w.F().FindPreviewTab("PIT37"))->accessibleName(),
-              QStringLiteral("Podgląd wydruku: PIT-37"));
+    QWidget* tab = w.F().sPageControl1->widget(w.F().FindPreviewTab("PIT37"));
+    EXPECT_EQ(tab->accessibleName(), QStringLiteral("Podgląd wydruku: PIT-37"));
+    // The preview says which form and which page it shows, and follows the page.
+    auto* frame = tab->findChild<TPrintFrame*>();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->Image1->accessibleName(), QStringLiteral("Formularz PIT-37, strona 1 z 4"));
+    frame->StepPage(true);
+    EXPECT_EQ(frame->Image1->accessibleName(), QStringLiteral("Formularz PIT-37, strona 2 z 4"));
     EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1) << "nothing to claim on PIT/O";
     // Amounts on the result page are written the Polish way: thousands apart, two decimals whole
     // or not, and held together with the currency by non-breaking spaces.

@@ -188,4 +188,17 @@ inline std::string ShownAmount(const std::string& number)
     return shown;
 }
 
+// Presses Next and gives the messages shown (warnings and notices alike).
+inline std::vector<std::string> NextShowing(BundledWizard& w)
+{
+    const size_t before = w.Dialogs.Log.size();
+    w.F().sBitBtn1->click();
+    Pump();
+    std::vector<std::string> shown;
+    for (size_t i = before; i < w.Dialogs.Log.size(); ++i)
+        if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
+            shown.push_back(w.Dialogs.Log[i].Text.toStdString());
+    return shown;
+}
+
 } // namespace taxilo::test

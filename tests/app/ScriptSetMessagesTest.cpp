@@ -543,14 +543,7 @@ std::vector<std::string> MessagesOnNext(const Trigger& trigger, std::string& pag
     w.Open(trigger.answers, trigger.forms);
     // The page is named by its script file, whether read from the package or from Dane.
     page = w.F().Page ? fs::path(w.F().Page->PageScript()).stem().string() : std::string();
-    const size_t before = w.Dialogs.Log.size();
-    w.F().sBitBtn1->click();
-    Pump();
-    std::vector<std::string> shown;
-    for (size_t i = before; i < w.Dialogs.Log.size(); ++i)
-        if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
-            shown.push_back(w.Dialogs.Log[i].Text.toStdString());
-    return shown;
+    return NextShowing(w);
 }
 
 } // namespace

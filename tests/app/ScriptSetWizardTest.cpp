@@ -30,13 +30,7 @@ using namespace taxilo::test;
 TEST(ScriptSetWizard, OneChildAndOnePercentReplayToTheResultPage)
 {
     BundledWizard w;
-    w.Open(With(With(OneEmployee("6000"), kOnePercent),
-                {{"DZ_LICZBA", "1"},
-                 {"DZ1_PESEL", "10210112343"},
-                 {"DZ1_IMIE", "Zofia"},
-                 {"DZ1_NAZWISKO", "Kowalska"},
-                 {"DZ1_CALY", "1"}}),
-           kFormsWithChildren);
+    w.Open(AnswerSetNamed("OneChildAndOnePercent"), kFormsWithChildren);
     ExpectOnResultPage(w);
     ExpectVars(w,
                {{"PIT37_113", "6969,78"},
@@ -296,13 +290,7 @@ void WalkEveryPage(const Answers& answers, int forms, int dpi = 96)
 
 TEST(ScriptSetWizard, EveryPageOfASingleReturnBuildsWithoutAWarning)
 {
-    WalkEveryPage(With(With(OneEmployee("6000"), kOnePercent),
-                       {{"DZ_LICZBA", "1"},
-                        {"DZ1_PESEL", "10210112343"},
-                        {"DZ1_IMIE", "Zofia"},
-                        {"DZ1_NAZWISKO", "Kowalska"},
-                        {"DZ1_CALY", "1"}}),
-                  kFormsWithChildren);
+    WalkEveryPage(AnswerSetNamed("OneChildAndOnePercent"), kFormsWithChildren);
 }
 
 // PIT-37, PIT-38 and the spouse's own PIT-38M: the choice, the shared data (with the spouse's,
@@ -327,13 +315,7 @@ TEST(ScriptSetWizard, EveryPageLaysOutCleanlyOnLargeScreens)
 {
     for (const int dpi : {144, 192}) {
         SCOPED_TRACE(dpi);
-        WalkEveryPage(With(Joint(),
-                           {{"DZ_LICZBA", "1"},
-                            {"DZ1_PESEL", "10210112343"},
-                            {"DZ1_IMIE", "Zofia"},
-                            {"DZ1_NAZWISKO", "Kowalska"},
-                            {"DZ1_CALY", "1"}}),
-                      kFormsJoint + 1, dpi);
+        WalkEveryPage(With(Joint(), kOneChildZofia), kFormsJoint + 1, dpi);
     }
 }
 
@@ -514,22 +496,6 @@ TEST(ScriptSetWizard, ANewUserFillsASingleReturnByTypingIntoThePages)
     EXPECT_TRUE(Contains(page, "Nadpłata do zwrotu: 2 376,00 zł.")) << page;
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
 }
-
-namespace {
-// Presses Next and gives the messages shown (warnings and notices alike).
-std::vector<std::string> NextShowing(BundledWizard& w)
-{
-    const size_t before = w.Dialogs.Log.size();
-    w.F().sBitBtn1->click();
-    Pump();
-    std::vector<std::string> shown;
-    for (size_t i = before; i < w.Dialogs.Log.size(); ++i)
-        if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
-            shown.push_back(w.Dialogs.Log[i].Text.toStdString());
-    return shown;
-}
-
-} // namespace
 
 // Employee costs capped by the situation the user picks (art. 22 ust. 2 pkt 4): two jobs at once
 // with commuting, 2 670 zł typed, 2 502,56 zł taken; 67 497,44 - 9 597 = 57 900,44 -> 57 900;

@@ -243,6 +243,10 @@ inline std::vector<NamedAnswers> Pit39AnswerSets();
 inline std::vector<NamedAnswers> Pit28AnswerSets();
 inline std::vector<NamedAnswers> Pit36AnswerSets();
 
+// One child, Zofia, for the whole year.
+inline const Answers kOneChildZofia{{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"},
+                                    {"DZ1_NAZWISKO", "Kowalska"}, {"DZ1_CALY", "1"}};
+
 struct AnswerSet {
     std::string name;
     Answers answers;
@@ -299,10 +303,7 @@ inline const std::vector<AnswerSet>& AnswerSets()
                                   {"PIT37_41", "22000"}, {"SKL_SPOL_P", "16452"}, {"SKL_ZDR_P", "8024,97"},
                                   {"OPP_TAK", "1"}, {"PIT37_137", "30897"}})},
             // main-window cases
-            {"OneChildAndOnePercent",
-             With(With(OneEmployee("6000"), kOnePercent),
-                  {{"DZ_LICZBA", "1"}, {"DZ1_PESEL", "10210112343"}, {"DZ1_IMIE", "Zofia"}, {"DZ1_NAZWISKO", "Kowalska"},
-                   {"DZ1_CALY", "1"}})},
+            {"OneChildAndOnePercent", With(With(OneEmployee("6000"), kOnePercent), kOneChildZofia)},
             {"OneEmployeeWithOnePercent", With(OneEmployee("6000"), kOnePercent)},
             {"SingleParentOfThree", SingleParentOfThree()},
             {"TooLittleAdvancePaid", OneEmployee("3000")},

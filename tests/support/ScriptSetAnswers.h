@@ -10,6 +10,7 @@
 #include "engine/Parser.h"
 #include "foundation/Value.h"
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -251,6 +252,9 @@ struct AnswerSet {
     std::string name;
     Answers answers;
 };
+
+// The test log names an answer set instead of dumping its bytes.
+inline void PrintTo(const AnswerSet& set, std::ostream* out) { *out << set.name; }
 
 // Every answer set of the script-set tests, by name.
 inline const std::vector<AnswerSet>& AnswerSets()

@@ -176,15 +176,29 @@ TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
 // row 30 500 + 600 = 1 100.
 TEST(Pit28Cases, SpouseFilingSeparatelyOnTheCommonPitD)
 {
-    const Answers answers =
-        With(TraderWithHousingReliefs(),
-             {{"PITDM_TAK", "1"}, {"PITDM_PESEL", "85010112345"}, {"PITDM_NAZWISKO", "Kowalska"},
-              {"PITDM_IMIE", "Anna"}, {"PITDM_DATA", "01-01-1985"}, {"PITDM_ODS", "4000"},
-              {"PITDM_ODS_ODL", "4000"}, {"PITDM_MPOD", "800"}, {"PITDM_MPOD_ODL", "600"}});
+    const Answers answers = With(TraderWithHousingReliefs(),
+                                 {{"PITDM_TAK", "1"},
+                                  {"PITDM_PESEL", "85010112345"},
+                                  {"PITDM_NAZWISKO", "Kowalska"},
+                                  {"PITDM_IMIE", "Anna"},
+                                  {"PITDM_DATA", "01-01-1985"},
+                                  {"PITDM_ODS", "4000"},
+                                  {"PITDM_ODS_ODL", "4000"},
+                                  {"PITDM_MPOD", "800"},
+                                  {"PITDM_MPOD_ODL", "600"}});
     const auto r = Replay(answers, {"PIT-28"}, {"PITD"});
-    ExpectVars(r, {{"PIT28_72", "6449"}, {"PIT28_75", "2551"}, {"PITD_11", "4000"}, {"PITD_13", "4000"},
-                   {"PITD_25", "800"}, {"PITD_27", "600"}, {"PITD_28", "200"}, {"PITD_29", "5000"},
-                   {"PITD_30", "1100"}, {"PITD_2", "85010112345"}, {"PIT28_140", "1"}});
+    ExpectVars(r,
+               {{"PIT28_72", "6449"},
+                {"PIT28_75", "2551"},
+                {"PITD_11", "4000"},
+                {"PITD_13", "4000"},
+                {"PITD_25", "800"},
+                {"PITD_27", "600"},
+                {"PITD_28", "200"},
+                {"PITD_29", "5000"},
+                {"PITD_30", "1100"},
+                {"PITD_2", "85010112345"},
+                {"PIT28_140", "1"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<zd:P_11>4000</zd:P_11>")) << xml;
     EXPECT_TRUE(Has(xml, "zd:Podmiot2")) << xml;

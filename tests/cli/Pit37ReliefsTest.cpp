@@ -196,12 +196,14 @@ TEST(Pit37Reliefs, SingleParentsLimitWhenFilingIndividually)
 TEST(Pit37Reliefs, SpouseFilingSeparatelyOnTheCommonPitD)
 {
     const Replayed r = ReplayAll(With(HousingReliefsFirstYear(), SpouseFilingAloneOnPitD()));
-    ExpectVars(r, {{"PIT37_105", "5000"}, {"PIT37_106", "0"},   {"PIT37_123", "300"},  {"PIT37_126", "2064"},
-                   {"PIT37_129", "3936"}, {"PITD_10", "5000"},  {"PITD_11", "4000"},   {"PITD_12", "5000"},
-                   {"PITD_13", "4000"},   {"PITD_24", "300"},   {"PITD_25", "800"},    {"PITD_26", "300"},
-                   {"PITD_27", "600"},    {"PITD_28", "200"},   {"PITD_29", "11000"},  {"PITD_30", "900"},
-                   {"PITD_31", "200"},    {"PITD_2", "85010112345"}, {"PITD_7", "KOWALSKA"}, {"PITD_8", "ANNA"},
-                   {"PITD_9", "01-01-1985"}, {"PIT_D", "1"}});
+    ExpectVars(r, {{"PIT37_105", "5000"},  {"PIT37_106", "0"},    {"PIT37_123", "300"},
+                   {"PIT37_126", "2064"},  {"PIT37_129", "3936"}, {"PITD_10", "5000"},
+                   {"PITD_11", "4000"},    {"PITD_12", "5000"},   {"PITD_13", "4000"},
+                   {"PITD_24", "300"},     {"PITD_25", "800"},    {"PITD_26", "300"},
+                   {"PITD_27", "600"},     {"PITD_28", "200"},    {"PITD_29", "11000"},
+                   {"PITD_30", "900"},     {"PITD_31", "200"},    {"PITD_2", "85010112345"},
+                   {"PITD_7", "KOWALSKA"}, {"PITD_8", "ANNA"},    {"PITD_9", "01-01-1985"},
+                   {"PIT_D", "1"}});
     EXPECT_TRUE(r.xmlParses) << r.xml;
     for (const char* part : {"<zd:P_11>4000</zd:P_11>", "<zd:P_13>4000</zd:P_13>", "<zd:P_27>600</zd:P_27>",
                              "<zd:P_29>11000</zd:P_29>", "zd:Podmiot2", "85010112345", "KOWALSKA"})
@@ -227,10 +229,10 @@ TEST(Pit37Reliefs, SpouseFilingSeparatelyOnTheCommonPitD)
 // 1 734, 4 266 overpaid. Married all year, the typed share stands (spouses in any proportion).
 TEST(Pit37Reliefs, UnmarriedParentsShareTheReliefInHalvesUnlessAgreed)
 {
-    const Answers expectedHalves{{"DZ_POLOWA", "1"},         {"DZ1_CZESC", "50"},        {"DZ2_CZESC", "50"},
-                                 {"ULGA_DZ1", "556,02"},     {"ULGA_DZ2", "556,02"},     {"ULGA_DZIECI", "1112,04"},
-                                 {"PIT37_118", "1112,04"},   {"PIT37_126", "2512"},      {"PIT37_129", "3488"},
-                                 {"PITO_307", "556,02"},     {"PITO_407", "556,02"},     {"PITO_43", "1112,04"}};
+    const Answers expectedHalves{{"DZ_POLOWA", "1"},       {"DZ1_CZESC", "50"},    {"DZ2_CZESC", "50"},
+                                 {"ULGA_DZ1", "556,02"},   {"ULGA_DZ2", "556,02"}, {"ULGA_DZIECI", "1112,04"},
+                                 {"PIT37_118", "1112,04"}, {"PIT37_126", "2512"},  {"PIT37_129", "3488"},
+                                 {"PITO_307", "556,02"},   {"PITO_407", "556,02"}, {"PITO_43", "1112,04"}};
     ExpectVars(ReplayAll(UnmarriedParentsSharingTheRelief(false)), expectedHalves);
     ExpectVars(ReplayAll(With(UnmarriedParentsSharingTheRelief(false), {{"DZ1_UDZIAL", "100"}, {"DZ2_UDZIAL", "100"}})),
                expectedHalves);

@@ -43,6 +43,9 @@ def calc():
     a("# limit 112 000 zł od swoich dochodów także wtedy, gdy rozlicza się indywidualnie (DZ_SAMOTNIE).")
     a("# Art. 27f ust. 2a: rodzice dzielą ulgę na dziecko; w zeznaniu wykazuje się przypadającą")
     a("# podatnikowi część (DZk_UDZIAL w procentach, 100 gdy nie wpisano).")
+    a("# Rodzice niebędący małżonkami, z których każdy wykonuje władzę rodzicielską (DZ_DRUGI), odliczają")
+    a("# ulgę w częściach równych, a w innej proporcji tylko wtedy, gdy ją uzgodnili (DZ_UZGOD); bez")
+    a("# porozumienia część podatnika to 50% (DZk_CZESC), cokolwiek wpisano.")
     a("# Kolejność dzieci (od najstarszego) decyduje tylko o tym, której pozycji PIT/O przypisać")
     a("# wyższą stawkę; łączna ulga od kolejności wpisania nie zależy.")
     a("IF DZ_LICZBA = \"\"")
@@ -56,6 +59,17 @@ def calc():
     a("ENDIF")
     a("IF DOCH_MALZ_INNY = \"\"")
     a("SET DOCH_MALZ_INNY = 0")
+    a("ENDIF")
+    a("IF DZ_DRUGI = \"\"")
+    a("SET DZ_DRUGI = 0")
+    a("ENDIF")
+    a("IF DZ_UZGOD = \"\"")
+    a("SET DZ_UZGOD = 0")
+    a("ENDIF")
+    a("# ---- rodzice niebędący małżonkami bez porozumienia: ulga po połowie (art. 27f ust. 2a)")
+    a("SET DZ_POLOWA = 0")
+    a("IF (ZONATY <> 1) & (MALZ <> 1) & (DZ_DRUGI = 1) & (DZ_UZGOD <> 1)")
+    a("SET DZ_POLOWA = 1")
     a("ENDIF")
     a("# ---- limit dochodu przy jednym dziecku")
     a("SET LIMIT_DZ = 56000")
@@ -88,6 +102,10 @@ def calc():
         a(f"IF (DZ{k}_UDZIAL = \"\") ^ (DZ{k}_UDZIAL = 0)")
         a(f"SET DZ{k}_UDZIAL = 100")
         a("ENDIF")
+        a(f"SET DZ{k}_CZESC = DZ{k}_UDZIAL")
+        a("IF DZ_POLOWA = 1")
+        a(f"SET DZ{k}_CZESC = 50")
+        a("ENDIF")
         a(f"SET DZ{k}_LM = 0")
         for m in range(1, 13):
             a(f"SET DZ{k}_E{m2(m)} = 0")
@@ -118,7 +136,7 @@ def calc():
             a("SET DZ_STAWKA = 225")
             a("ENDIF")
             a(f"SET DZ{k}_KWOTA = DZ{k}_KWOTA + ((DZ{k}_E{mm} * DZ_STAWKA) * DZOK_{mm})")
-        a(f"SET ULGA_DZ{k} = ROUND (DZ{k}_KWOTA * DZ{k}_UDZIAL) / 100, 2")
+        a(f"SET ULGA_DZ{k} = ROUND (DZ{k}_KWOTA * DZ{k}_CZESC) / 100, 2")
     a("SET ULGA_DZIECI = " + " + ".join(f"ULGA_DZ{k}" for k in range(1, CHILDREN + 1)))
     a("SET LICZBA_DZIECI = 0")
     for k in range(1, CHILDREN + 1):
@@ -184,7 +202,8 @@ def page():
       "Przy jednym dziecku ulga przysługuje tylko wtedy, gdy dochody nie przekroczyły 112 000 zł (małżonkowie "
       "razem albo osoba samotnie wychowująca dziecko) lub 56 000 zł (pozostali); limit dotyczy tylko miesięcy, "
       "w których prawo do ulgi dawało jedno dziecko.\\nTwoja część ulgi: małżonkowie mogą podzielić ulgę na "
-      "dziecko w dowolnej proporcji; jeżeli całą ulgę odliczasz Ty, zostaw 100.")
+      "dziecko w dowolnej proporcji; rodzice, którzy nie są małżeństwem, dzielą ją po połowie, chyba że "
+      "uzgodnili inny podział; jeżeli całą ulgę odliczasz Ty, zostaw 100.")
     a("TEST_BEGIN")
     for k in range(1, CHILDREN + 1):
         a(f"IF|DZ_LICZBA > {k - 1}")
@@ -195,6 +214,9 @@ def page():
           f"(albo „przez cały rok”).")
         a(f"TEST|(DZ{k}_UDZIAL > 0) & (DZ{k}_UDZIAL < 100.01)|Twoja część ulgi na dziecko nr {k} to liczba od 1 "
           f"do 100 (100 – całą ulgę odliczasz Ty).")
+        a(f"TEST|(ZONATY = 1) ^ (MALZ = 1) ^ (DZ_DRUGI <> 1) ^ (DZ_UZGOD = 1) ^ (DZ{k}_UDZIAL = 50)|Rodzice, "
+          f"którzy nie są małżeństwem i nie uzgodnili innego podziału, odliczają ulgę po połowie – wpisz 50 "
+          f"jako swoją część ulgi na dziecko nr {k} (albo wróć i zaznacz, że uzgodniliście inny podział).")
         a("ENDIF")
     a("TEST_END")
     return L

@@ -169,6 +169,17 @@ inline void Type(BundledWizard& w, const char* name, const char* text)
     }
 }
 
+// Chooses an item of a list on the page, as a click on it does.
+inline void Pick(BundledWizard& w, const char* name, const char* item)
+{
+    PageCombo* list = w.Field<PageCombo>(name);
+    ASSERT_NE(list, nullptr) << name << " on " << w.StepCaption();
+    const int index = list->findText(QString::fromUtf8(item));
+    ASSERT_GE(index, 0) << item;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
 // Next, which must pass the page's tests without a warning and reach the expected step.
 inline void Next(BundledWizard& w, const std::string& expectedStep)
 {

@@ -7,6 +7,7 @@
 
 #include "support/answers/Pit37ReliefsAnswers.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -123,4 +124,64 @@ TEST(Pit37ReliefsWizard, ResultPageShowsTheSingleParentsMethod)
                          "samotnie wychowująca dzieci: 8 336,00 zł."))
         << page;
     EXPECT_TRUE(Contains(page, "byłoby korzystniejsze o 556,00 zł")) << page;
+}
+
+// A married person filing alone types the spouse's own housing reliefs into the common PIT/D
+// (Pit37Reliefs.SpouseFilingSeparatelyOnTheCommonPitD: the filer's tax stays 2 064; the spouse's
+// column 4 000 / 4 000), then, as a parent not married to the other parent of two children without
+// an agreed split, first types 100% for the first child, which is refused, then 50% for both
+// (Pit37Reliefs.UnmarriedParentsShareTheReliefInHalvesUnlessAgreed: 1 112,04 in all; with the
+// PIT/D deductions 2 064,28 - 1 112,04 = 952,24 -> 952, 6 000 - 952 = 5 048 back).
+TEST(Pit37ReliefsWizard, SpouseOnTheCommonPitDAndUnmarriedParentsHalvesTypedIntoThePages)
+{
+    BundledWizard w;
+    w.Open(With(Employee("50000", "1335", "6000"), {{"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}), 7);
+    ASSERT_EQ(w.StepCaption(), "Odliczenia|Ulgi odliczane od dochodu (PIT/O)|");
+    Choose(w, "PITD_TAK");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulgi mieszkaniowe (PIT/D)|"));
+    Type(w, "PITD_ODS_P", "5000");
+    Type(w, "PITD_MDOCH_P", "2000");
+    Type(w, "PITD_MPOD_P", "300");
+    Choose(w, "PITDM_TAK");
+    Type(w, "PITDM_PESEL", "85010112345");
+    Type(w, "PITDM_NAZWISKO", "Kowalska");
+    Type(w, "PITDM_IMIE", "Anna");
+    Type(w, "PITDM_DATA", "01011985");
+    Type(w, "PITDM_ODS", "4000");
+    Type(w, "PITDM_ODS_ODL", "5000");
+    Shot(w, "p_pitd_malzonek");
+    const auto over = NextShowing(w);
+    ASSERT_EQ(over.size(), 1u);
+    EXPECT_TRUE(Contains(over[0], "Małżonek nie może odliczyć więcej")) << over[0];
+    Type(w, "PITDM_ODS_ODL", "4000");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulga na dzieci|"));
+    Pick(w, "DZ_LICZBA", "2");
+    Choose(w, "DZ_DRUGI");
+    Shot(w, "p_dzieci_drugi_rodzic");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Dzieci i miesiące ulgi|"));
+    for (int k = 1; k <= 2; ++k) {
+        const std::string p = "DZ" + std::to_string(k) + "_";
+        Type(w, (p + "IMIE").c_str(), k == 1 ? "Adam" : "Ewa");
+        Type(w, (p + "NAZWISKO").c_str(), "Kowalski");
+        Type(w, (p + "PESEL").c_str(), "10210112343");
+        w.Field<QCheckBox>((p + "CALY").c_str())->click();
+    }
+    Type(w, "DZ2_UDZIAL", "50");
+    const auto refused = NextShowing(w);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_TRUE(Contains(refused[0], "odliczają ulgę po połowie")) << refused[0];
+    EXPECT_TRUE(Contains(refused[0], "dziecko nr 1")) << refused[0];
+    Shot(w, "p_dzieci_lista_polowa");
+    Type(w, "DZ1_UDZIAL", "50");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"));
+    ExpectVars(w,
+               {{"PITD_11", "4000"},
+                {"PITD_13", "4000"},
+                {"PITD_7", "KOWALSKA"},
+                {"PITD_9", "01-01-1985"},
+                {"DZ_POLOWA", "1"},
+                {"ULGA_DZIECI", "1112,04"},
+                {"PIT37_126", "952"},
+                {"PIT37_129", "5048"}});
 }

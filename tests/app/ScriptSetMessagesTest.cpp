@@ -366,6 +366,12 @@ std::vector<Trigger> Triggers()
         "Wpisana składka zdrowotna jest wyższa niż 7,75% najniższej podstawy za 12 miesięcy 2016 r. (2 985,84 zł). "
         "Jeżeli płaciłeś składkę od wyższej podstawy, zostaw kwotę; jeżeli wpisałeś pełną składkę 9%, popraw ją.\n"
         "Czy chcesz poprawić kwotę?";
+    // The spouse filing separately named on the common PIT/D, without amounts.
+    const Answers spouseOnPitD{{"PITDM_TAK", "1"},
+                               {"PITDM_PESEL", "85010112345"},
+                               {"PITDM_NAZWISKO", "Kowalska"},
+                               {"PITDM_IMIE", "Anna"},
+                               {"PITDM_DATA", "01-01-1985"}};
     const std::vector<Trigger> eligibility = {
         {"p_wybor", 1, With(joint, {{"WSP_CALY_ROK", "0"}}),
          "Wspólnie mogą się rozliczyć tylko małżonkowie, którzy przez cały rok podatkowy pozostawali w związku "
@@ -469,6 +475,14 @@ std::vector<Trigger> Triggers()
          "„nie”."},
         {"p_pitd", 8, With(single, {{"PITD_TAK", "1"}}),
          "Nie wpisałeś żadnej kwoty ulg mieszkaniowych – załącznik PIT/D nie zostanie dołączony."},
+        {"p_pitd", 8, With(single, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}, {"PITDM_TAK", "1"}, {"PITDM_ODS", "1000"}}),
+         "Wpisz PESEL, nazwisko, imię i datę urodzenia małżonka – są potrzebne w części A załącznika PIT/D."},
+        {"p_pitd", 8, With(single, With(spouseOnPitD, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}})),
+         "Wpisz kwoty ulg mieszkaniowych małżonka z jego zeznania albo odpowiedz „nie” na pytanie o małżonka."},
+        {"p_pitd", 8,
+         With(single, With(spouseOnPitD, {{"PITD_TAK", "1"}, {"PITDM_MPOD", "500"}, {"PITDM_MPOD_ODL", "600"}})),
+         "Małżonek nie może odliczyć więcej, niż miał do odliczenia – popraw kwoty „w tym odliczone w zeznaniu "
+         "małżonka”."},
         {"p_pit2k", 9,
          With(single, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}, {"PITD_2K_PIERWSZY", "1"}, {"PIT2K_13", "Bank"}}),
          "Wpisz kwotę kredytu (pożyczki) mieszkaniowego."},
@@ -488,6 +502,14 @@ std::vector<Trigger> Triggers()
                      "Zaznacz miesiące, w których dziecko nr " + n + " dawało prawo do ulgi (albo „przez cały rok”)."});
         t.push_back({"p_dzieci_lista", 9, With(before, With(Child(k, "1"), {{p + "UDZIAL", "150"}})),
                      "Twoja część ulgi na dziecko nr " + n + " to liczba od 1 do 100 (100 – całą ulgę odliczasz Ty)."});
+        // Parents not married to each other without an agreement: the children before at 50%.
+        Answers halves = {{"ZONATY", "0"}, {"DZ_DRUGI", "1"}, {"DZ_UZGOD", "0"}};
+        for (int j = 1; j < k; ++j)
+            halves.push_back({"DZ" + std::to_string(j) + "_UDZIAL", "50"});
+        t.push_back({"p_dzieci_lista", 9, With(With(before, halves), Child(k, "1")),
+                     "Rodzice, którzy nie są małżeństwem i nie uzgodnili innego podziału, odliczają ulgę po połowie – "
+                     "wpisz 50 jako swoją część ulgi na dziecko nr " +
+                         n + " (albo wróć i zaznacz, że uzgodniliście inny podział)."});
     }
     // PIT-38 pages of the taxpayer and of the spouse (the same generated tests, own variables).
     struct Pit38Person {

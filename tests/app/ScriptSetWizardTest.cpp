@@ -424,19 +424,6 @@ TEST(ScriptSetWizard, SpouseAtTheTaxpayersAddressSkipsTheSpouseAddressStep)
     EXPECT_EQ(w.WarningsSince(0), "");
 }
 
-namespace {
-void Pick(BundledWizard& w, const char* name, const char* item)
-{
-    PageCombo* list = w.Field<PageCombo>(name);
-    ASSERT_NE(list, nullptr) << name << " on " << w.StepCaption();
-    const int index = list->findText(QString::fromUtf8(item));
-    ASSERT_GE(index, 0) << item;
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
-
 // A new user with one PIT-11 fills the return by typing into the pages and choosing from the
 // lists, as on screen: 50 000 zł revenue, 1 335 costs, 6 000 advances, contributions 6 855 and
 // 3 345,50, 1% to an organisation from the register. Tax 3 624, 2 376 back, 1% = 36,20.

@@ -169,6 +169,42 @@ TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
     ExpectPages(r, "PIT2K", 1);
 }
 
+// PIT-28 has no joint filing, so a married trader's spouse with housing reliefs of their own is
+// the spouse filing separately on the one PIT/D of both (MF brochure to PIT/D). The lump sum is that
+// of HousingReliefsOnPitDAndPit2K (6 449, 2 551 back); the spouse's column: interest 4 000 / 4 000,
+// from the tax 800 / 600; row 28 (500 + 800) - (500 + 600) = 200, row 29 1 000 + 4 000 = 5 000,
+// row 30 500 + 600 = 1 100.
+TEST(Pit28Cases, SpouseFilingSeparatelyOnTheCommonPitD)
+{
+    const Answers answers = With(TraderWithHousingReliefs(),
+                                 {{"PITDM_TAK", "1"},
+                                  {"PITDM_PESEL", "85010112345"},
+                                  {"PITDM_NAZWISKO", "Kowalska"},
+                                  {"PITDM_IMIE", "Anna"},
+                                  {"PITDM_DATA", "01-01-1985"},
+                                  {"PITDM_ODS", "4000"},
+                                  {"PITDM_ODS_ODL", "4000"},
+                                  {"PITDM_MPOD", "800"},
+                                  {"PITDM_MPOD_ODL", "600"}});
+    const auto r = Replay(answers, {"PIT-28"}, {"PITD"});
+    ExpectVars(r,
+               {{"PIT28_72", "6449"},
+                {"PIT28_75", "2551"},
+                {"PITD_11", "4000"},
+                {"PITD_13", "4000"},
+                {"PITD_25", "800"},
+                {"PITD_27", "600"},
+                {"PITD_28", "200"},
+                {"PITD_29", "5000"},
+                {"PITD_30", "1100"},
+                {"PITD_2", "85010112345"},
+                {"PIT28_140", "1"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<zd:P_11>4000</zd:P_11>")) << xml;
+    EXPECT_TRUE(Has(xml, "zd:Podmiot2")) << xml;
+    EXPECT_TRUE(Has(r.pdf.at("PITD").text, "KOWALSKA")) << r.pdf.at("PITD").text;
+}
+
 // A flat owned jointly by spouses in joint property: each taxes half of the 60 000 zł rent (art. 8
 // ust. 1 of the PIT act): 30 000 x 8,5% = 2 550; paid 2 400 -> 150 to pay. With the statement that
 // the taxpayer taxes all of it, the whole 60 000 -> 5 100.

@@ -186,6 +186,72 @@ TEST(Pit37Reliefs, SingleParentsLimitWhenFilingIndividually)
     ExpectVars(both, {{"LIMIT_DZ", "112000"}, {"DOCH_DZ", "118665"}, {"ULGA_DZIECI", "0"}});
 }
 
+// Spouses filing separately file one PIT/D for both (MF brochure to PIT/D: "Małżonkowie
+// rozliczający się indywidualnie oraz małżonkowie wnoszący o łączne opodatkowanie … składają jeden
+// załącznik PIT/D"). The filer's own figures are those of HousingReliefsFirstYear (tax due 2 064,
+// 3 936 overpaid), unchanged by the spouse's column: interest 4 000 / 4 000 (rows 11, 13), from the
+// tax 800 / 600 (25, 27); carried over from the tax (300 + 800) - (300 + 600) = 200 (28); totals
+// from income 5 000 + 4 000 + 2 000 = 11 000 (29), from tax 300 + 600 = 900 (30), carried over 200
+// (31). Part A names the spouse. Filing jointly, the spouse's column comes from the joint answers.
+TEST(Pit37Reliefs, SpouseFilingSeparatelyOnTheCommonPitD)
+{
+    const Replayed r = ReplayAll(With(HousingReliefsFirstYear(), SpouseFilingAloneOnPitD()));
+    ExpectVars(r, {{"PIT37_105", "5000"},  {"PIT37_106", "0"},    {"PIT37_123", "300"},
+                   {"PIT37_126", "2064"},  {"PIT37_129", "3936"}, {"PITD_10", "5000"},
+                   {"PITD_11", "4000"},    {"PITD_12", "5000"},   {"PITD_13", "4000"},
+                   {"PITD_24", "300"},     {"PITD_25", "800"},    {"PITD_26", "300"},
+                   {"PITD_27", "600"},     {"PITD_28", "200"},    {"PITD_29", "11000"},
+                   {"PITD_30", "900"},     {"PITD_31", "200"},    {"PITD_2", "85010112345"},
+                   {"PITD_7", "KOWALSKA"}, {"PITD_8", "ANNA"},    {"PITD_9", "01-01-1985"},
+                   {"PIT_D", "1"}});
+    EXPECT_TRUE(r.xmlParses) << r.xml;
+    for (const char* part : {"<zd:P_11>4000</zd:P_11>", "<zd:P_13>4000</zd:P_13>", "<zd:P_27>600</zd:P_27>",
+                             "<zd:P_29>11000</zd:P_29>", "zd:Podmiot2", "85010112345", "KOWALSKA"})
+        EXPECT_TRUE(Has(r.xml, part)) << part;
+    for (const char* printed : {"KOWALSKA", "ANNA", "4 000,00", "11 000,00", "900,00"})
+        EXPECT_TRUE(Has(r.pitd.text, printed)) << printed << "\n" << r.pitd.text;
+    // Answered "no", the typed spouse is left out: no column, no second person.
+    const Replayed no = ReplayAll(With(With(HousingReliefsFirstYear(), SpouseFilingAloneOnPitD()), {{"PITDM_TAK", "0"}}));
+    ExpectVars(no, {{"PITD_11", "0"}, {"PITD_29", "7000"}, {"PITD_2", ""}});
+    EXPECT_FALSE(Has(no.xml, "zd:Podmiot2"));
+    // Jointly the spouse is the joint return's spouse and the separate answers do not count.
+    const Replayed joint = ReplayAll(With(HousingReliefsJoint(), SpouseFilingAloneOnPitD()));
+    ExpectVars(joint, {{"PITD_11", "1000"}, {"PITD_13", "1000"}, {"PITD_25", "500"}, {"PITD_2", "85010112345"}});
+}
+
+// Parents not married to each other who both exercise parental authority share each child's relief
+// (art. 27f ust. 2a): in equal parts unless they agreed otherwise. Two children all year: 12 x 92,67
+// = 1 112,04 each, no income limit. Income 48 665 - 6 855 = 41 810; tax 41 810 x 18% - 556,02 =
+// 6 969,78, less health 3 345,50 = 3 624,28.
+// Without an agreement: 556,02 + 556,02 = 1 112,04; 3 624,28 - 1 112,04 = 2 512,24 -> 2 512;
+// advances 6 000 -> 3 488 overpaid. A typed 100% does not change that (the page refuses it too).
+// Agreed 70% and 100%: 778,428 -> 778,43 + 1 112,04 = 1 890,47; 3 624,28 - 1 890,47 = 1 733,81 ->
+// 1 734, 4 266 overpaid. Married all year, the typed share stands (spouses in any proportion).
+TEST(Pit37Reliefs, UnmarriedParentsShareTheReliefInHalvesUnlessAgreed)
+{
+    const Answers expectedHalves{{"DZ_POLOWA", "1"},       {"DZ1_CZESC", "50"},    {"DZ2_CZESC", "50"},
+                                 {"ULGA_DZ1", "556,02"},   {"ULGA_DZ2", "556,02"}, {"ULGA_DZIECI", "1112,04"},
+                                 {"PIT37_118", "1112,04"}, {"PIT37_126", "2512"},  {"PIT37_129", "3488"},
+                                 {"PITO_307", "556,02"},   {"PITO_407", "556,02"}, {"PITO_43", "1112,04"}};
+    ExpectVars(ReplayAll(UnmarriedParentsSharingTheRelief(false)), expectedHalves);
+    ExpectVars(ReplayAll(With(UnmarriedParentsSharingTheRelief(false), {{"DZ1_UDZIAL", "100"}, {"DZ2_UDZIAL", "100"}})),
+               expectedHalves);
+    ExpectVars(ReplayAll(UnmarriedParentsSharingTheRelief(true)),
+               {{"DZ_POLOWA", "0"},
+                {"DZ1_CZESC", "70"},
+                {"ULGA_DZ1", "778,43"},
+                {"ULGA_DZ2", "1112,04"},
+                {"ULGA_DZIECI", "1890,47"},
+                {"PIT37_118", "1890,47"},
+                {"PIT37_126", "1734"},
+                {"PIT37_129", "4266"},
+                {"PITO_307", "778,43"},
+                {"PITO_43", "1890,47"}});
+    ExpectVars(ReplayAll(With(UnmarriedParentsSharingTheRelief(false),
+                              {{"ZONATY", "1"}, {"DZ1_UDZIAL", "70"}, {"DZ2_UDZIAL", "100"}})),
+               {{"DZ_POLOWA", "0"}, {"ULGA_DZIECI", "1890,47"}});
+}
+
 // A parent raising a child alone who files individually is shown the single parent's method
 // (art. 6 ust. 4): 58 665 / 2 = 29 332,50 -> 29 333; 2 x (5 279,94 - 556,02) = 9 447,84 - 1 112,04
 // = 8 335,80 -> 8 336 against 8 892: 556 less. With contributions (30 000 zł, 24 552 after 4 113):

@@ -5,6 +5,7 @@
 // filing individually, the comparison for a married person filing alone. Appended to AnswerSets(), so the
 // agreement test replays each one through taxilo-cli and through the window.
 #include "support/ScriptSetAnswers.h"
+#include "support/answers/Pit28Answers.h"
 
 // Answer sets are data tables: kept as laid out, one answer beside another.
 // clang-format off
@@ -64,6 +65,25 @@ inline Answers TenChildrenTheLastBornInJuly()
     return EmployeeWithChildren(children);
 }
 
+// The spouse of a married person filing alone, who continues the interest relief (4 000 zł, all
+// deducted) and a housing deduction from the tax (800 zł, 600 deducted) in the spouse's own return:
+// one PIT/D for both carries the spouse's column and identification.
+inline Answers SpouseFilingAloneOnPitD()
+{
+    return {{"PITDM_TAK", "1"},           {"PITDM_PESEL", "85010112345"}, {"PITDM_NAZWISKO", "Kowalska"},
+            {"PITDM_IMIE", "Anna"},        {"PITDM_DATA", "01-01-1985"},   {"PITDM_ODS", "4000"},
+            {"PITDM_ODS_ODL", "4000"},     {"PITDM_MPOD", "800"},          {"PITDM_MPOD_ODL", "600"}};
+}
+
+// An unmarried 50 000 zł employee with two children whose other parent also exercises parental
+// authority: without an agreement each share is 50%; agreed, 70% and 100%.
+inline Answers UnmarriedParentsSharingTheRelief(bool agreed)
+{
+    return With(EmployeeWithChildren({With(ChildAnswers(1), {{"DZ1_UDZIAL", agreed ? "70" : "50"}}),
+                                      With(ChildAnswers(2), {{"DZ2_UDZIAL", agreed ? "100" : "50"}})}),
+                {{"ZONATY", "0"}, {"DZ_DRUGI", "1"}, {"DZ_UZGOD", agreed ? "1" : "0"}});
+}
+
 inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
 {
     return {
@@ -74,6 +94,10 @@ inline std::vector<NamedAnswers> Pit37ReliefsAnswerSets()
         {"UnmarriedParentNotAloneFilingIndividually", SingleParentFilingIndividually(false), 11},
         {"MarriedFilingAlone", MarriedFilingAlone(), 10},
         {"TenChildrenTheLastBornInJuly", TenChildrenTheLastBornInJuly(), 11},
+        {"HousingReliefsWithTheSpouseFilingAlone", With(HousingReliefsFirstYear(), SpouseFilingAloneOnPitD()), 12},
+        {"Pit28HousingReliefsWithTheSpouseFilingAlone", With(TraderWithHousingReliefs(), SpouseFilingAloneOnPitD()), 99},
+        {"UnmarriedParentsHalvesWithoutAgreement", UnmarriedParentsSharingTheRelief(false), 11},
+        {"UnmarriedParentsAgreedShares", UnmarriedParentsSharingTheRelief(true), 11},
     };
 }
 

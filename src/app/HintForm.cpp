@@ -19,9 +19,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <memory>
 #include <cmath>
 #include <exception>
+#include <memory>
 
 namespace taxilo {
 

@@ -17,9 +17,9 @@
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UsageReport.h"
-#include "ui/ScrollBars.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
+#include "ui/ScrollBars.h"
 #include "ui/waitsplash.h"
 
 #include <QCloseEvent>

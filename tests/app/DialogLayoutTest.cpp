@@ -7,6 +7,7 @@
 #include "app/HintForm.h"
 #include "app/Pomoc.h"
 #include "app/Wiadomosc.h"
+#include "app/WizardFixture.h"
 #include "app/about.h"
 #include "app/internetsend.h"
 #include "app/koniec.h"
@@ -16,7 +17,6 @@
 #include "registers/US_choice.h"
 #include "registers/US_edit.h"
 #include "registers/sumator.h"
-#include "app/WizardFixture.h"
 #include "support/TestSupport.h"
 #include "ui/PictureDialog.h"
 
@@ -113,7 +113,8 @@ std::string Check(QWidget& window, const char* name)
     Pump();
     if (const char* folder = std::getenv("TAXILO_SHOTS")) {
         QDir().mkpath(QString::fromLocal8Bit(folder));
-        window.grab().save(QStringLiteral("%1/%2-%3dpi.png").arg(QString::fromLocal8Bit(folder)).arg(name).arg(ScreenDpi()));
+        window.grab().save(
+            QStringLiteral("%1/%2-%3dpi.png").arg(QString::fromLocal8Bit(folder)).arg(name).arg(ScreenDpi()));
     }
     std::string problems = LayoutProblems(&window);
     window.hide();
@@ -136,8 +137,8 @@ TEST(DialogLayout, CalculatorAndRegisterWindows)
         chooser.ProgramDir = std::string(TAXILO_PROGRAM_DIR) + "/";
         chooser.UserDataDir = user.Path();
         chooser.RegisterName = name;
-        chooser.ChosenText =
-            W(std::string(name) == "opp" ? "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897" : "");
+        chooser.ChosenText = W(
+            std::string(name) == "opp" ? "Fundacja Wielka Orkiestra Świątecznej Pomocy KRS:0000030897" : "");
         chooser.LoadRegister();
         chooser.lbl1->setText(std::string(name) == "opp" ? QStringLiteral("Wybierz organizację pożytku publicznego")
                                                          : QStringLiteral("Wybierz urząd skarbowy"));

@@ -586,18 +586,19 @@ TEST(ScriptSetWizard, ChildsMonthsDefaultToTheWholeYearOnceTheNameIsTyped)
     EXPECT_FALSE(w.Field<QCheckBox>("DZ2_M05")->isEnabled());
     Type(w, "DZ2_NAZWISKO", "Kowalski");
     ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
-    ExpectVars(w, {{"DZ1_CALY", "1"},
-                   {"DZ2_CALY", "1"},
-                   {"DZ1_LM", "12"},
-                   {"ULGA_DZ1", "1112,04"},
-                   {"ULGA_DZ2", "1112,04"},
-                   {"ULGA_DZIECI", "2224,08"},
-                   {"PIT37_126", "1400"},
-                   {"PITO_305_01", "1"},
-                   {"PITO_405_01", "1"},
-                   {"PITO_305_02", "0"},
-                   {"PITO_304", "01-01-2010"},
-                   {"PITO_404", "01-02-2012"}});
+    ExpectVars(w,
+               {{"DZ1_CALY", "1"},
+                {"DZ2_CALY", "1"},
+                {"DZ1_LM", "12"},
+                {"ULGA_DZ1", "1112,04"},
+                {"ULGA_DZ2", "1112,04"},
+                {"ULGA_DZIECI", "2224,08"},
+                {"PIT37_126", "1400"},
+                {"PITO_305_01", "1"},
+                {"PITO_405_01", "1"},
+                {"PITO_305_02", "0"},
+                {"PITO_304", "01-01-2010"},
+                {"PITO_404", "01-02-2012"}});
 }
 
 // Joint filing asked for by a couple without joint property is refused (art. 6 ust. 2); with

@@ -24,7 +24,7 @@ namespace {
 TEST(ChildBirthDates, DecodedFromThePeselForEveryCentury)
 {
     const char* pesels[] = {"10210112343", "12220112348", "16260112340", "80030512340", "85920312345",
-                            "00413100000", "01613000000", "1021011234x", "1021011234", "00330100000"};
+                            "00413100000", "01613000000", "1021011234x", "1021011234",  "00330100000"};
     std::string command = ProgramBase() + "--set DZ_LICZBA=10 ";
     for (int k = 1; k <= 10; ++k)
         command += "--set DZ" + std::to_string(k) + "_PESEL=" + pesels[k - 1] + " --set DZ" + std::to_string(k) +
@@ -32,35 +32,35 @@ TEST(ChildBirthDates, DecodedFromThePeselForEveryCentury)
     const auto run = Cli(command + "run c_dzieci");
     ASSERT_EQ(run.status, 0);
     const auto vars = ParseStore(run.out);
-    ExpectStore(vars, std::vector<std::pair<std::string, std::string>>{{"DZ1_DATA", "01-01-2010"},
-                                                                       {"PITO_304", "01-01-2010"},
-                                                                       {"PITO_404", "01-02-2012"},
-                                                                       {"PITO_504", "01-06-2016"},
-                                                                       {"PITO_604", "05-03-1980"},
-                                                                       {"PITO_704", "03-12-1885"},
-                                                                       {"PITO_1104", "31-01-2100"},
-                                                                       {"PITO_1204", "30-01-2201"},
-                                                                       {"PITO_1304", ""},
-                                                                       {"PITO_1404", ""},
-                                                                       {"PITO_1504", ""},
-                                                                       {"PITO_1501", "00330100000"}});
+    ExpectStore(vars,
+                std::vector<std::pair<std::string, std::string>>{{"DZ1_DATA", "01-01-2010"},
+                                                                 {"PITO_304", "01-01-2010"},
+                                                                 {"PITO_404", "01-02-2012"},
+                                                                 {"PITO_504", "01-06-2016"},
+                                                                 {"PITO_604", "05-03-1980"},
+                                                                 {"PITO_704", "03-12-1885"},
+                                                                 {"PITO_1104", "31-01-2100"},
+                                                                 {"PITO_1204", "30-01-2201"},
+                                                                 {"PITO_1304", ""},
+                                                                 {"PITO_1404", ""},
+                                                                 {"PITO_1504", ""},
+                                                                 {"PITO_1501", "00330100000"}});
 }
 
 // A PIT-37 with PIT/D and PIT-2K (the housing case of Pit37ReliefsTest) and three children, every
 // name typed in small letters: each printed form shows the names in capitals.
 TEST(PrintedNames, InCapitalsOnEveryFormAsTypedInTheXml)
 {
-    Answers answers = With(HousingReliefsFirstYear(), {{"PIT36_11", "kowalska"},
-                                                       {"PIT36_12", "anna"},
-                                                       {"PIT2K_13", "bank hipoteczny s.a."},
-                                                       {"DZ_LICZBA", "3"}});
+    Answers answers =
+        With(HousingReliefsFirstYear(),
+             {{"PIT36_11", "kowalska"}, {"PIT36_12", "anna"}, {"PIT2K_13", "bank hipoteczny s.a."}, {"DZ_LICZBA", "3"}});
     const char* pesels[] = {"10210112343", "12220112348", "16260112340"};
     const char* names[] = {"zofia", "łucja", "żaneta"};
     for (int k = 1; k <= 3; ++k) {
         const std::string p = "DZ" + std::to_string(k) + "_";
-        answers = With(answers,
-                       {{p + "IMIE", names[k - 1]}, {p + "NAZWISKO", "kowalska"}, {p + "PESEL", pesels[k - 1]},
-                        {p + "CALY", "1"}});
+        answers = With(
+            answers,
+            {{p + "IMIE", names[k - 1]}, {p + "NAZWISKO", "kowalska"}, {p + "PESEL", pesels[k - 1]}, {p + "CALY", "1"}});
     }
     TempDir dir;
     const std::string dpit = SaveAnswers(dir, answers);

@@ -27,3 +27,12 @@ if(TARGET test_app)
   target_compile_definitions(test_app PRIVATE TAXILO_CLI="$<TARGET_FILE:taxilo-cli>")
   add_dependencies(test_app taxilo-cli script_set)
 endif()
+
+# The dialogs' layout checks once more on screens scaled to 150% and 200% (144 and 192 dpi).
+if(TARGET test_app)
+  foreach(scale 1.5 2)
+    add_test(NAME DialogLayout.AtScale${scale} COMMAND test_app --gtest_filter=DialogLayout.*)
+    set_tests_properties(DialogLayout.AtScale${scale} PROPERTIES
+      ENVIRONMENT "${TAXILO_TEST_ENVIRONMENT};QT_QPA_PLATFORM=offscreen;TAXILO_TEST_SCALE=${scale}")
+  endforeach()
+endif()

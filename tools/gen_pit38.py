@@ -383,8 +383,8 @@ def pit38_pattern():
     y += 24
     y = s.section(y, "B. DANE IDENTYFIKACYJNE I AKTUALNY ADRES ZAMIESZKANIA")
     y = s.section(y, "B.1. DANE IDENTYFIKACYJNE", 235, 14)
-    s.labelled(20, y, 250, 34, "7. Nazwisko", "PIT38_7")
-    s.labelled(270, y, 214, 34, "8. Pierwsze imię", "PIT38_8")
+    s.labelled(20, y, 250, 34, "7. Nazwisko", "PIT38_7_DRUK")
+    s.labelled(270, y, 214, 34, "8. Pierwsze imię", "PIT38_8_DRUK")
     s.labelled(484, y, 180, 34, "9. Data urodzenia (dzień - miesiąc - rok)")
     for i, x in enumerate((490, 505, 535, 550, 580, 595, 610, 625)):
         a(f"box {x} {y + 13} 15 18")
@@ -503,8 +503,8 @@ def zg_pattern():
     a("font 6")
     a('text 360 92 center "Załącznik do zeznania – jedno państwo na jednym załączniku"')
     y = s.section(110, "A. DANE IDENTYFIKACYJNE PODATNIKA")
-    s.labelled(20, y, 250, 34, "3. Nazwisko", "PITZG_3")
-    s.labelled(270, y, 214, 34, "4. Pierwsze imię", "PITZG_4")
+    s.labelled(20, y, 250, 34, "3. Nazwisko", "PITZG_3_DRUK")
+    s.labelled(270, y, 214, 34, "4. Pierwsze imię", "PITZG_4_DRUK")
     s.labelled(484, y, 180, 34, "5. Data urodzenia", "PITZG_5")
     y += 34
     y = s.section(y + 6, "B. PAŃSTWO UZYSKANIA DOCHODU")

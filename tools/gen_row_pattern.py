@@ -106,7 +106,7 @@ class Writer:
 
     def person(self, name):
         self.room(34, name)
-        cells = [(280, "Nazwisko", "PIT36_11"), (184, "Pierwsze imię", "PIT36_12"),
+        cells = [(280, "Nazwisko", "PIT36_11_DRUK"), (184, "Pierwsze imię", "PIT36_12_DRUK"),
                  (180, "Data urodzenia (dzień - miesiąc - rok)", "PIT36_13")]
         x = LEFT
         self.emit("font 6")

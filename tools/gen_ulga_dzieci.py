@@ -143,6 +143,7 @@ def calc():
         a(f"IF DZ{k}_LM > 0")
         a("SET LICZBA_DZIECI = LICZBA_DZIECI + 1")
         a("ENDIF")
+    birth_dates(a)
     a("# ---- załącznik PIT/O: dane dzieci, miesiące ulgi (kratka \"cały rok\" albo kratki miesięcy)")
     a("# i kwota przypadająca podatnikowi na każde dziecko")
     for k, block in enumerate(PITO_BLOCKS, start=1):
@@ -164,6 +165,50 @@ def calc():
     return L
 
 
+def birth_dates(a):
+    a("# ---- data urodzenia dziecka (PIT/O poz. x04) odczytana z numeru PESEL: cyfry 1-6 to RRMMDD,")
+    a("# a do miesiąca dodaje się 80 dla lat 1800-1899, 20 dla 2000-2099, 40 dla 2100-2199 i 60 dla")
+    a("# 2200-2299 (art. 15 ust. 2 ustawy z 24 września 2010 r. o ewidencji ludności: sześć pierwszych cyfr")
+    a("# numeru PESEL to data urodzenia). Liczone tylko z 11 cyfr, inaczej data zostaje pusta;")
+    a("# cyfry są sprawdzane przed rachunkiem, bo tekst, który nie jest liczbą, przerwałby skrypt.")
+    for k in range(1, CHILDREN + 1):
+        a(f"SET DZ{k}_DATA")
+        a(f"SET PES_C = TEXT DZ{k}_PESEL")
+        for digit in range(10):
+            a(f"SET PES_C = REPLACE PES_C,{digit},")
+        a(f"SET PES_11 = TRCSTR DZ{k}_PESEL, 11")
+        a(f"SET PES_10 = TRCSTR DZ{k}_PESEL, 10")
+        a("SET PES_OK = 0")
+        a("SET PES_T = \"00000000000\"")
+        a(f"IF (PES_C = \"\") & (PES_11 = DZ{k}_PESEL) & (PES_10 <> DZ{k}_PESEL)")
+        a("SET PES_OK = 1")
+        a(f"SET PES_T = TEXT DZ{k}_PESEL")
+        a("ENDIF")
+        a("SET PES_R = TRCSTR PES_T, 2")
+        a("SET PES_RM = TRCSTR PES_T, 4")
+        a("SET PES_RMD = TRCSTR PES_T, 6")
+        a("SET PES_M = PES_RM - (PES_R * 100)")
+        a("SET PES_D = PES_RMD - (PES_RM * 100)")
+        a("SET PES_WIEK = 1900")
+        for offset, century in ((80, 1800), (60, 2200), (40, 2100), (20, 2000)):
+            a(f"IF PES_M > {offset}")
+            a(f"SET PES_WIEK = {century}")
+            a(f"SET PES_M = PES_M - {offset}")
+            a("ENDIF")
+        a("SET PES_ROK = PES_WIEK + PES_R")
+        a("SET PES_MM = PES_M")
+        a("IF PES_M < 10")
+        a("SUMS PES_MM \"0\" + PES_M")
+        a("ENDIF")
+        a("SET PES_DD = PES_D")
+        a("IF PES_D < 10")
+        a("SUMS PES_DD \"0\" + PES_D")
+        a("ENDIF")
+        a("IF (PES_OK = 1) & (PES_M > 0) & (PES_M < 13) & (PES_D > 0) & (PES_D < 32)")
+        a(f"SUMS DZ{k}_DATA PES_DD + \"\\-\" + PES_MM + \"\\-\" + PES_ROK")
+        a("ENDIF")
+
+
 def page():
     L = []
     a = L.append
@@ -171,7 +216,8 @@ def page():
     a("TEXT|Wpisz dane każdego dziecka i zaznacz miesiące 2016 r., w których dawało Ci prawo do ulgi: "
       "był to miesiąc, w którym dziecko było małoletnie (albo uczyło się i miało nie więcej niż 25 lat, "
       "albo otrzymywało zasiłek pielęgnacyjny lub rentę socjalną), a Ty wykonywałeś władzę rodzicielską, "
-      "byłeś opiekunem prawnym dziecka mieszkającego z Tobą albo rodziną zastępczą.|9")
+      "byłeś opiekunem prawnym dziecka mieszkającego z Tobą albo rodziną zastępczą. Jeżeli nie zaznaczysz "
+      "żadnego miesiąca, program przyjmie, że dziecko dawało prawo do ulgi przez cały rok.|9")
     a("SPACE|6")
     for k in range(1, CHILDREN + 1):
         a(f"IF|DZ_LICZBA > {k - 1}")
@@ -206,12 +252,15 @@ def page():
       "uzgodnili inny podział; jeżeli całą ulgę odliczasz Ty, zostaw 100.")
     a("TEST_BEGIN")
     for k in range(1, CHILDREN + 1):
+        # A child whose name is typed and no month ticked counts for the whole year: the test block's
+        # SET reaches the page's fields, so the box shows ticked when the page is not left.
+        none = " & ".join(f"(DZ{k}_M{m2(m)} <> 1)" for m in range(1, 13))
+        a(f"IF|(DZ_LICZBA > {k - 1}) & (DZ{k}_IMIE <> \"\") & (DZ{k}_CALY <> 1) & {none}")
+        a(f"SET|DZ{k}_CALY|1")
+        a("ENDIF")
         a(f"IF|DZ_LICZBA > {k - 1}")
         a(f"TEST|(DZ{k}_IMIE <> 0) & (DZ{k}_NAZWISKO <> 0) & (DZ{k}_PESEL <> 0)|Wpisz imię, nazwisko i numer "
           f"PESEL dziecka nr {k} – są potrzebne w załączniku PIT/O.")
-        months = " ^ ".join(f"(DZ{k}_M{m2(m)} = 1)" for m in range(1, 13))
-        a(f"TEST|(DZ{k}_CALY = 1) ^ {months}|Zaznacz miesiące, w których dziecko nr {k} dawało prawo do ulgi "
-          f"(albo „przez cały rok”).")
         a(f"TEST|(DZ{k}_UDZIAL > 0) & (DZ{k}_UDZIAL < 100.01)|Twoja część ulgi na dziecko nr {k} to liczba od 1 "
           f"do 100 (100 – całą ulgę odliczasz Ty).")
         a(f"TEST|(ZONATY = 1) ^ (MALZ = 1) ^ (DZ_DRUGI <> 1) ^ (DZ_UZGOD = 1) ^ (DZ{k}_UDZIAL = 50)|Rodzice, "

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <memory>
 
 namespace taxilo {
 
@@ -83,8 +84,11 @@ void TForm3::FitToText()
     QTextDocument* document = RichEdit1->document();
     const int frame = 2 * RichEdit1->frameWidth();
     // As narrow as the longest line when that is short, never wider than a comfortable line.
-    document->setTextWidth(-1);
-    const int ideal = static_cast<int>(std::ceil(document->idealWidth()));
+    // Measured on a copy: the window's own document is wrapped at the window's width whatever
+    // text width it is given, which made every short hint wrap at the narrowest window.
+    const std::unique_ptr<QTextDocument> unwrapped(document->clone());
+    unwrapped->setTextWidth(-1);
+    const int ideal = static_cast<int>(std::ceil(unwrapped->idealWidth() + 2 * unwrapped->documentMargin()));
     const int textWidth = std::clamp(ideal, 240, kMaxTextWidth);
     document->setTextWidth(textWidth);
     const int textHeight = static_cast<int>(std::ceil(document->size().height()));

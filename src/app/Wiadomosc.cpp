@@ -6,11 +6,60 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace taxilo {
+
+namespace {
+enum class MessageSign { Information, Warning, Question, Error };
+
+// The message's sign, 32 x 32, drawn at the screen's density so it stays sharp when the screen is
+// scaled (the style's own signs are small pictures, enlarged there).
+QPixmap SignPicture(MessageSign sign, qreal ratio)
+{
+    QPixmap pixmap(QSize(32, 32) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(Qt::NoPen);
+    QString mark;
+    switch (sign) {
+    case MessageSign::Warning:
+        p.setBrush(QColor(240, 173, 40));
+        p.drawRoundedRect(QRectF(1, 2, 30, 28), 4, 4);
+        mark = QStringLiteral("!");
+        break;
+    case MessageSign::Error:
+        p.setBrush(QColor(200, 52, 44));
+        p.drawEllipse(QRectF(1, 1, 30, 30));
+        mark = QStringLiteral("×");
+        break;
+    case MessageSign::Question:
+        p.setBrush(QColor(40, 104, 176));
+        p.drawEllipse(QRectF(1, 1, 30, 30));
+        mark = QStringLiteral("?");
+        break;
+    case MessageSign::Information:
+        p.setBrush(QColor(40, 104, 176));
+        p.drawEllipse(QRectF(1, 1, 30, 30));
+        mark = QStringLiteral("i");
+        break;
+    }
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(22);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, mark);
+    p.end();
+    return pixmap;
+}
+} // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
@@ -74,14 +123,14 @@ void TForm2::Setup(const QString& caption, const QString& text, MessageButtons b
     Button1->setText(question ? QStringLiteral("&Tak") : QStringLiteral("OK"));
     Button2->setVisible(question);
     Button1->setDefault(true);
-    QStyle::StandardPixmap icon = QStyle::SP_MessageBoxInformation;
+    MessageSign sign = MessageSign::Information;
     if (caption == QStringLiteral("BŁĄD") || caption == QStringLiteral("Błąd"))
-        icon = QStyle::SP_MessageBoxCritical;
+        sign = MessageSign::Error;
     else if (question)
-        icon = QStyle::SP_MessageBoxQuestion;
+        sign = MessageSign::Question;
     else if (caption == QStringLiteral("Uwaga"))
-        icon = QStyle::SP_MessageBoxWarning;
-    Image1->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+        sign = MessageSign::Warning;
+    Image1->setPixmap(SignPicture(sign, devicePixelRatioF()));
 }
 
 void TForm2::showEvent(QShowEvent* event)

@@ -5,6 +5,7 @@
 #include "foundation/Installation.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -45,7 +46,10 @@ AboutWindow::AboutWindow(QWidget* parent, const QString& product, const QString&
     layout->setContentsMargins(28, 20, 28, 18);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/icons/taxilo-64.png")));
+    QIcon sizes;
+    for (const int size : {64, 128, 256})
+        sizes.addFile(QStringLiteral(":/icons/taxilo-%1.png").arg(size));
+    icon->setPixmap(sizes.pixmap(QSize(64, 64), devicePixelRatioF()));
     TitleLabel = new QLabel(product, this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
     QFont titleFont(QStringLiteral("Calibri"), 20);

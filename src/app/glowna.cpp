@@ -19,6 +19,7 @@
 #include "platform/UsageReport.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
+#include "ui/ScrollBars.h"
 #include "ui/waitsplash.h"
 
 #include <QCloseEvent>
@@ -97,6 +98,7 @@ TForm1::TForm1(std::string programDir, QStringList arguments, QWidget* parent)
     , arguments_(std::move(arguments))
 {
     setObjectName(QStringLiteral("Form1"));
+    setStyleSheet(ScrollBarStyleSheet());
     RegisterFonts();
     // Numbers are written with the decimal comma whatever the system says.
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));

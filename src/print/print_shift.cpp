@@ -106,7 +106,10 @@ TForm14::TForm14(QWidget* parent) : QDialog(parent)
     buttons->addWidget(sBitBtn1);
     buttons->addWidget(sBitBtn2);
     layout->addLayout(buttons);
-    setFixedWidth(430);
+    // The window's size follows its contents, so the wrapped text and the fields keep their
+    // room whatever the screen's scale.
+    Label1->setFixedWidth(430 - 32);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { ModeClicked(id); });
     connect(sBitBtn1, &QPushButton::clicked, this, [this] { Save(); });

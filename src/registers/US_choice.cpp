@@ -9,8 +9,10 @@
 #include "platform/Shell.h"
 #include "registers/US_edit.h"
 #include "ui/Dialogs.h"
+#include "ui/Pictures.h"
 #include "ui/waitsplash.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +32,24 @@
 
 namespace taxilo {
 namespace {
+
+// A grey disc with a white cross, 16 x 16 at the given device pixel ratio.
+QIcon ClearIcon(qreal ratio)
+{
+    QPixmap pixmap(QSize(16, 16) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 168, 178));
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
+    p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
+    p.end();
+    return QIcon(pixmap);
+}
 
 const QString kAllValues = QStringLiteral("wszystkie...");
 constexpr int kOrganisationWidth = 645;
@@ -125,7 +146,14 @@ TForm5::TForm5(QWidget* parent) : PictureDialog(parent, QStringLiteral(":/OPP_BG
     Label3 = MakeLabel(QStringLiteral("Nazwa:"), "Label3", this);
     sEdit1 = new QLineEdit(this);
     sEdit1->setObjectName("sEdit1");
-    sEdit1->setClearButtonEnabled(true);
+    // The clear button is drawn here rather than taken from the style, whose picture is enlarged
+    // (and blurred) on screens scaled above 100%.
+    QAction* clear = sEdit1->addAction(ClearIcon(devicePixelRatioF()), QLineEdit::TrailingPosition);
+    clear->setObjectName("clearAction");
+    clear->setToolTip(QStringLiteral("Wyczyść"));
+    clear->setVisible(false);
+    connect(clear, &QAction::triggered, sEdit1, &QLineEdit::clear);
+    connect(sEdit1, &QLineEdit::textChanged, clear, [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
     sEdit1->installEventFilter(this);
 
     sListBox1 = new QListView(this);
@@ -164,7 +192,7 @@ TForm5::TForm5(QWidget* parent) : PictureDialog(parent, QStringLiteral(":/OPP_BG
     Image1->setObjectName("Image1");
     Image1->setFlat(true);
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setIcon(QIcon(":/OPP_LOGO.png"));
+    Image1->setIcon(QIcon(Picture(QStringLiteral("OPP_LOGO"))));
     Image1->setIconSize(QSize(112, 48));
     Image1->setToolTip(kPortalAddress);
     Label10 = MakeLabel(QStringLiteral("Wykaz organizacji pożytku publicznego uprawnionych do otrzymania 1% podatku, "

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PictureDialog.h"
 
+#include "ui/Pictures.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace taxilo {
 
@@ -20,7 +23,12 @@ PictureDialog::PictureDialog(QWidget* parent, const QString& picture, Band band,
     , band_(band)
     , titleBand_(band == Band::None ? 0 : titleBand)
 {
-    background_.load(picture);
+    // A bundled picture (":/NAME.png") comes in its twice-as-large drawing on scaled screens.
+    static const QString prefix = QStringLiteral(":/"), suffix = QStringLiteral(".png");
+    if (picture.startsWith(prefix) && picture.endsWith(suffix))
+        background_ = Picture(picture.mid(prefix.size(), picture.size() - prefix.size() - suffix.size()));
+    else
+        background_.load(picture);
 }
 
 void PictureDialog::paintEvent(QPaintEvent*)
@@ -31,10 +39,13 @@ void PictureDialog::paintEvent(QPaintEvent*)
         if (titleBand_ > 0)
             p.fillRect(QRect(0, 0, width(), titleBand_), kFallbackBand);
     } else if (band_ == Band::Kept) {
-        const int bandHeight = std::min(titleBand_, background_.height());
-        p.drawPixmap(QRect(0, 0, width(), titleBand_), background_, QRect(0, 0, background_.width(), bandHeight));
+        // Source rectangles are in the picture's own pixels, twice as many in a twice-as-large drawing.
+        const qreal ratio = background_.devicePixelRatio();
+        const int pictureWidth = background_.width(), pictureHeight = background_.height();
+        const int bandHeight = std::min(static_cast<int>(std::lround(titleBand_ * ratio)), pictureHeight);
+        p.drawPixmap(QRect(0, 0, width(), titleBand_), background_, QRect(0, 0, pictureWidth, bandHeight));
         p.drawPixmap(QRect(0, titleBand_, width(), height() - titleBand_), background_,
-                     QRect(0, bandHeight, background_.width(), background_.height() - bandHeight));
+                     QRect(0, bandHeight, pictureWidth, pictureHeight - bandHeight));
     } else {
         p.drawPixmap(rect(), background_);
     }

@@ -21,6 +21,9 @@ public:
     // band at the top a borderless window is dragged by (ignored for Band::None).
     PictureDialog(QWidget* parent, const QString& picture, Band band = Band::None, int titleBand = 0);
 
+    // The window's picture as loaded (its device pixel ratio says for which screens it is sharp).
+    const QPixmap& Background() const { return background_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

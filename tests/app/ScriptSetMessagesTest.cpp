@@ -498,8 +498,6 @@ std::vector<Trigger> Triggers()
         const Answers before = With(single, Children(k - 1, {{"DZ_LICZBA", n}}));
         t.push_back({"p_dzieci_lista", 9, With(before, {{p + "CALY", "1"}}),
                      "Wpisz imię, nazwisko i numer PESEL dziecka nr " + n + " – są potrzebne w załączniku PIT/O."});
-        t.push_back({"p_dzieci_lista", 9, With(before, Child(k, "0")),
-                     "Zaznacz miesiące, w których dziecko nr " + n + " dawało prawo do ulgi (albo „przez cały rok”)."});
         t.push_back({"p_dzieci_lista", 9, With(before, With(Child(k, "1"), {{p + "UDZIAL", "150"}})),
                      "Twoja część ulgi na dziecko nr " + n + " to liczba od 1 do 100 (100 – całą ulgę odliczasz Ty)."});
         // Parents not married to each other without an agreement: the children before at 50%.

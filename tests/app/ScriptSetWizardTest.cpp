@@ -546,6 +546,48 @@ TEST(ScriptSetWizard, ChildrenTypedMonthByMonth)
     EXPECT_TRUE(w.HasTab("PITO", "PIT/O"));
 }
 
+// A child whose name is typed and whose months are left blank counts for the whole year: the
+// Next that stops on another missing answer already shows "przez cały rok" ticked (and the months
+// greyed). Two children all year, 12 x 92,67 = 1 112,04 each (art. 27f ust. 1 pkt 2): tax
+// 41 810 x 18% - 556,02 - 3 345,50 = 3 624,28, less 2 224,08 = 1 400,20, rounded 1 400. The birth
+// dates on PIT/O come from the PESELs: 10210112343 -> 01-01-2010, 12220112348 -> 01-02-2012
+// (month 21, 22: the 2000s).
+TEST(ScriptSetWizard, ChildsMonthsDefaultToTheWholeYearOnceTheNameIsTyped)
+{
+    BundledWizard w;
+    w.Open(OneEmployee("6000"), 8);
+    Pick(w, "DZ_LICZBA", "2");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Dzieci i miesiące ulgi|"));
+    EXPECT_FALSE(w.Field<QCheckBox>("DZ1_CALY")->isChecked()) << "nothing is ticked before a name is typed";
+    Type(w, "DZ1_IMIE", "Zofia");
+    Type(w, "DZ1_NAZWISKO", "Kowalska");
+    Type(w, "DZ1_PESEL", "10210112343");
+    Type(w, "DZ2_IMIE", "Adam");
+    Type(w, "DZ2_PESEL", "12220112348");
+    const auto stopped = NextShowing(w);
+    ASSERT_EQ(stopped.size(), 1u);
+    EXPECT_TRUE(Contains(stopped.front(), "dziecka nr 2")) << stopped.front();
+    ASSERT_EQ(w.StepCaption(), "Odliczenia|Dzieci i miesiące ulgi|");
+    for (const char* box : {"DZ1_CALY", "DZ2_CALY"})
+        EXPECT_TRUE(w.Field<QCheckBox>(box)->isChecked()) << box;
+    EXPECT_FALSE(w.Field<QCheckBox>("DZ2_M05")->isEnabled());
+    Type(w, "DZ2_NAZWISKO", "Kowalski");
+    ASSERT_NO_FATAL_FAILURE(Next(w, "1% podatku|1% dla organizacji pożytku publicznego|"));
+    ExpectVars(w,
+               {{"DZ1_CALY", "1"},
+                {"DZ2_CALY", "1"},
+                {"DZ1_LM", "12"},
+                {"ULGA_DZ1", "1112,04"},
+                {"ULGA_DZ2", "1112,04"},
+                {"ULGA_DZIECI", "2224,08"},
+                {"PIT37_126", "1400"},
+                {"PITO_305_01", "1"},
+                {"PITO_405_01", "1"},
+                {"PITO_305_02", "0"},
+                {"PITO_304", "01-01-2010"},
+                {"PITO_404", "01-02-2012"}});
+}
+
 // Joint filing asked for by a couple without joint property is refused (art. 6 ust. 2); with
 // the conditions met the return goes on, and the result page compares the methods: jointly
 // 9 262 zł, apart 12 153 zł, 2 891 zł saved (see FilingMethodComparison).

@@ -78,7 +78,7 @@ TEST(Pit37Reliefs, HousingReliefsFirstYearWithPit2K)
         EXPECT_TRUE(Has(r.pitd.text, amount)) << amount << "\n" << r.pitd.text;
     EXPECT_TRUE(Has(r.pit2k.info, "Pages:           1")) << r.pit2k.info;
     EXPECT_TRUE(Has(r.pit2k.text, "180 000,00")) << r.pit2k.text;
-    EXPECT_TRUE(Has(r.pit2k.text, "Bank Hipoteczny S.A.")) << r.pit2k.text;
+    EXPECT_TRUE(Has(r.pit2k.text, "BANK HIPOTECZNY S.A.")) << r.pit2k.text;
 }
 
 // Deductions above the income and the tax: the excess carries over (acquired rights). Income

@@ -16,6 +16,9 @@ int main(int argc, char** argv)
     // The screen is the offscreen one at 96 dpi, whatever scaling the desktop asks for.
     for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING"})
         qunsetenv(scaling);
+    // ... unless a test run asks for a scaled screen itself (the layout checks at 150% and 200%).
+    if (const QByteArray scale = qgetenv("TAXILO_TEST_SCALE"); !scale.isEmpty())
+        qputenv("QT_SCALE_FACTOR", scale);
     // Settings, documents and data folders land in a folder that goes with the program.
     QTemporaryDir home;
     if (home.isValid()) {

@@ -110,6 +110,50 @@ void Banner(const char* name, QColor a, QColor b, const QString& title, const QS
         p.drawText(QRect(12, 118, 148, 24), Qt::AlignCenter, action);
     });
 }
+// The dialogs' backgrounds: a blue title band with a light edge below it, a light body fading
+// downwards and a faint ring in the lower right corner.
+void DialogBackground(const char* name, int w, int h, int band, bool doubleEdge)
+{
+    Save(name, w, h, [&](QPainter& p) {
+        QLinearGradient body(0, band, 0, h);
+        body.setColorAt(0, QColor(245, 248, 251));
+        body.setColorAt(1, doubleEdge ? QColor(221, 230, 239) : QColor(216, 227, 239));
+        p.fillRect(QRectF(0, 0, w, h), body);
+        p.save();
+        p.setClipRect(QRectF(0, band, w, h - band));
+        p.setPen(QPen(QColor(255, 255, 255, 70), 24));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(w - 40, h + 95), 210, 210);
+        p.restore();
+        QLinearGradient title(0, 0, w, 0);
+        title.setColorAt(0, doubleEdge ? QColor(27, 67, 107) : QColor(28, 70, 112));
+        title.setColorAt(1, doubleEdge ? QColor(43, 108, 166) : QColor(47, 106, 163));
+        p.fillRect(QRectF(0, 0, w, band), title);
+        if (doubleEdge) {
+            p.fillRect(QRectF(0, band, w, 1), QColor(62, 120, 172));
+            p.fillRect(QRectF(0, band + 1, w, 1), QColor(199, 216, 231));
+        } else {
+            p.fillRect(QRectF(0, band, w, 1), QColor(155, 180, 207));
+        }
+    });
+}
+
+// The sign of the public-benefit register beside the organisation chooser's list.
+void OppLogo()
+{
+    Save("OPP_LOGO", 112, 48, [](QPainter& p) {
+        p.setPen(QPen(QColor(192, 57, 43), 2));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(1, 1, 110, 46), 8, 8);
+        p.setPen(QColor(192, 57, 43));
+        p.setFont(Font("Liberation Sans", 27, true));
+        p.drawText(QRect(6, 4, 50, 40), Qt::AlignCenter, QStringLiteral("1%"));
+        p.setPen(QColor(84, 98, 122));
+        p.setFont(Font("Liberation Sans", 11));
+        p.drawText(QRect(58, 9, 52, 16), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("pożytek"));
+        p.drawText(QRect(58, 24, 52, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("publiczny"));
+    });
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -264,5 +308,11 @@ int main(int argc, char** argv)
     TextButton("YES_CLOSE_OVER", QString::fromUtf8("Zapisz i zakończ"), green1.lighter(112), green2.lighter(112), greenB);
     TextButton("NO_CLOSE_NORMAL", QString::fromUtf8("Zakończ bez zapisu"), grey1, grey2, greyB);
     TextButton("NO_CLOSE_OVER", QString::fromUtf8("Zakończ bez zapisu"), grey1.lighter(112), grey2.lighter(112), greyB);
+
+    DialogBackground("SUMATOR", 440, 446, 46, false);
+    DialogBackground("OPP_BG", 645, 500, 44, false);
+    DialogBackground("EDIT_US_BG", 440, 250, 44, false);
+    DialogBackground("EDEKLARACJE_BG", 697, 623, 65, true);
+    OppLogo();
     return 0;
 }

@@ -67,7 +67,7 @@ TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
 TEST(Pit28Wizard, PitODeductionBesidePit37IsRefused)
 {
     BundledWizard w;
-    w.Open(With(LandlordBesidePit37(), {{"ZO28_INTERNET", "500"}}), 99);
+    w.Open(With(LandlordBesidePit37(), {{"ULGI28_TAK", "1"}}), 99);
     const std::string shown = LeaveStep(w, "PIT-28 – ryczałt|Odliczenia, składka zdrowotna, wpłaty|");
     std::string log;
     for (const auto& e : w.Dialogs.Log)
@@ -103,4 +103,46 @@ TEST(Pit28Wizard, FlatTaxTraderReachesTheResultAndIsToldWhatPit36LLacks)
     Pump();
     EXPECT_TRUE(Contains(w.PageText(), "nie można rozliczyć się wspólnie z małżonkiem")) << w.PageText();
     EXPECT_TRUE(Contains(w.PageText(), "nie przysługuje ulga na dzieci")) << w.PageText();
+}
+
+// The partner in three partnerships (tests/cli/Pit28CasesTest.cpp): 10 000 due, 1 000 to pay; the
+// further partnerships are asked on their own step, which passes without a warning, and each of
+// the two PIT-28/B copies has its own print tab.
+TEST(Pit28Wizard, ThreePartnershipsGiveTwoPit28BTabs)
+{
+    BundledWizard w;
+    w.Open(PartnerInThreePartnerships(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"));
+    ExpectVars(w, {{"PIT28_45", "10000"}, {"PIT28_72", "10000"}, {"PIT28_74", "1000"}, {"PIT28_143", "2"}});
+    EXPECT_TRUE(w.HasTab("PIT28B", "PIT-28/B"));
+    EXPECT_TRUE(w.HasTab("PIT28B2", "PIT-28/B (2)"));
+    EXPECT_EQ(LeaveStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"), "");
+}
+
+// Without further partnerships the step is not offered and one PIT-28/B is printed.
+TEST(Pit28Wizard, OnePartnershipHasNoFurtherStep)
+{
+    BundledWizard w;
+    w.Open(PartnerInALumpSumPartnership(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_FALSE(HasStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"));
+    EXPECT_TRUE(w.HasTab("PIT28B", "PIT-28/B"));
+    EXPECT_EQ(w.F().FindPreviewTab("PIT28B2"), -1);
+}
+
+// IKZE on the flat tax typed into the PIT-36L step (art. 30c ust. 2): 4 866 of 5 000 deducted,
+// 15 280 due, 2 720 back; the step asks for IKZE in plain words.
+TEST(Pit28Wizard, FlatTaxTraderDeductsIkze)
+{
+    BundledWizard w;
+    w.Open(FlatTaxTraderWithLoss({{"IKZE_P", "5000"}}), 99);
+    ExpectOnResultPage(w);
+    ExpectVars(w, {{"PIT36L_34", "4866"}, {"PIT36L_37", "15280"}, {"PIT36L_40", "2720"}});
+    EXPECT_TRUE(Contains(w.PageText(), "PIT-36L – nadpłata do zwrotu: 2 720,00 zł.")) << w.PageText();
+    LeaveStep(w, "PIT-36L – podatek liniowy|Strata, zaliczki i dochód z zagranicy|");
+    w.F().sBitBtn2->click();
+    Pump();
+    EXPECT_TRUE(Contains(w.PageText(), "Wpłaty na IKZE (indywidualne konto zabezpieczenia emerytalnego)"))
+        << w.PageText();
 }

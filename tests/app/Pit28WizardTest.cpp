@@ -146,3 +146,28 @@ TEST(Pit28Wizard, FlatTaxTraderDeductsIkze)
     EXPECT_TRUE(Contains(w.PageText(), "Wpłaty na IKZE (indywidualne konto zabezpieczenia emerytalnego)"))
         << w.PageText();
 }
+
+// Every PIT/O deduction of the lump sum typed on the shared relief pages (tests/cli/Pit28CasesTest.cpp):
+// PIT/O 28 176, 5 529 due, 3 471 back. The relief step speaks of revenue and asks no alimony.
+TEST(Pit28Wizard, PitODeductionsOnTheSharedReliefPages)
+{
+    BundledWizard w;
+    w.Open(TraderWithPitODeductions(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Ulgi z załącznika PIT/O|"));
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Wydatki na cele rehabilitacyjne|"));
+    ExpectVars(w,
+               {{"PITO_11", "3330"},
+                {"PITO_15", "18720"},
+                {"PIT28_30", "28176"},
+                {"PIT28_72", "5529"},
+                {"PIT28_75", "3471"},
+                {"PIT_O", "1"}});
+    EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
+    EXPECT_EQ(LeaveStep(w, "PIT-28 – ryczałt|Ulgi z załącznika PIT/O|"), "");
+    w.F().sBitBtn2->click();
+    Pump();
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "do 6% przychodu")) << page;
+    EXPECT_FALSE(Contains(page, "Alimenty zasądzone")) << page;
+}

@@ -386,6 +386,32 @@ TEST(Pit28Cases, FlatTaxTraderDeductsIkzeUpToTheLimit)
     EXPECT_TRUE(Has(r.pdf.at("PIT36L").text, "4 866,00")) << r.pdf.at("PIT36L").text;
 }
 
+// The IKZE limit belongs to the person (art. 26 ust. 1 pkt 2b): with PIT-36L and PIT-28 in one file
+// the flat tax deducts first, at most its income: 50 000 - 40 000 - 9 000 = 1 000 -> IKZE 1 000,
+// income 0, tax 0, the health contribution capped at 0. The lump sum takes the rest of the payments,
+// 3 000 - 1 000 = 2 000 (within 4 866 - 1 000): 36 000 - 2 000 = 34 000 x 8,5% = 2 890 to pay.
+TEST(Pit28Cases, IkzeSharedByTheFlatTaxAndTheLumpSum)
+{
+    const auto r = Replay(FlatTaxTraderAndLandlordWithIkze(), {"PIT-36L", "PIT-28"}, {});
+    ExpectVars(r,
+               {{"PIT_36L", "1"},
+                {"PIT_28", "1"},
+                {"PIT36L_25", "9000"},
+                {"PIT36L_34", "1000"},
+                {"PIT36L_27", "0"},
+                {"PIT36L_37", "0"},
+                {"PIT36L_32", "0"},
+                {"PIT28_30", "2000"},
+                {"PITO_19", "2000"},
+                {"PIT_O", "1"},
+                {"PIT28_35", "34000"},
+                {"PIT28_41", "2890"},
+                {"PIT28_72", "2890"},
+                {"PIT28_74", "2890"}});
+    EXPECT_TRUE(Has(r.xml.at("PIT-28"), "<zo28:P_19>2000</zo28:P_19>")) << r.xml.at("PIT-28");
+    EXPECT_FALSE(Has(r.xml.at("PIT-36L"), "Zalacznik_PIT_O")) << r.xml.at("PIT-36L");
+}
+
 // With a German establishment earning 10 000 (tax 3 000 paid there): base 111 000, 19% = 21 090;
 // the credit is capped at 21 090 x 10 000 / 111 000 = 1 900; 21 090 - 1 900 - 2 985,84 =
 // 16 204,16 -> 16 204. PIT/ZG zg36l carries the country, the income and the tax. Filed as a

@@ -106,6 +106,16 @@ inline Answers FlatTaxTraderWithLoss(const Answers& more = {})
                            more));
 }
 
+// A flat-tax trader with a small income (revenue 50 000, costs 40 000, contributions 9 000) who also
+// lets a flat for 36 000 zł by lump sum, with 3 000 zł of IKZE payments: both returns in one file.
+inline Answers FlatTaxTraderAndLandlordWithIkze()
+{
+    return Pit36LOnly({{"FIRMA1_NAZWA_P", "Usługi IT Kowalski"}, {"FIRMA1_UDZIAL_P", "100"},
+                       {"FIRMA1_PRZYCHOD_P", "50000"}, {"FIRMA1_KOSZTY_P", "40000"}, {"FIRMA_SKL_SPOL_P", "9000"},
+                       {"FIRMA_SKL_ZDR_P", "2985,84"}, {"IKZE_P", "3000"}, {"WYB_28", "1"}, {"PIT28_6_1", "1"},
+                       {"NAJ28_PRZYCHOD", "36000"}, {"ULGI28_TAK", "1"}});
+}
+
 inline std::vector<NamedAnswers> Pit28AnswerSets()
 {
     return {
@@ -119,6 +129,7 @@ inline std::vector<NamedAnswers> Pit28AnswerSets()
         {"PartnerInThreePartnerships", PartnerInThreePartnerships(), 99},
         {"FlatTaxTraderWithLoss", FlatTaxTraderWithLoss(), 99},
         {"FlatTaxTraderWithIkze", FlatTaxTraderWithLoss({{"IKZE_P", "5000"}}), 99},
+        {"FlatTaxTraderAndLandlordWithIkze", FlatTaxTraderAndLandlordWithIkze(), 99},
         {"FlatTaxTraderWithForeignEstablishment",
          FlatTaxTraderWithLoss({{"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"ZG36L_DOCHOD", "10000"},
                                 {"ZG36L_PODATEK", "3000"}}),

@@ -168,6 +168,7 @@ TEST(Pit28Wizard, PitODeductionsOnTheSharedReliefPages)
     w.F().sBitBtn2->click();
     Pump();
     const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Ulgi odliczane od przychodu (załącznik PIT/O)")) << page;
     EXPECT_TRUE(Contains(page, "do 6% przychodu")) << page;
     EXPECT_FALSE(Contains(page, "Alimenty zasądzone")) << page;
 }

@@ -14,6 +14,7 @@ Row description (UTF-8, one statement a line, "#" starts a comment, fields split
     person                             the taxpayer's identification (PIT36_* variables)
     office|PURPOSE_VAR_1|PURPOSE_VAR_2 tax office and purpose (złożenie / korekta)
     row|NUMBER|kind|VARIABLE|caption   kind: amount, text or check
+    alias|NAME|FROM|TO                 the same pattern also as NAME, its FROM_* fields read as TO_*
 """
 import sys
 
@@ -141,6 +142,7 @@ def generate(rows_text):
     out = []
     w = Writer(out)
     name = None
+    aliases = []
     for raw in rows_text.splitlines():
         line = raw.strip()
         if not line or line.startswith("#"):
@@ -152,6 +154,7 @@ def generate(rows_text):
             out.append(f"# Wzór wydruku {f[2]}: generuje go tools/gen_row_pattern.py z data/rows/{f[1]}.rows –")
             out.append("# zmieniaj opis wierszy, nie ten plik. Numery pozycji i opisy: data/README.md.")
             out.append(f"pattern {f[1]}")
+            header_at = len(out)
             w.new_page(f[2])
             w.header(f[2], f[3], f[4], f[5] if len(f) > 5 else "")
         elif kind == "part":
@@ -166,8 +169,11 @@ def generate(rows_text):
             w.office(f[1], f[2], name)
         elif kind == "row":
             w.row(f[1], f[2], f[3], f[4], name)
+        elif kind == "alias":
+            aliases.append(f"alias {f[1]} {f[2]} {f[3]}")
         else:
             raise SystemExit(f"nieznane polecenie: {raw}")
+    out[header_at:header_at] = aliases
     return "\n".join(out) + "\n"
 
 

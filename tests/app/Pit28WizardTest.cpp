@@ -67,7 +67,7 @@ TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
 TEST(Pit28Wizard, PitODeductionBesidePit37IsRefused)
 {
     BundledWizard w;
-    w.Open(With(LandlordBesidePit37(), {{"ZO28_INTERNET", "500"}}), 99);
+    w.Open(With(LandlordBesidePit37(), {{"ULGI28_TAK", "1"}}), 99);
     const std::string shown = LeaveStep(w, "PIT-28 – ryczałt|Odliczenia, składka zdrowotna, wpłaty|");
     std::string log;
     for (const auto& e : w.Dialogs.Log)
@@ -103,4 +103,72 @@ TEST(Pit28Wizard, FlatTaxTraderReachesTheResultAndIsToldWhatPit36LLacks)
     Pump();
     EXPECT_TRUE(Contains(w.PageText(), "nie można rozliczyć się wspólnie z małżonkiem")) << w.PageText();
     EXPECT_TRUE(Contains(w.PageText(), "nie przysługuje ulga na dzieci")) << w.PageText();
+}
+
+// The partner in three partnerships (tests/cli/Pit28CasesTest.cpp): 10 000 due, 1 000 to pay; the
+// further partnerships are asked on their own step, which passes without a warning, and each of
+// the two PIT-28/B copies has its own print tab.
+TEST(Pit28Wizard, ThreePartnershipsGiveTwoPit28BTabs)
+{
+    BundledWizard w;
+    w.Open(PartnerInThreePartnerships(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"));
+    ExpectVars(w, {{"PIT28_45", "10000"}, {"PIT28_72", "10000"}, {"PIT28_74", "1000"}, {"PIT28_143", "2"}});
+    EXPECT_TRUE(w.HasTab("PIT28B", "PIT-28/B"));
+    EXPECT_TRUE(w.HasTab("PIT28B2", "PIT-28/B (2)"));
+    EXPECT_EQ(LeaveStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"), "");
+}
+
+// Without further partnerships the step is not offered and one PIT-28/B is printed.
+TEST(Pit28Wizard, OnePartnershipHasNoFurtherStep)
+{
+    BundledWizard w;
+    w.Open(PartnerInALumpSumPartnership(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_FALSE(HasStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"));
+    EXPECT_TRUE(w.HasTab("PIT28B", "PIT-28/B"));
+    EXPECT_EQ(w.F().FindPreviewTab("PIT28B2"), -1);
+}
+
+// IKZE on the flat tax typed into the PIT-36L step (art. 30c ust. 2): 4 866 of 5 000 deducted,
+// 15 280 due, 2 720 back; the step asks for IKZE in plain words.
+TEST(Pit28Wizard, FlatTaxTraderDeductsIkze)
+{
+    BundledWizard w;
+    w.Open(FlatTaxTraderWithLoss({{"IKZE_P", "5000"}}), 99);
+    ExpectOnResultPage(w);
+    ExpectVars(w, {{"PIT36L_34", "4866"}, {"PIT36L_37", "15280"}, {"PIT36L_40", "2720"}});
+    EXPECT_TRUE(Contains(w.PageText(), "PIT-36L – nadpłata do zwrotu: 2 720,00 zł.")) << w.PageText();
+    LeaveStep(w, "PIT-36L – podatek liniowy|Strata, zaliczki i dochód z zagranicy|");
+    w.F().sBitBtn2->click();
+    Pump();
+    EXPECT_TRUE(Contains(w.PageText(), "Wpłaty na IKZE (indywidualne konto zabezpieczenia emerytalnego)"))
+        << w.PageText();
+}
+
+// Every PIT/O deduction of the lump sum typed on the shared relief pages (tests/cli/Pit28CasesTest.cpp):
+// PIT/O 28 176, 5 529 due, 3 471 back. The relief step speaks of revenue and asks no alimony.
+TEST(Pit28Wizard, PitODeductionsOnTheSharedReliefPages)
+{
+    BundledWizard w;
+    w.Open(TraderWithPitODeductions(), 99);
+    ExpectOnResultPage(w);
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Ulgi z załącznika PIT/O|"));
+    EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Wydatki na cele rehabilitacyjne|"));
+    ExpectVars(w,
+               {{"PITO_11", "3330"},
+                {"PITO_15", "18720"},
+                {"PIT28_30", "28176"},
+                {"PIT28_72", "5529"},
+                {"PIT28_75", "3471"},
+                {"PIT_O", "1"}});
+    EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
+    EXPECT_EQ(LeaveStep(w, "PIT-28 – ryczałt|Ulgi z załącznika PIT/O|"), "");
+    w.F().sBitBtn2->click();
+    Pump();
+    const std::string page = w.PageText();
+    EXPECT_TRUE(Contains(page, "Ulgi odliczane od przychodu (załącznik PIT/O)")) << page;
+    EXPECT_TRUE(Contains(page, "do 6% przychodu")) << page;
+    EXPECT_FALSE(Contains(page, "Alimenty zasądzone")) << page;
 }

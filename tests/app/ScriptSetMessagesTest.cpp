@@ -80,7 +80,7 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
     const Answers flat = FlatTaxTraderWithLoss();
     const Answers landlord = LandlordBesidePit37();
     const Answers housing = With(trader, {{"PITD_TAK", "1"}, {"PITD_ODS_P", "1000"}});
-    return {
+    std::vector<Trigger> t = {
         {"p_wybor", 1, With(flat, {{"PIT36L_6_1", "0"}}), "Wybierz cel złożenia PIT-36L (poz. 6)."},
         {"p_wybor", 1, With(flat, {{"WYB_36", "1"}}),
          "PIT-36L i PIT-36 w jednym pliku miałyby wspólny załącznik PIT/B. Przygotuj PIT-36L w osobnym pliku (nowe "
@@ -120,17 +120,14 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
         {"p28_przychody", 12, With(Joint(), {{"WYB_28", "1"}, {"PIT28_6_1", "1"}, {"NAJ28_PRZYCHOD", "36000"}}),
          "PIT-28 składa każdy podatnik osobno, a zeznanie PIT-37 w tym pliku jest wspólne z małżonkiem – PIT-28 miałby "
          "wtedy w e-deklaracji dane małżonka. Złóż PIT-28 w osobnym pliku (nowe zeznanie)."},
-        {"p28_odliczenia", 6, With(trader, {{"ZO28_INTERNET", "900"}}),
-         "Ulga internetowa wynosi najwyżej 760 zł – program odliczy tylko tę kwotę."},
-        {"p28_odliczenia", 6, With(trader, {{"ZO28_IKZE", "5000"}}),
-         "Wpłaty na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę kwotę."},
         {"p28_odliczenia", 6, With(trader, {{"STRATA28_ODL", "1000"}}),
          "Wpisz całą kwotę straty – odliczyć można najwyżej jej połowę."},
         {"p28_odliczenia", 6, With(trader, {{"STRATA28", "1000"}, {"STRATA28_ODL", "600"}}),
          "W jednym roku można odliczyć najwyżej połowę straty – program odliczy tylko tę kwotę."},
-        {"p28_odliczenia", 10, With(landlord, {{"ZO28_INTERNET", "500"}}),
+        {"p28_odliczenia", 10, With(landlord, {{"ULGI28_TAK", "1"}}),
          "Ulgi z załącznika PIT/O odliczasz już w drugim zeznaniu tego pliku (PIT-37 lub PIT-36), a oba zeznania "
-         "miałyby wspólny załącznik. Złóż PIT-28 w osobnym pliku (nowe zeznanie) albo usuń tu kwoty ulg."},
+         "miałyby wspólny załącznik. Złóż PIT-28 w osobnym pliku (nowe zeznanie) albo odpowiedz „nie” na pytanie o "
+         "ulgi."},
         {"p28_odliczenia", 10, With(landlord, {{"IKZE_P", "1000"}}),
          "Do drugiego zeznania w tym pliku dołączasz załącznik PIT/O, PIT/D lub PIT-2K – w PIT-28 pojawiłby się ten "
          "sam "
@@ -144,7 +141,27 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          "Wpisz kwotę kredytu (pożyczki) mieszkaniowego."},
         {"p_pit2k", 8, With(housing, {{"PITD_2K_PIERWSZY", "1"}, {"PIT2K_11", "50000"}}),
          "Wpisz nazwę banku albo innego kredytodawcy."},
+        {"p36l_liniowy", 6, With(flat, {{"STRATA36L", "0"}, {"STRATA36L_ODL", "0"}, {"IKZE_P", "5000"}}),
+         "Wpłaty na IKZE w 2016 r. można odliczyć najwyżej do 4 866,00 zł – program odliczy tylko tę kwotę."},
+        {"p28_spolki", 6, PartnerInThreePartnerships({{"SP2_TAK", "0"}, {"SP3_TAK", "0"}}),
+         "Zaznacz co najmniej jedną kolejną spółkę albo wróć i odpowiedz „nie” na pytanie o udziały w innych "
+         "spółkach."},
     };
+    // The second, third and fourth partnership: name, share and revenue, each alone missing.
+    const std::vector<std::pair<std::string, std::string>> partnerships = {{"SP2", "drugiej"},
+                                                                           {"SP3", "trzeciej"},
+                                                                           {"SP4", "czwartej"}};
+    for (const auto& [sp, which] : partnerships) {
+        const Answers filled = PartnerInThreePartnerships(
+            {{sp + "_TAK", "1"}, {sp + "_NAZWA", "Spółka"}, {sp + "_UDZIAL", "50"}, {sp + "_85", "1000"}});
+        t.push_back({"p28_spolki", 6, With(filled, {{sp + "_NAZWA", ""}}),
+                     "Wpisz nazwę " + which + " spółki – trafi do załącznika PIT-28/B."});
+        t.push_back({"p28_spolki", 6, With(filled, {{sp + "_UDZIAL", "150"}}),
+                     "Udział w przychodach " + which + " spółki wpisz w procentach – od 1 do 100."});
+        t.push_back({"p28_spolki", 6, With(filled, {{sp + "_85", "0"}, {sp + "_55", "0"}, {sp + "_20", "0"}}),
+                     "Wpisz przychody " + which + " spółki według stawek ryczałtu."});
+    }
+    return t;
 }
 
 // PIT-36 pages of the taxpayer and of the spouse: the employee alone (choice 1, personal data 2-4,

@@ -664,14 +664,16 @@ TEST(ScriptSetWizard, NoTaxDueLeavesTheOnePercentRequestOut)
     ExpectVars(w, {{"PIT37_126", "0"}, {"PIT37_137", ""}, {"PIT37_138", "0"}, {"PIT37_140", "0"}});
 }
 
-// PIT-28 alone and PIT-36L alone: choice, three personal-data steps, the form's two steps, 1% and
-// the result.
+// PIT-28 alone and PIT-36L alone: choice, three personal-data steps, the form's steps (PIT-28 with
+// the further partnerships, or the shared relief and rehabilitation pages), 1% and the result.
 TEST(ScriptSetWizard, EveryPageOfPit28AndPit36LBuildsWithoutAWarning)
 {
-    WalkEveryPage(TraderWithLossAndInternet(), 8);
+    WalkEveryPage(TraderWithLossAndInternet(), 9);
+    WalkEveryPage(TraderWithPitODeductions(), 10);
+    WalkEveryPage(PartnerInThreePartnerships(), 9);
     WalkEveryPage(
         With(JointRentalHalf(),
              {{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."}, {"SP28_UDZIAL", "50"}, {"SP28_3", "40000"}}),
         8);
-    WalkEveryPage(FlatTaxTraderWithLoss(), 8);
+    WalkEveryPage(FlatTaxTraderWithLoss({{"IKZE_P", "4000"}}), 8);
 }

@@ -140,6 +140,39 @@ TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
     EXPECT_TRUE(Has(r.pdf.at("PITO").text, "760,00")) << r.pdf.at("PITO").text;
 }
 
+// Every PIT/O deduction of the lump sum (art. 11 ust. 1 of the lump-sum act with art. 26 ust. 1 pkt
+// 2b, 6, 6a, 9 of the PIT act), typed on the shared relief pages: revenue 320 000 less contributions
+// 8 000 = 312 000, whose 6% is 18 720. Rehabilitation: car 3 000 -> 2 280 (ust. 7a pkt 14) +
+// equipment 1 000 + medicines 150 - 100 = 50 -> 3 330; internet 760 and IKZE 4 866 at their limits;
+// donations 20 000 + 3 000 + 2 l x 130 = 23 260 over the limit -> 18 720; church care 500 (receipt).
+// PIT/O 3 330 + 760 + 18 720 + 500 + 4 866 = 28 176; deductions 8 000 + 28 176 = 36 176, from the
+// 8,5% revenue first: 20 000 -> 0, the rest 16 176 from the 3%: 283 824 x 3% = 8 514,72; less health
+// 2 985,84 = 5 528,88 -> 5 529; paid 9 000 -> 3 471 back.
+TEST(Pit28Cases, EveryPitODeductionWithinItsLimit)
+{
+    const auto r = Replay(TraderWithPitODeductions(), {"PIT-28"}, {"PIT28", "PITO"});
+    ExpectVars(r, {{"PIT28_28", "8000"},    {"PIT28_30", "28176"}, {"PIT28_31", "36176"},   {"PIT28_35", "0"},
+                   {"PIT28_37", "283824"},  {"PIT28_41", "0"},     {"PIT28_43", "8514,72"}, {"PIT28_45", "8514,72"},
+                   {"PIT28_53", "5528,88"}, {"PIT28_72", "5529"},  {"PIT28_75", "3471"},    {"PITO_11", "3330"},
+                   {"PITO_13", "760"},      {"PITO_15", "18720"},  {"PITO_17", "500"},      {"PITO_19", "4866"},
+                   {"PITO_21", "0"},        {"PITO_38", "28176"},  {"PIT_O", "1"},          {"PIT28_139", "1"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    EXPECT_TRUE(Has(xml, "<zo28:P_11>3330</zo28:P_11>")) << xml;
+    EXPECT_TRUE(Has(xml, "<zo28:P_15>18720</zo28:P_15>")) << xml;
+    EXPECT_TRUE(Has(xml, "<zo28:P_38>28176</zo28:P_38>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_30>28176</P_30>")) << xml;
+    ExpectPages(r, "PITO", 2);
+    EXPECT_TRUE(Has(r.pdf.at("PITO").text, "18 720,00")) << r.pdf.at("PITO").text;
+
+    // Under the limit the donations count in full: 5 000 + 1 000 + 260 = 6 260.
+    const auto under = Replay(With(TraderWithPitODeductions(), {{"DAR_OPP_P", "5000"}, {"DAR_KULT_P", "1000"}}),
+                              {"PIT-28"}, {});
+    ExpectVars(under, {{"PITO_15", "6260"}, {"PIT28_30", "15716"}});
+    // Without the receipt the church donation is not deducted; without "tak" nothing of PIT/O is.
+    const auto none = Replay(With(TraderWithPitODeductions(), {{"ULGI28_TAK", "0"}}), {"PIT-28"}, {});
+    ExpectVars(none, {{"PIT28_30", "0"}, {"PIT_O", "0"}, {"PIT28_72", "7034"}});
+}
+
 // Housing reliefs of acquired rights on the lump sum: 1 000 zł of interest from revenue, so
 // 20 000 - 8 000 - 1 000 = 11 000 at 8,5% -> 935,00; + 9 000,00 = 9 935,00; less health 2 985,84
 // = 6 949,16; less the 500 zł housing deduction from the lump sum = 6 449,16 -> 6 449; paid 9 000
@@ -242,7 +275,82 @@ TEST(Pit28Cases, PartnershipShareOnPit28B)
     EXPECT_TRUE(Has(xml, "<z28b:P_8>5250000000</z28b:P_8>")) << xml;
     EXPECT_TRUE(Has(xml, "<z28b:P_19>50000</z28b:P_19>")) << xml;
     EXPECT_FALSE(Has(xml, "Zalacznik_PIT-28_A")) << xml;
-    ExpectPages(r, "PIT28B", 1);
+    ExpectPages(r, "PIT28B", 2);
+}
+
+// Four partnerships at most: one PIT-28/B holds two, the writer attaches two copies. The partner of
+// the case above (50% of 100 000 at 8,5% and of 40 000 at 3%) also holds 25% of a partnership with
+// 200 000 at 5,5% (-> 50 000) and 40% of one with 30 000 at 20% (-> 12 000), each assigned by its
+// share (art. 8 ust. 1 of the PIT act with art. 10 ust. 2 of the lump-sum act). Revenue: 20% 12 000,
+// 8,5% 50 000, 5,5% 50 000, 3% 20 000 = 132 000; lump sum (art. 12 ust. 1) 2 400 + 4 250 + 2 750 +
+// 600 = 10 000; paid 9 000 -> 1 000 to pay. The first two partnerships fill both blocks of the first
+// PIT-28/B, the third the first block of the second; row 6 of each copy: 2 attachments.
+TEST(Pit28Cases, ThreePartnershipsOnTwoCopiesOfPit28B)
+{
+    const auto r = Replay(PartnerInThreePartnerships(), {"PIT-28"}, {"PIT28B", "PIT28B2"});
+    ExpectVars(r,
+               {{"PIT28_20", "12000"},
+                {"PIT28_22", "50000"},
+                {"PIT28_23", "50000"},
+                {"PIT28_24", "20000"},
+                {"PIT28_27", "132000"},
+                {"PIT28_39", "2400"},
+                {"PIT28_41", "4250"},
+                {"PIT28_42", "2750"},
+                {"PIT28_43", "600"},
+                {"PIT28_45", "10000"},
+                {"PIT28_72", "10000"},
+                {"PIT28_74", "1000"},
+                {"PIT28_142", "0"},
+                {"PIT28_143", "2"},
+                {"PIT28B1_6", "2"},
+                {"PIT28B1_10", "140000"},
+                {"PIT28B1_23", "70000"},
+                {"PIT28B1_36", "Usługi Remontowe s.c."},
+                {"PIT28B1_38", "25"},
+                {"PIT28B1_39", "200000"},
+                {"PIT28B1_43", "200000"},
+                {"PIT28B1_49", "50000"},
+                {"PIT28B1_52", "50000"},
+                {"PIT28B2_6", "2"},
+                {"PIT28B2_7", "Biuro Tłumaczeń s.j."},
+                {"PIT28B2_9", "40"},
+                {"PIT28B2_10", "30000"},
+                {"PIT28B2_11", "30000"},
+                {"PIT28B2_17", "12000"},
+                {"PIT28B2_23", "12000"},
+                {"PIT28B2_36", ""},
+                {"PIT28B2_52", "0"}});
+    const std::string& xml = r.xml.at("PIT-28");
+    size_t copies = 0;
+    for (size_t at = xml.find("<z28b:P_6>2</z28b:P_6>"); at != std::string::npos;
+         at = xml.find("<z28b:P_6>2</z28b:P_6>", at + 1))
+        ++copies;
+    EXPECT_EQ(copies, 2u) << xml;
+    EXPECT_TRUE(Has(xml, "<z28b:P_37>5260000000</z28b:P_37>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28b:P_8>5270000000</z28b:P_8>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28b:P_49>50000</z28b:P_49>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28b:P_17>12000</z28b:P_17>")) << xml;
+    ExpectPages(r, "PIT28B", 2);
+    ExpectPages(r, "PIT28B2", 2);
+    EXPECT_TRUE(Has(r.pdf.at("PIT28B").text, "50 000,00")) << r.pdf.at("PIT28B").text;
+    EXPECT_TRUE(Has(r.pdf.at("PIT28B2").text, "12 000,00")) << r.pdf.at("PIT28B2").text;
+
+    // The second partnership unticked: the third moves up into the second block of the one copy;
+    // 12 000 x 20% + 4 250 + 600 = 7 250. Without "tak" to more partnerships only the first counts.
+    const auto moved = Replay(PartnerInThreePartnerships({{"SP2_TAK", "0"}}), {"PIT-28"}, {});
+    ExpectVars(moved,
+               {{"PIT28_143", "1"},
+                {"PIT28B1_6", "1"},
+                {"PIT28B1_36", "Biuro Tłumaczeń s.j."},
+                {"PIT28B1_40", "30000"},
+                {"PIT28B1_46", "12000"},
+                {"PIT28_23", "0"},
+                {"PIT28_45", "7250"}});
+    EXPECT_FALSE(Has(moved.xml.at("PIT-28"), "<z28b:P_6>2</z28b:P_6>")) << moved.xml.at("PIT-28");
+    const auto first = Replay(PartnerInThreePartnerships({{"SP28_WIECEJ", "0"}}), {"PIT-28"}, {});
+    ExpectVars(first,
+               {{"PIT28_143", "1"}, {"PIT28_20", "0"}, {"PIT28_23", "0"}, {"PIT28B1_36", ""}, {"PIT28_45", "4850"}});
 }
 
 // A correction of a PIT-28 carries ORD-ZU and purpose 2; 1% of the lump sum due (3 060) is 30,60.
@@ -288,6 +396,56 @@ TEST(Pit28Cases, FlatTaxTraderWithALossAndTheHealthContribution)
     EXPECT_FALSE(Has(xml, "Podmiot2")) << "no joint filing on PIT-36L";
     ExpectPages(r, "PIT36L", 2);
     EXPECT_TRUE(Has(r.pdf.at("PIT36L").text, "16 204,00")) << r.pdf.at("PIT36L").text;
+}
+
+// IKZE on the flat tax (art. 30c ust. 2 with art. 26 ust. 1 pkt 2b; 4 866,00 zł in 2016): the
+// trader above pays 5 000, so 4 866 is deducted: 101 000 - 4 866 = 96 134; 19% = 18 265,46; less
+// health 2 985,84 = 15 279,62 -> 15 280; advances 18 000 -> 2 720 back.
+TEST(Pit28Cases, FlatTaxTraderDeductsIkzeUpToTheLimit)
+{
+    const auto r = Replay(FlatTaxTraderWithLoss({{"IKZE_P", "5000"}}), {"PIT-36L"}, {"PIT36L"});
+    ExpectVars(r,
+               {{"PIT36L_25", "9000"},
+                {"PIT36L_26", "10000"},
+                {"PIT36L_34", "4866"},
+                {"PIT36L_27", "96134"},
+                {"PIT36L_29", "96134"},
+                {"PIT36L_30", "18265,46"},
+                {"PIT36L_33", "15279,62"},
+                {"PIT36L_37", "15280"},
+                {"PIT36L_40", "2720"}});
+    const std::string& xml = r.xml.at("PIT-36L");
+    EXPECT_TRUE(Has(xml, "<P_34>4866</P_34>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_27>96134</P_27>")) << xml;
+    EXPECT_FALSE(Has(xml, "Zalacznik_PIT_O")) << "IKZE on the flat tax has no PIT/O";
+    ExpectPages(r, "PIT36L", 2);
+    EXPECT_TRUE(Has(r.pdf.at("PIT36L").text, "4 866,00")) << r.pdf.at("PIT36L").text;
+}
+
+// The IKZE limit belongs to the person (art. 26 ust. 1 pkt 2b): with PIT-36L and PIT-28 in one file
+// the flat tax deducts first, at most its income: 50 000 - 40 000 - 9 000 = 1 000 -> IKZE 1 000,
+// income 0, tax 0, the health contribution capped at 0. The lump sum takes the rest of the payments,
+// 3 000 - 1 000 = 2 000 (within 4 866 - 1 000): 36 000 - 2 000 = 34 000 x 8,5% = 2 890 to pay.
+TEST(Pit28Cases, IkzeSharedByTheFlatTaxAndTheLumpSum)
+{
+    const auto r = Replay(FlatTaxTraderAndLandlordWithIkze(), {"PIT-36L", "PIT-28"}, {});
+    ExpectVars(r,
+               {{"PIT_36L", "1"},
+                {"PIT_28", "1"},
+                {"PIT36L_25", "9000"},
+                {"PIT36L_34", "1000"},
+                {"PIT36L_27", "0"},
+                {"PIT36L_37", "0"},
+                {"PIT36L_32", "0"},
+                {"PIT28_30", "2000"},
+                {"PITO_19", "2000"},
+                {"PIT_O", "1"},
+                {"PIT28_35", "34000"},
+                {"PIT28_41", "2890"},
+                {"PIT28_72", "2890"},
+                {"PIT28_74", "2890"}});
+    EXPECT_TRUE(Has(r.xml.at("PIT-28"), "<zo28:P_19>2000</zo28:P_19>")) << r.xml.at("PIT-28");
+    EXPECT_FALSE(Has(r.xml.at("PIT-36L"), "Zalacznik_PIT_O")) << r.xml.at("PIT-36L");
 }
 
 // With a German establishment earning 10 000 (tax 3 000 paid there): base 111 000, 19% = 21 090;

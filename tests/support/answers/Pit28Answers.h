@@ -41,7 +41,21 @@ inline Answers TraderAtThreePercent(const Answers& more = {})
 // The same trader with a 10 000 zł loss of 2015 (6 000 zł asked for) and 900 zł of internet.
 inline Answers TraderWithLossAndInternet()
 {
-    return TraderAtThreePercent({{"STRATA28", "10000"}, {"STRATA28_ODL", "6000"}, {"ZO28_INTERNET", "900"}});
+    return TraderAtThreePercent({{"STRATA28", "10000"}, {"STRATA28_ODL", "6000"}, {"ULGI28_TAK", "1"},
+                                 {"ULGA_INTERNET_P", "900"}});
+}
+
+// The same trader with every PIT/O deduction the lump sum allows, on the shared relief pages:
+// internet 760 and IKZE 4 866 (each at its limit), donations 20 000 + 3 000 and 2 litres of blood
+// (over the 6% limit), 500 zł to church charitable care with the receipt, and rehabilitation: own car
+// 3 000 (over 2 280), equipment 1 000, medicines of 150 zł in January.
+inline Answers TraderWithPitODeductions()
+{
+    return TraderAtThreePercent({{"ULGI28_TAK", "1"}, {"ULGA_INTERNET_P", "760"}, {"IKZE_P", "4866"},
+                                 {"DAR_OPP_P", "20000"}, {"DAR_KULT_P", "3000"}, {"KREW_LITRY_P", "2"},
+                                 {"DAR_KOSC_P", "500"}, {"DAR_KOSC_POKW_P", "1"}, {"REHAB_TAK_P", "1"},
+                                 {"REH_UTRZ_P", "0"}, {"REH_AUTO_P", "3000"}, {"REH_BEZLIM_P", "1000"},
+                                 {"REH_LEKI_P_01", "150"}});
 }
 
 // The same trader continuing the interest relief (1 000 zł of interest, the first time: PIT-2K)
@@ -68,6 +82,19 @@ inline Answers PartnerInALumpSumPartnership()
                       {"SP28_UDZIAL", "50"}, {"SP28_85", "100000"}, {"SP28_3", "40000"}, {"ZAPL28", "3000"}});
 }
 
+// The same partner with shares in three more partnerships, the fourth left unticked: the second
+// (25% of 200 000 zł at 5,5%) and the third (40% of 30 000 zł at 20%) are asked on the next page;
+// 9 000 zł of lump sums paid.
+inline Answers PartnerInThreePartnerships(const Answers& more = {})
+{
+    return With(With(PartnerInALumpSumPartnership(),
+                     {{"SP28_WIECEJ", "1"}, {"SP2_TAK", "1"}, {"SP2_NAZWA", "Usługi Remontowe s.c."},
+                      {"SP2_NIP", "526-000-00-00"}, {"SP2_UDZIAL", "25"}, {"SP2_55", "200000"},
+                      {"SP3_TAK", "1"}, {"SP3_NAZWA", "Biuro Tłumaczeń s.j."}, {"SP3_NIP", "527-000-00-00"},
+                      {"SP3_UDZIAL", "40"}, {"SP3_20", "30000"}, {"ZAPL28", "9000"}}),
+                more);
+}
+
 // A flat-tax trader: revenue 200 000, costs 80 000, contributions 9 000 + health 2 985,84, a
 // 20 000 zł loss of 2015 (15 000 asked for), advances 18 000.
 inline Answers FlatTaxTraderWithLoss(const Answers& more = {})
@@ -79,6 +106,16 @@ inline Answers FlatTaxTraderWithLoss(const Answers& more = {})
                            more));
 }
 
+// A flat-tax trader with a small income (revenue 50 000, costs 40 000, contributions 9 000) who also
+// lets a flat for 36 000 zł by lump sum, with 3 000 zł of IKZE payments: both returns in one file.
+inline Answers FlatTaxTraderAndLandlordWithIkze()
+{
+    return Pit36LOnly({{"FIRMA1_NAZWA_P", "Usługi IT Kowalski"}, {"FIRMA1_UDZIAL_P", "100"},
+                       {"FIRMA1_PRZYCHOD_P", "50000"}, {"FIRMA1_KOSZTY_P", "40000"}, {"FIRMA_SKL_SPOL_P", "9000"},
+                       {"FIRMA_SKL_ZDR_P", "2985,84"}, {"IKZE_P", "3000"}, {"WYB_28", "1"}, {"PIT28_6_1", "1"},
+                       {"NAJ28_PRZYCHOD", "36000"}, {"ULGI28_TAK", "1"}});
+}
+
 inline std::vector<NamedAnswers> Pit28AnswerSets()
 {
     return {
@@ -86,9 +123,13 @@ inline std::vector<NamedAnswers> Pit28AnswerSets()
         {"TraderAtThreePercent", TraderAtThreePercent(), 99},
         {"TraderWithLossAndInternet", TraderWithLossAndInternet(), 99},
         {"TraderWithHousingReliefs", TraderWithHousingReliefs(), 99},
+        {"TraderWithPitODeductions", TraderWithPitODeductions(), 99},
         {"JointRentalHalf", JointRentalHalf(), 99},
         {"PartnerInALumpSumPartnership", PartnerInALumpSumPartnership(), 99},
+        {"PartnerInThreePartnerships", PartnerInThreePartnerships(), 99},
         {"FlatTaxTraderWithLoss", FlatTaxTraderWithLoss(), 99},
+        {"FlatTaxTraderWithIkze", FlatTaxTraderWithLoss({{"IKZE_P", "5000"}}), 99},
+        {"FlatTaxTraderAndLandlordWithIkze", FlatTaxTraderAndLandlordWithIkze(), 99},
         {"FlatTaxTraderWithForeignEstablishment",
          FlatTaxTraderWithLoss({{"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"ZG36L_DOCHOD", "10000"},
                                 {"ZG36L_PODATEK", "3000"}}),

@@ -4,6 +4,7 @@
 // walked with Next from the first page – each page must build, and neither building nor leaving
 // it may warn. The figures themselves are worked by hand in tests/cli/Pit36CasesTest.cpp.
 #include "BundledWizard.h"
+#include "print/FramePrint.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -142,8 +143,7 @@ TEST(Pit36Wizard, AJointReturnWithEveryPit36PageIsWalkedWithoutAWarning)
         walked += step + "\n";
     for (const char* step :
          {"Działalność gospodarcza podatnika (PIT/B)", "Działalność gospodarcza małżonka (PIT/B)",
-          "Działy specjalne produkcji rolnej",
-          "Najem, inne źródła, zaliczki", "Dochody z zagranicy podatnika (PIT/ZG)",
+          "Działy specjalne produkcji rolnej", "Najem, inne źródła, zaliczki", "Dochody z zagranicy podatnika (PIT/ZG)",
           "Dochody z zagranicy małżonka (PIT/ZG)", "Dochody małoletnich dzieci (PIT/M)",
           "Straty z lat ubiegłych podatnika", "Straty z lat ubiegłych małżonka", "Ulgi mieszkaniowe (PIT/D)"})
         EXPECT_TRUE(Contains(walked, step)) << step << "\n" << walked;
@@ -173,8 +173,7 @@ TEST(Pit36Wizard, SpecialFarmTypedAndTheComparisonShown)
     w.Open(SoleTrader(With(With(SpouseData(), {{"ADRES_M_JAK_P", "1"}}),
                            {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"P36_DZSPEC", "1"}})),
            1);
-    for (int guard = 0; guard < 30 && w.StepCaption() != "Dochody (PIT-36)|Działy specjalne produkcji rolnej|";
-         ++guard)
+    for (int guard = 0; guard < 30 && w.StepCaption() != "Dochody (PIT-36)|Działy specjalne produkcji rolnej|"; ++guard)
         ASSERT_NO_FATAL_FAILURE(NextQuietly(w));
     ASSERT_EQ(w.StepCaption(), "Dochody (PIT-36)|Działy specjalne produkcji rolnej|");
     QRadioButton* norms = w.Field<QRadioButton>("DSR_NORMY_M");
@@ -189,10 +188,21 @@ TEST(Pit36Wizard, SpecialFarmTypedAndTheComparisonShown)
     ExpectVars(w, {{"PIT36_117", "10000"}, {"PIT36_206", "17682"}, {"PIT36_208", "21000"}, {"POR_ROZNICA", "3566"}});
     const std::string page = w.PageText();
     EXPECT_TRUE(Contains(page, "Rozliczenie wspólne (to zeznanie): podatek należny 17 682,00 zł.")) << page;
-    EXPECT_TRUE(Contains(page, "Rozliczenie osobne każdego z małżonków: 21 248,00 zł (podatnik 20 004,00 zł, "
-                               "małżonek 1 244,00 zł)."))
+    EXPECT_TRUE(Contains(page,
+                         "Rozliczenie osobne każdego z małżonków: 21 248,00 zł (podatnik 20 004,00 zł, "
+                         "małżonek 1 244,00 zł)."))
         << page;
     EXPECT_TRUE(Contains(page, "oszczędzasz 3 566,00 zł podatku")) << page;
+    if (std::getenv("TAXILO_SHOTS")) { // the printed rows 64-67 and 115-118, for looking at them
+        w.F().sPageControl1->setCurrentIndex(w.F().FindPreviewTab("PIT36"));
+        Pump();
+        Shot(w, "pit36_preview");
+        for (auto* widget : w.F().findChildren<QFrame*>())
+            if (auto* frame = dynamic_cast<TPrintFrame*>(widget); frame && frame->isVisible())
+                frame->StepPage(true);
+        Pump();
+        Shot(w, "pit36_preview_2");
+    }
 }
 
 // Spouses with equal incomes: the result page says both methods give the same tax.

@@ -165,8 +165,7 @@ std::vector<Trigger> Pit36Triggers()
     // pages): figures of the books beside the norms, or the other way round.
     const Answers farm = With(single, {{"P36_DZSPEC", "1"}});
     const Answers farmJoint = With(joint, {{"P36_DZSPEC", "1"}});
-    t.push_back({"p_dzialy_specjalne", 7,
-                 With(farm, {{"DSR_KSIEGI_P", "0"}, {"DSR_NORMY_P", "1"}, {"DSR_PRZ_P", "1000"}}),
+    t.push_back({"p_dzialy_specjalne", 7, With(farm, {{"DSR_KSIEGI_P", "0"}, {"DSR_NORMY_P", "1"}, {"DSR_PRZ_P", "1000"}}),
                  "Zaznaczyłeś dochód według norm szacunkowych, a wpisałeś przychody albo koszty z ksiąg. Przy normach "
                  "wpisz tylko dochód według norm; jeżeli prowadzisz księgi, zaznacz „prowadzę księgi”."});
     t.push_back({"p_dzialy_specjalne", 7, With(farm, {{"DSR_NORMY_DOCH_P", "1000"}}),

@@ -373,6 +373,51 @@ TEST(Pit36Cases, JointFilingSavesNothingForEqualIncomes)
                 {"POR_ROZNICA", "0"}});
 }
 
+// A parent raising a child alone, filing individually (art. 6 ust. 4 compared, as in PIT-37): rent
+// 36 000 - 6 000 = 30 000; tax 5 400 - 556,02 = 4 843,98, less the child relief 1 112,04 (art. 27f)
+// = 3 731,94 -> 3 732; advances 4 800 -> 1 068 back. As a single parent: half 15 000, tax 2 x
+// (2 700 - 556,02) = 4 287,96, less 1 112,04 = 3 175,92 -> 3 176, so 556 less.
+TEST(Pit36Cases, SingleParentComparedWithFilingIndividually)
+{
+    const auto r = Replay36("Pit36SingleParentLandlordFilingIndividually");
+    ExpectRan(r);
+    ExpectVars(r,
+               {{"PIT36_191", "4843,98"},
+                {"PIT36_200", "1112,04"},
+                {"PIT36_206", "3732"},
+                {"PIT36_225", "1068"},
+                {"POR_SO", "1"},
+                {"POR_SO_NAL", "3176"},
+                {"POR_SO_OSZCZ", "556"},
+                {"POR_MO", "0"},
+                {"POR_JEST", "0"}});
+}
+
+// The entrepreneur's own contributions belong to the return that has the business: an employee's
+// PIT-37 filed beside a PIT-36L deducts only the 6 855 zł of social and 3 345,50 zł of health
+// contributions his employer took (art. 26 ust. 1 pkt 2, art. 27b); the trader's 9 000 zł and
+// 2 985,84 zł go to PIT-36L alone (art. 30c ust. 2).
+TEST(Pit36Cases, TraderContributionsStayOutOfPit37BesidePit36L)
+{
+    TempDir dir;
+    const std::string dpit = SaveAnswers(dir,
+                                         With(OneEmployee("6000"),
+                                              {{"WYB_36L", "1"},
+                                               {"PIT36L_6_1", "1"},
+                                               {"FIRMA1_NAZWA_P", "Sklep"},
+                                               {"FIRMA1_UDZIAL_P", "100"},
+                                               {"FIRMA1_PRZYCHOD_P", "100000"},
+                                               {"FIRMA1_KOSZTY_P", "40000"},
+                                               {"FIRMA_SKL_SPOL_P", "9000"},
+                                               {"FIRMA_SKL_ZDR_P", "2985,84"}}),
+                                         99);
+    const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
+    ASSERT_EQ(vars.status, 0);
+    ExpectStore(
+        ParseStore(vars.out),
+        Answers{{"PIT_37", "1"}, {"PIT_36L", "1"}, {"PIT37_99", "6855"}, {"PIT37_116", "3345,5"}, {"PIT36L_25", "9000"}});
+}
+
 // Social contributions paid in another EU state (art. 26 ust. 1 pkt 2a) deducted from income like
 // the Polish ones (row 147): 120 000 - 13 000 = 107 000; tax 14 839,02 + 32% x 21 472 = 21 710,06;
 // no Polish health contribution -> 21 710; advances 20 000 -> 1 710 to pay. The comparison of filing

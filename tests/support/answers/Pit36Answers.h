@@ -107,6 +107,13 @@ inline std::vector<NamedAnswers> Pit36AnswerSets()
          99},
         // A trader insured in Germany, not in ZUS: 13 000 zł of German social contributions paid
         // from his own money, not deducted there, on income taxed in Poland.
+        // An unmarried landlord (rent 36 000 zł, costs 6 000 zł, advances 4 800 zł) raising one
+        // child alone all year, filing individually (box 1).
+        {"Pit36SingleParentLandlordFilingIndividually",
+         Pit36Base(With({{"P36_NAJEM", "1"}, {"NAJEM_PRZ_P", "36000"}, {"NAJEM_KOSZ_P", "6000"},
+                         {"ZAL_WLASNE_P", "4800"}, {"ZONATY", "0"}, {"DZ_SAMOTNIE", "1"}, {"DZ_LICZBA", "1"}},
+                        ChildAnswers(1))),
+         99},
         {"Pit36SocialContributionsPaidInGermany",
          SoleTrader({{"FIRMA_SKL_SPOL_P", "0"}, {"FIRMA_SKL_ZDR_P", "0"}, {"SKL_SPOL_ZAGR_P", "13000"}}),
          99},

@@ -173,8 +173,10 @@ TEST(Pit36Wizard, SpecialFarmTypedAndTheComparisonShown)
     w.Open(SoleTrader(With(With(SpouseData(), {{"ADRES_M_JAK_P", "1"}}),
                            {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"P36_DZSPEC", "1"}})),
            1);
-    for (int guard = 0; guard < 30 && w.StepCaption() != "Dochody (PIT-36)|Działy specjalne produkcji rolnej|"; ++guard)
+    for (int guard = 0; guard < 30 && w.StepCaption() != "Dochody (PIT-36)|Działy specjalne produkcji rolnej|"; ++guard) {
+        Shot(w, ("przed_" + std::to_string(guard)).c_str());
         ASSERT_NO_FATAL_FAILURE(NextQuietly(w));
+    }
     ASSERT_EQ(w.StepCaption(), "Dochody (PIT-36)|Działy specjalne produkcji rolnej|");
     QRadioButton* norms = w.Field<QRadioButton>("DSR_NORMY_M");
     ASSERT_NE(norms, nullptr);
@@ -182,8 +184,10 @@ TEST(Pit36Wizard, SpecialFarmTypedAndTheComparisonShown)
     Type(w, "DSR_NORMY_DOCH_M", "10000");
     Type(w, "DSR_ZAL_M", "1000");
     Shot(w, "p_dzialy_specjalne");
-    for (int guard = 0; guard < 30 && w.StepCaption() != "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"; ++guard)
+    for (int guard = 0; guard < 30 && w.StepCaption() != "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"; ++guard) {
         ASSERT_NO_FATAL_FAILURE(NextQuietly(w));
+        Shot(w, ("po_" + std::to_string(guard)).c_str());
+    }
     Shot(w, "p_wynik_pit36");
     ExpectVars(w, {{"PIT36_117", "10000"}, {"PIT36_206", "17682"}, {"PIT36_208", "21000"}, {"POR_ROZNICA", "3566"}});
     const std::string page = w.PageText();

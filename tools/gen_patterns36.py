@@ -188,6 +188,7 @@ SOURCES = [
     ("3. Działalność wykonywana osobiście – przychód", 53), ("koszty", 54), ("dochód", 55), ("strata", 56),
     ("zaliczka pobrana przez płatnika", 57),
     ("4. Pozarolnicza działalność gospodarcza – przychód", 59), ("koszty", 60), ("dochód", 61), ("strata", 62),
+    ("4a. Działy specjalne produkcji rolnej – przychód", 64), ("koszty", 65), ("dochód", 66), ("strata", 67),
     ("5. Najem, podnajem, dzierżawa – przychód", 69), ("koszty", 70), ("dochód", 71), ("strata", 72),
     ("6. Prawa autorskie i pokrewne – przychód", 74), ("koszty", 75), ("dochód", 76), ("strata", 77),
     ("zaliczka pobrana przez płatnika", 78), ("w tym przychód z kosztami 50%", 79), ("koszty 50%", 80),

@@ -178,6 +178,23 @@ std::vector<Trigger> Pit36Triggers()
          "Wybrałeś też zeznanie PIT-36L, PIT-38 albo PIT-39, które mają własne załączniki PIT/ZG – w jednym pliku "
          "załączniki by się pomieszały. Dochody z zagranicy w PIT-36 rozlicz w osobnym pliku."},
     };
+    // Special agricultural production (page 7 alone, 10 for the joint employees after their two PIT-11
+    // pages): figures of the books beside the norms, or the other way round.
+    const Answers farm = With(single, {{"P36_DZSPEC", "1"}});
+    const Answers farmJoint = With(joint, {{"P36_DZSPEC", "1"}});
+    t.push_back({"p_dzialy_specjalne", 7, With(farm, {{"DSR_KSIEGI_P", "0"}, {"DSR_NORMY_P", "1"}, {"DSR_PRZ_P", "1000"}}),
+                 "Zaznaczyłeś dochód według norm szacunkowych, a wpisałeś przychody albo koszty z ksiąg. Przy normach "
+                 "wpisz tylko dochód według norm; jeżeli prowadzisz księgi, zaznacz „prowadzę księgi”."});
+    t.push_back({"p_dzialy_specjalne", 7, With(farm, {{"DSR_NORMY_DOCH_P", "1000"}}),
+                 "Wpisałeś dochód według norm szacunkowych, ale zaznaczyłeś, że prowadzisz księgi. Przy księgach wpisz "
+                 "przychody i koszty; jeżeli ksiąg nie prowadzisz, zaznacz dochód według norm."});
+    t.push_back({"p_dzialy_specjalne", 10,
+                 With(farmJoint, {{"DSR_KSIEGI_M", "0"}, {"DSR_NORMY_M", "1"}, {"DSR_KOSZ_M", "1000"}}),
+                 "Przy małżonku zaznaczono dochód według norm szacunkowych, a wpisano przychody albo koszty z ksiąg. "
+                 "Przy normach wpisz tylko dochód według norm."});
+    t.push_back({"p_dzialy_specjalne", 10, With(farmJoint, {{"DSR_NORMY_DOCH_M", "1000"}}),
+                 "Przy małżonku wpisano dochód według norm szacunkowych, ale zaznaczono, że prowadzi księgi. Przy "
+                 "księgach wpisz przychody i koszty."});
     // A minor's income (PIT/M): the first child, then a second one, each missing its name or PESEL.
     const Answers child = With(single,
                                {{"P36_MALE", "1"},

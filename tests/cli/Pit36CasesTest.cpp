@@ -286,5 +286,165 @@ TEST(Pit36Cases, Correction)
     EXPECT_LT(r.xml.find("Zalacznik_PIT_B"), r.xml.find("Zalacznik_ORD-ZU"));
 }
 
+// Special agricultural production from the books (art. 10 ust. 1 pkt 4, art. 24 ust. 4, art. 9 ust. 2):
+// 200 000 - 150 000 = 50 000 in rows 64-66, carried into the totals 90-92; tax 50 000 x 18% - 556,02
+// = 8 443,98 -> 8 444; the advances set by the tax office (art. 43 ust. 4) 7 000 with those paid by
+// the filer (row 208) -> 1 444 to pay. No attachment.
+TEST(Pit36Cases, SpecialFarmFromTheBooks)
+{
+    const auto r = Replay36("Pit36SpecialFarmFromTheBooks");
+    ExpectRan(r);
+    ExpectVars(r,
+               {{"DSR_DOCHOD_P", "50000"},
+                {"PIT36_64", "200000"},
+                {"PIT36_65", "150000"},
+                {"PIT36_66", "50000"},
+                {"PIT36_67", "0"},
+                {"PIT36_68", "0"},
+                {"PIT36_90", "200000"},
+                {"PIT36_91", "150000"},
+                {"PIT36_92", "50000"},
+                {"PIT36_187", "50000"},
+                {"PIT36_191", "8443,98"},
+                {"PIT36_206", "8444"},
+                {"PIT36_208", "7000"},
+                {"PIT36_224", "1444"},
+                {"PIT_B", "0"}});
+    EXPECT_TRUE(Has(r.xml, "<P_64>200000</P_64>")) << r.xml;
+    EXPECT_TRUE(Has(r.xml, "<P_66>50000</P_66>"));
+}
+
+// Joint filing saves tax (art. 6 ust. 2), the spouse's special production by the estimated norms
+// (art. 24 ust. 4: income only, rows 115-116 empty, 117 = 10 000). Jointly: 111 000 + 10 000 =
+// 121 000, half 60 500, tax 2 x (10 890 - 556,02) = 20 667,96, less health 2 985,84 = 17 682,12 ->
+// 17 682; advances 20 000 + 1 000 -> 3 318 back. Each alone: the trader 22 990,06 - 2 985,84 =
+// 20 004,22 -> 20 004, the spouse 1 800 - 556,02 = 1 243,98 -> 1 244; together 21 248, so joint filing
+// saves 3 566.
+TEST(Pit36Cases, JointFilingSavesTaxForATraderAndASpecialFarm)
+{
+    const auto r = Replay36("Pit36JointTraderAndSpecialFarmByNorms");
+    ExpectRan(r);
+    ExpectVars(r,
+               {{"PIT36_115", "0"},
+                {"PIT36_116", "0"},
+                {"PIT36_117", "10000"},
+                {"PIT36_118", "0"},
+                {"PIT36_143", "10000"},
+                {"PIT36_152", "10000"},
+                {"PIT36_187", "121000"},
+                {"PIT36_190", "60500"},
+                {"PIT36_191", "20667,96"},
+                {"PIT36_196", "2985,84"},
+                {"PIT36_206", "17682"},
+                {"PIT36_208", "21000"},
+                {"PIT36_225", "3318"},
+                {"POR_JEST", "1"},
+                {"POR_NALEZNY", "17682"},
+                {"POR_NAL_P", "20004"},
+                {"POR_NAL_M", "1244"},
+                {"POR_IND", "21248"},
+                {"POR_ROZNICA", "3566"}});
+    EXPECT_TRUE(Has(r.xml, "<P_117>10000</P_117>"));
+}
+
+// Joint filing saves nothing when both incomes are equal: each 111 000 after contributions (the
+// spouse 124 674 - 1 335 - 12 339). Jointly: half of 222 000 is 111 000, tax 2 x 22 990,06 =
+// 45 980,12, less health 2 985,84 + 6 000 = 36 994,28 -> 36 994; advances 18 000 + 20 000 -> 1 006
+// back. Alone: 20 004,22 -> 20 004 and 22 990,06 - 6 000 = 16 990,06 -> 16 990; together 36 994.
+TEST(Pit36Cases, JointFilingSavesNothingForEqualIncomes)
+{
+    const auto r = Replay36("Pit36JointEqualIncomes");
+    ExpectRan(r);
+    ExpectVars(r,
+               {{"PIT36_94", "124674"},
+                {"PIT36_96", "123339"},
+                {"PIT36_148", "12339"},
+                {"PIT36_152", "111000"},
+                {"PIT36_187", "222000"},
+                {"PIT36_190", "111000"},
+                {"PIT36_191", "45980,12"},
+                {"PIT36_197", "6000"},
+                {"PIT36_206", "36994"},
+                {"PIT36_207", "18000"},
+                {"PIT36_225", "1006"},
+                {"POR_NAL_P", "20004"},
+                {"POR_NAL_M", "16990"},
+                {"POR_IND", "36994"},
+                {"POR_ROZNICA", "0"}});
+}
+
+// A parent raising a child alone, filing individually (art. 6 ust. 4 compared, as in PIT-37): rent
+// 36 000 - 6 000 = 30 000; tax 5 400 - 556,02 = 4 843,98, less the child relief 1 112,04 (art. 27f)
+// = 3 731,94 -> 3 732; advances 4 800 -> 1 068 back. As a single parent: half 15 000, tax 2 x
+// (2 700 - 556,02) = 4 287,96, less 1 112,04 = 3 175,92 -> 3 176, so 556 less.
+TEST(Pit36Cases, SingleParentComparedWithFilingIndividually)
+{
+    const auto r = Replay36("Pit36SingleParentLandlordFilingIndividually");
+    ExpectRan(r);
+    ExpectVars(r,
+               {{"PIT36_191", "4843,98"},
+                {"PIT36_200", "1112,04"},
+                {"PIT36_206", "3732"},
+                {"PIT36_225", "1068"},
+                {"POR_SO", "1"},
+                {"POR_SO_NAL", "3176"},
+                {"POR_SO_OSZCZ", "556"},
+                {"POR_MO", "0"},
+                {"POR_JEST", "0"}});
+}
+
+// The entrepreneur's own contributions belong to the return that has the business: an employee's
+// PIT-37 filed beside a PIT-36L deducts only the 6 855 zł of social and 3 345,50 zł of health
+// contributions his employer took (art. 26 ust. 1 pkt 2, art. 27b); the trader's 9 000 zł and
+// 2 985,84 zł go to PIT-36L alone (art. 30c ust. 2).
+TEST(Pit36Cases, TraderContributionsStayOutOfPit37BesidePit36L)
+{
+    TempDir dir;
+    const std::string dpit = SaveAnswers(dir,
+                                         With(OneEmployee("6000"),
+                                              {{"WYB_36L", "1"},
+                                               {"PIT36L_6_1", "1"},
+                                               {"FIRMA1_NAZWA_P", "Sklep"},
+                                               {"FIRMA1_UDZIAL_P", "100"},
+                                               {"FIRMA1_PRZYCHOD_P", "100000"},
+                                               {"FIRMA1_KOSZTY_P", "40000"},
+                                               {"FIRMA_SKL_SPOL_P", "9000"},
+                                               {"FIRMA_SKL_ZDR_P", "2985,84"}}),
+                                         99);
+    const auto vars = Cli(ProgramBase() + "replay " + ShellQuote(dpit) + " vars");
+    ASSERT_EQ(vars.status, 0);
+    ExpectStore(
+        ParseStore(vars.out),
+        Answers{{"PIT_37", "1"}, {"PIT_36L", "1"}, {"PIT37_99", "6855"}, {"PIT37_116", "3345,5"}, {"PIT36L_25", "9000"}});
+}
+
+// Social contributions paid in another EU state (art. 26 ust. 1 pkt 2a) deducted from income like
+// the Polish ones (row 147): 120 000 - 13 000 = 107 000; tax 14 839,02 + 32% x 21 472 = 21 710,06;
+// no Polish health contribution -> 21 710; advances 20 000 -> 1 710 to pay. The comparison of filing
+// methods is not offered to a single filer without children.
+TEST(Pit36Cases, SocialContributionsPaidInGermany)
+{
+    const auto r = Replay36("Pit36SocialContributionsPaidInGermany");
+    ExpectRan(r);
+    ExpectVars(r,
+               {{"PIT36_147", "13000"},
+                {"PIT36_151", "107000"},
+                {"PIT36_187", "107000"},
+                {"PIT36_191", "21710,06"},
+                {"PIT36_196", "0"},
+                {"PIT36_206", "21710"},
+                {"PIT36_224", "1710"},
+                {"POR_JEST", "0"}});
+    EXPECT_TRUE(Has(r.xml, "<P_147>13000</P_147>"));
+}
+
+// With foreign income the comparison is not computed (each spouse's rate and credit would have to
+// be worked out alone); the result page says so.
+TEST(Pit36Cases, NoComparisonWithForeignIncome)
+{
+    const auto r = Replay36("Pit36SalariesFromGermanyAndTheUnitedKingdom");
+    ExpectVars(r, {{"POR_ZAGR", "1"}, {"POR_JEST", "0"}, {"POR_MO", "0"}, {"POR_SO", "0"}});
+}
+
 } // namespace
 } // namespace taxilo::test

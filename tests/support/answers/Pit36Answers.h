@@ -84,6 +84,39 @@ inline std::vector<NamedAnswers> Pit36AnswerSets()
                      {"DZ1_PESEL", "10210112343"}, {"DZ1_CALY", "1"}, {"ZONATY", "1"}, {"DOCH_MALZ_INNY", "0"}}),
          99},
         {"Pit36Correction", SoleTrader({{"PIT37_10_1", "0"}, {"PIT37_10_2", "1"}}), 99},
+        // A grower with heated greenhouses who keeps a tax book: revenue 200 000 zł, costs
+        // 150 000 zł; monthly advances set by the tax office, 7 000 zł paid.
+        {"Pit36SpecialFarmFromTheBooks",
+         Pit36Base({{"P36_DZSPEC", "1"}, {"DSR_KSIEGI_P", "1"}, {"DSR_NORMY_P", "0"}, {"DSR_PRZ_P", "200000"},
+                    {"DSR_KOSZ_P", "150000"}, {"DSR_ZAL_P", "7000"}}),
+         99},
+        // Spouses jointly: the sole trader of SoleTrader(), the spouse keeps a poultry farm without
+        // books, income by the estimated norms 10 000 zł, advances 1 000 zł.
+        {"Pit36JointTraderAndSpecialFarmByNorms",
+         SoleTrader(With(With(SpouseData(), {{"ADRES_M_JAK_P", "1"}}),
+                         {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"P36_DZSPEC", "1"}, {"DSR_KSIEGI_M", "0"},
+                          {"DSR_NORMY_M", "1"}, {"DSR_NORMY_DOCH_M", "10000"}, {"DSR_ZAL_M", "1000"}})),
+         99},
+        // Spouses jointly with the same income after contributions, 111 000 zł each: the trader
+        // of SoleTrader() and a salaried spouse (124 674 zł, costs 1 335 zł, contributions
+        // 12 339 zł, health 6 000 zł, advances 18 000 zł).
+        {"Pit36JointEqualIncomes",
+         SoleTrader(With(With(SpouseData(), {{"ADRES_M_JAK_P", "1"}}),
+                         {{"PIT37_6_1", "0"}, {"PIT37_6_2", "1"}, {"PIT37_68", "124674"}, {"KOSZTY_PRACA_M", "1335"},
+                          {"PIT37_72", "18000"}, {"SKL_SPOL_M", "12339"}, {"SKL_ZDR_M", "6000"}})),
+         99},
+        // A trader insured in Germany, not in ZUS: 13 000 zł of German social contributions paid
+        // from his own money, not deducted there, on income taxed in Poland.
+        // An unmarried landlord (rent 36 000 zł, costs 6 000 zł, advances 4 800 zł) raising one
+        // child alone all year, filing individually (box 1).
+        {"Pit36SingleParentLandlordFilingIndividually",
+         Pit36Base(With({{"P36_NAJEM", "1"}, {"NAJEM_PRZ_P", "36000"}, {"NAJEM_KOSZ_P", "6000"},
+                         {"ZAL_WLASNE_P", "4800"}, {"ZONATY", "0"}, {"DZ_SAMOTNIE", "1"}, {"DZ_LICZBA", "1"}},
+                        ChildAnswers(1))),
+         99},
+        {"Pit36SocialContributionsPaidInGermany",
+         SoleTrader({{"FIRMA_SKL_SPOL_P", "0"}, {"FIRMA_SKL_ZDR_P", "0"}, {"SKL_SPOL_ZAGR_P", "13000"}}),
+         99},
     };
 }
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 #include <algorithm>
 #include <climits>
@@ -285,6 +286,14 @@ void WalkEveryPage(const Answers& answers, int forms, int dpi = 96)
     EXPECT_EQ(static_cast<int>(visited.size()), forms) << walked;
     EXPECT_EQ(visited.back(), "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|") << walked;
     EXPECT_FALSE(w.F().sBitBtn1->isEnabled()) << walked;
+    // The result page's print, save, PDF and send buttons are seen whole in the window as it
+    // opens (its smallest width), without scrolling sideways.
+    const int visible = w.F().Page->sScrollBox1->viewport()->width();
+    for (const auto& [widget, rect] : ShownControls(w)) {
+        if (qobject_cast<QPushButton*>(widget)) {
+            EXPECT_LT(rect.right(), visible) << Describe(widget) << " at " << dpi << " dpi";
+        }
+    }
 }
 } // namespace
 

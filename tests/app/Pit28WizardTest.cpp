@@ -212,8 +212,9 @@ TEST(Pit28Wizard, FlatTaxTraderTypesASpecialBranch)
     QRadioButton* books = w.Field<QRadioButton>("DSR_KSIEGI_P");
     ASSERT_NE(books, nullptr);
     EXPECT_TRUE(books->isChecked());
-    EXPECT_TRUE(Contains(w.PageText(), "W zeznaniu PIT-36L (podatek liniowy 19%) dochód z działów specjalnych "
-                                       "ustala się tylko z ksiąg."))
+    EXPECT_TRUE(Contains(w.PageText(),
+                         "W zeznaniu PIT-36L (podatek liniowy 19%) dochód z działów specjalnych "
+                         "ustala się tylko z ksiąg."))
         << w.PageText();
     Type(w, "DSR_PRZ_P", "90000");
     Type(w, "DSR_KOSZ_P", "60000");

@@ -110,7 +110,10 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          "tym pliku jest wspólne. Złóż PIT-36L w osobnym pliku albo wybierz w PIT-37 rozliczenie indywidualne."},
         {"p_dzialy_specjalne", 7,
          With(FlatTaxTraderWithSpecialFarm(),
-              {{"DSR_KSIEGI_P", "0"}, {"DSR_NORMY_P", "1"}, {"DSR_PRZ_P", "0"}, {"DSR_KOSZ_P", "0"},
+              {{"DSR_KSIEGI_P", "0"},
+               {"DSR_NORMY_P", "1"},
+               {"DSR_PRZ_P", "0"},
+               {"DSR_KOSZ_P", "0"},
                {"DSR_NORMY_DOCH_P", "30000"}}),
          "Podatek liniowy 19% (PIT-36L) dotyczy działów specjalnych tylko wtedy, gdy dochód ustalasz z ksiąg. Dochód "
          "według norm szacunkowych rozlicza się według skali w zeznaniu PIT-36 – przygotuj je w osobnym pliku, a w "

@@ -484,30 +484,12 @@ TEST(Pit28Cases, FlatTaxTraderWithAForeignEstablishment)
 TEST(Pit28Cases, FlatTaxTraderWithASpecialBranchFromTheBooks)
 {
     const auto r = Replay(FlatTaxTraderWithSpecialFarm(), {"PIT-36L"}, {"PIT36L", "PITB"});
-    ExpectVars(r,
-               {{"PIT36L_13", "200000"},
-                {"PIT36L_14", "80000"},
-                {"PIT36L_15", "120000"},
-                {"PIT36L_16", "0"},
-                {"PIT36L_18", "90000"},
-                {"PIT36L_19", "60000"},
-                {"PIT36L_20", "30000"},
-                {"PIT36L_21", "0"},
-                {"PIT36L_22", "0"},
-                {"PIT36L_23", "150000"},
-                {"PIT36L_24", "0"},
-                {"PIT36L_25", "9000"},
-                {"PIT36L_26", "10000"},
-                {"PIT36L_27", "131000"},
-                {"PIT36L_29", "131000"},
-                {"PIT36L_30", "24890"},
-                {"PIT36L_32", "2985,84"},
-                {"PIT36L_33", "21904,16"},
-                {"PIT36L_37", "21904"},
-                {"PIT36L_38", "23000"},
-                {"PIT36L_39", "0"},
-                {"PIT36L_40", "1096"},
-                {"PIT36L_102", "1"}});
+    ExpectVars(r, {{"PIT36L_13", "200000"},  {"PIT36L_14", "80000"},    {"PIT36L_15", "120000"}, {"PIT36L_16", "0"},
+                   {"PIT36L_18", "90000"},   {"PIT36L_19", "60000"},    {"PIT36L_20", "30000"},  {"PIT36L_21", "0"},
+                   {"PIT36L_22", "0"},       {"PIT36L_23", "150000"},   {"PIT36L_24", "0"},      {"PIT36L_25", "9000"},
+                   {"PIT36L_26", "10000"},   {"PIT36L_27", "131000"},   {"PIT36L_29", "131000"}, {"PIT36L_30", "24890"},
+                   {"PIT36L_32", "2985,84"}, {"PIT36L_33", "21904,16"}, {"PIT36L_37", "21904"},  {"PIT36L_38", "23000"},
+                   {"PIT36L_39", "0"},       {"PIT36L_40", "1096"},     {"PIT36L_102", "1"}});
     const std::string& xml = r.xml.at("PIT-36L");
     EXPECT_TRUE(Has(xml, "<P_13>200000</P_13>")) << xml;
     EXPECT_TRUE(Has(xml, "<P_18>90000</P_18>")) << xml;

@@ -4,7 +4,11 @@
 // attachments, and the steps of both forms, each of which must build without a warning.
 #include "BundledWizard.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
+
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -32,6 +36,16 @@ std::string LeaveStep(BundledWizard& w, const std::string& caption)
     w.F().sBitBtn1->click();
     Pump();
     return w.WarningsSince(logged);
+}
+
+void Shot(BundledWizard& w, const char* name)
+{
+    if (const char* dir = std::getenv("TAXILO_SHOTS")) {
+        w.F().resize(1100, 860);
+        w.F().show();
+        Pump();
+        w.F().grab().save(QString::fromUtf8(dir) + "/" + QString::fromUtf8(name) + ".png");
+    }
 }
 
 } // namespace
@@ -171,4 +185,62 @@ TEST(Pit28Wizard, PitODeductionsOnTheSharedReliefPages)
     EXPECT_TRUE(Contains(page, "Ulgi odliczane od przychodu (załącznik PIT/O)")) << page;
     EXPECT_TRUE(Contains(page, "do 6% przychodu")) << page;
     EXPECT_FALSE(Contains(page, "Alimenty zasądzone")) << page;
+}
+
+// The greenhouse typed in by a flat-tax trader (art. 9a ust. 3, art. 30c ust. 1; the figures of
+// Pit28Cases.FlatTaxTraderWithASpecialBranchFromTheBooks): the box on the PIT-36L step opens the
+// shared special-branch page, where the estimated norms are shut for the flat tax; revenue 90 000,
+// costs 60 000, advances 5 000 -> 21 904 due, 23 000 paid, 1 096 back.
+TEST(Pit28Wizard, FlatTaxTraderTypesASpecialBranch)
+{
+    BundledWizard w;
+    w.Open(FlatTaxTraderWithLoss(), 6);
+    const std::string liniowy = "PIT-36L – podatek liniowy|Strata, zaliczki i dochód z zagranicy|";
+    const std::string farm = "PIT-36L – podatek liniowy|Działy specjalne produkcji rolnej|";
+    ASSERT_EQ(w.StepCaption(), liniowy);
+    EXPECT_FALSE(HasStep(w, farm.c_str())) << "no special branch until the box is ticked";
+    QCheckBox* box = w.Field<QCheckBox>("DZSPEC36L");
+    ASSERT_NE(box, nullptr);
+    box->click();
+    Pump();
+    Shot(w, "p36l_liniowy");
+    const auto shown = NextShowing(w); // the notice of the loss halved is the only message
+    ASSERT_EQ(w.StepCaption(), farm) << (shown.empty() ? "" : shown.front());
+    QRadioButton* norms = w.Field<QRadioButton>("DSR_NORMY_P");
+    ASSERT_NE(norms, nullptr);
+    EXPECT_FALSE(norms->isEnabled()) << "the flat tax takes the income from the books only";
+    QRadioButton* books = w.Field<QRadioButton>("DSR_KSIEGI_P");
+    ASSERT_NE(books, nullptr);
+    EXPECT_TRUE(books->isChecked());
+    EXPECT_TRUE(Contains(w.PageText(),
+                         "W zeznaniu PIT-36L (podatek liniowy 19%) dochód z działów specjalnych "
+                         "ustala się tylko z ksiąg."))
+        << w.PageText();
+    Type(w, "DSR_PRZ_P", "90000");
+    Type(w, "DSR_KOSZ_P", "60000");
+    Type(w, "DSR_ZAL_P", "5000");
+    Shot(w, "p_dzialy_specjalne_36l");
+    for (int guard = 0; guard < 10 && w.StepCaption() != "Podsumowanie|Wynik rozliczenia, wydruk i wysyłka|"; ++guard) {
+        const size_t logged = w.Dialogs.Log.size();
+        w.F().sBitBtn1->click();
+        Pump();
+        ASSERT_EQ(w.WarningsSince(logged), "") << "leaving for " << w.StepCaption();
+    }
+    ExpectOnResultPage(w);
+    Shot(w, "p_wynik_36l_dzialy");
+    ExpectVars(w,
+               {{"PIT36L_18", "90000"},
+                {"PIT36L_19", "60000"},
+                {"PIT36L_20", "30000"},
+                {"PIT36L_23", "150000"},
+                {"PIT36L_27", "131000"},
+                {"PIT36L_37", "21904"},
+                {"PIT36L_38", "23000"},
+                {"PIT36L_40", "1096"}});
+    EXPECT_TRUE(Contains(w.PageText(), "PIT-36L – nadpłata do zwrotu: 1 096,00 zł.")) << w.PageText();
+    if (std::getenv("TAXILO_SHOTS")) { // the printed rows 13-24, for looking at them
+        w.F().sPageControl1->setCurrentIndex(w.F().FindPreviewTab("PIT36L"));
+        Pump();
+        Shot(w, "pit36l_preview");
+    }
 }

@@ -108,6 +108,16 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
         {"p36l_liniowy", 13, With(Joint(), {{"WYB_36L", "1"}, {"PIT36L_6_1", "1"}, {"FIRMA1_UDZIAL_P", "100"}}),
          "Podatnik liniowy nie może rozliczyć się wspólnie z małżonkiem (art. 6 ust. 8 ustawy), a zeznanie PIT-37 w "
          "tym pliku jest wspólne. Złóż PIT-36L w osobnym pliku albo wybierz w PIT-37 rozliczenie indywidualne."},
+        {"p_dzialy_specjalne", 7,
+         With(FlatTaxTraderWithSpecialFarm(),
+              {{"DSR_KSIEGI_P", "0"},
+               {"DSR_NORMY_P", "1"},
+               {"DSR_PRZ_P", "0"},
+               {"DSR_KOSZ_P", "0"},
+               {"DSR_NORMY_DOCH_P", "30000"}}),
+         "Podatek liniowy 19% (PIT-36L) dotyczy działów specjalnych tylko wtedy, gdy dochód ustalasz z ksiąg. Dochód "
+         "według norm szacunkowych rozlicza się według skali w zeznaniu PIT-36 – przygotuj je w osobnym pliku, a w "
+         "PIT-36L odznacz dział specjalny w poprzednim kroku."},
         {"p28_przychody", 5, Pit28Only({}),
          "Wpisz przynajmniej jeden przychód opodatkowany ryczałtem – bez niego zeznanie PIT-28 nie jest potrzebne."},
         {"p28_przychody", 5, With(trader, {{"R28_FIRMA", ""}}), "Wpisz nazwę firmy – trafi do załącznika PIT-28/A."},

@@ -674,7 +674,8 @@ TEST(ScriptSetWizard, NoTaxDueLeavesTheOnePercentRequestOut)
 }
 
 // PIT-28 alone and PIT-36L alone: choice, three personal-data steps, the form's steps (PIT-28 with
-// the further partnerships, or the shared relief and rehabilitation pages), 1% and the result.
+// the further partnerships, or the shared relief and rehabilitation pages, or the special branches of
+// agricultural production), 1% and the result.
 TEST(ScriptSetWizard, EveryPageOfPit28AndPit36LBuildsWithoutAWarning)
 {
     WalkEveryPage(TraderWithLossAndInternet(), 9);
@@ -685,4 +686,5 @@ TEST(ScriptSetWizard, EveryPageOfPit28AndPit36LBuildsWithoutAWarning)
              {{"SP28_TAK", "1"}, {"SP28_NAZWA", "Kowalski i Nowak s.c."}, {"SP28_UDZIAL", "50"}, {"SP28_3", "40000"}}),
         8);
     WalkEveryPage(FlatTaxTraderWithLoss({{"IKZE_P", "4000"}}), 8);
+    WalkEveryPage(FlatTaxTraderWithSpecialFarm(), 9); // with the special-branch page
 }

@@ -473,5 +473,83 @@ TEST(Pit28Cases, FlatTaxTraderWithAForeignEstablishment)
     EXPECT_TRUE(Has(xml, "Zalacznik_ORD-ZU")) << xml;
 }
 
+// Special branches of agricultural production on the flat tax (art. 9a ust. 3, art. 30c ust. 1:
+// income from the books only), beside the business of FlatTaxTraderWithALoss...: business 200 000
+// - 80 000 = 120 000 (rows 13-15); greenhouse from the tax book 90 000 - 60 000 = 30 000 (rows
+// 18-20); total income 150 000 (23), no loss (24). Social contributions 9 000; the 2015 business
+// loss 20 000, half a year = 10 000, within the business income 120 000 (art. 9 ust. 3) -> 131 000;
+// 19% = 24 890,00; less health 2 985,84 = 21 904,16 -> 21 904; advances 18 000 from the business and
+// 5 000 set by the office for the greenhouse (art. 43 ust. 4) = 23 000 -> 1 096 back. The greenhouse
+// is not a business: PIT/B carries the business alone (its revenue 200 000).
+TEST(Pit28Cases, FlatTaxTraderWithASpecialBranchFromTheBooks)
+{
+    const auto r = Replay(FlatTaxTraderWithSpecialFarm(), {"PIT-36L"}, {"PIT36L", "PITB"});
+    ExpectVars(r, {{"PIT36L_13", "200000"},  {"PIT36L_14", "80000"},    {"PIT36L_15", "120000"}, {"PIT36L_16", "0"},
+                   {"PIT36L_18", "90000"},   {"PIT36L_19", "60000"},    {"PIT36L_20", "30000"},  {"PIT36L_21", "0"},
+                   {"PIT36L_22", "0"},       {"PIT36L_23", "150000"},   {"PIT36L_24", "0"},      {"PIT36L_25", "9000"},
+                   {"PIT36L_26", "10000"},   {"PIT36L_27", "131000"},   {"PIT36L_29", "131000"}, {"PIT36L_30", "24890"},
+                   {"PIT36L_32", "2985,84"}, {"PIT36L_33", "21904,16"}, {"PIT36L_37", "21904"},  {"PIT36L_38", "23000"},
+                   {"PIT36L_39", "0"},       {"PIT36L_40", "1096"},     {"PIT36L_102", "1"}});
+    const std::string& xml = r.xml.at("PIT-36L");
+    EXPECT_TRUE(Has(xml, "<P_13>200000</P_13>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_18>90000</P_18>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_20>30000</P_20>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_23>150000</P_23>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_38>23000</P_38>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_40>1096</P_40>")) << xml;
+    EXPECT_FALSE(Has(xml, "290000")) << "the greenhouse's revenue is not added to the business (PIT/B)";
+    ExpectPages(r, "PIT36L", 2);
+    ExpectPages(r, "PITB", 1);
+    const std::string& printed = r.pdf.at("PIT36L").text;
+    EXPECT_TRUE(Has(printed, "Działy specjalne produkcji rolnej")) << printed;
+    EXPECT_TRUE(Has(printed, "90 000,00")) << printed;
+    EXPECT_TRUE(Has(printed, "21 904,00")) << printed;
+    EXPECT_TRUE(Has(printed, "1 096,00")) << printed;
+}
+
+// The business loss of 2015 lowers only the business income (art. 9 ust. 3: "dochód uzyskany z tego
+// źródła"): business 60 000 - 52 000 = 8 000, greenhouse 30 000, total 38 000; contributions 9 000
+// -> 29 000; the loss 20 000, half = 10 000 asked, but at most the business income 8 000 -> 21 000;
+// 19% = 3 990,00; less health 2 985,84 = 1 004,16 -> 1 004; advances 0 + 1 000 -> 4 to pay. A
+// greenhouse making a loss (40 000 - 50 000) does not lower the business income of the same year:
+// row 21 carries 10 000, row 24 the loss, row 23 the business income alone.
+TEST(Pit28Cases, SpecialBranchAndBusinessLossesStayWithTheirSource)
+{
+    const auto r = Replay(SmallTraderWithSpecialFarm(), {"PIT-36L"}, {});
+    ExpectVars(r,
+               {{"PIT36L_15", "8000"},
+                {"PIT36L_20", "30000"},
+                {"PIT36L_23", "38000"},
+                {"PIT36L_25", "9000"},
+                {"PIT36L_26", "8000"},
+                {"PIT36L_27", "21000"},
+                {"PIT36L_30", "3990"},
+                {"PIT36L_33", "1004,16"},
+                {"PIT36L_37", "1004"},
+                {"PIT36L_38", "1000"},
+                {"PIT36L_39", "4"},
+                {"PIT36L_40", "0"}});
+    EXPECT_TRUE(Has(r.xml.at("PIT-36L"), "<P_26>8000</P_26>")) << r.xml.at("PIT-36L");
+
+    const auto loss = Replay(FlatTaxTraderWithSpecialFarm({{"DSR_PRZ_P", "40000"}, {"DSR_KOSZ_P", "50000"}}),
+                             {"PIT-36L"}, {});
+    ExpectVars(loss,
+               {{"PIT36L_18", "40000"},
+                {"PIT36L_19", "50000"},
+                {"PIT36L_20", "0"},
+                {"PIT36L_21", "10000"},
+                {"PIT36L_23", "120000"},
+                {"PIT36L_24", "10000"},
+                {"PIT36L_27", "101000"},
+                {"PIT36L_37", "16204"},
+                {"PIT36L_38", "23000"},
+                {"PIT36L_40", "6796"}});
+    EXPECT_TRUE(Has(loss.xml.at("PIT-36L"), "<P_21>10000</P_21>")) << loss.xml.at("PIT-36L");
+
+    // Ticked off again: the figures typed on the special-branch page are not carried.
+    const auto off = Replay(FlatTaxTraderWithSpecialFarm({{"DZSPEC36L", "0"}}), {"PIT-36L"}, {});
+    ExpectVars(off, {{"PIT36L_18", "0"}, {"PIT36L_20", "0"}, {"PIT36L_23", "120000"}, {"PIT36L_38", "18000"}});
+}
+
 } // namespace
 } // namespace taxilo::test

@@ -116,6 +116,24 @@ inline Answers FlatTaxTraderAndLandlordWithIkze()
                        {"NAJ28_PRZYCHOD", "36000"}, {"ULGI28_TAK", "1"}});
 }
 
+// The flat-tax trader above who also grows vegetables in a greenhouse (a special branch of
+// agricultural production) taxed at 19% from his tax book: revenue 90 000, costs 60 000, monthly
+// advances set by the tax office 5 000.
+inline Answers FlatTaxTraderWithSpecialFarm(const Answers& more = {})
+{
+    return FlatTaxTraderWithLoss(With({{"DZSPEC36L", "1"}, {"DSR_KSIEGI_P", "1"}, {"DSR_PRZ_P", "90000"},
+                                       {"DSR_KOSZ_P", "60000"}, {"DSR_ZAL_P", "5000"}},
+                                      more));
+}
+
+// A small business (revenue 60 000, costs 52 000) beside the greenhouse above: the 2015 business
+// loss may lower only the business income; no business advances, 1 000 paid for the greenhouse.
+inline Answers SmallTraderWithSpecialFarm()
+{
+    return FlatTaxTraderWithSpecialFarm({{"FIRMA1_PRZYCHOD_P", "60000"}, {"FIRMA1_KOSZTY_P", "52000"},
+                                         {"STRATA36L_ODL", "10000"}, {"ZAL36L", "0"}, {"DSR_ZAL_P", "1000"}});
+}
+
 inline std::vector<NamedAnswers> Pit28AnswerSets()
 {
     return {
@@ -130,6 +148,8 @@ inline std::vector<NamedAnswers> Pit28AnswerSets()
         {"FlatTaxTraderWithLoss", FlatTaxTraderWithLoss(), 99},
         {"FlatTaxTraderWithIkze", FlatTaxTraderWithLoss({{"IKZE_P", "5000"}}), 99},
         {"FlatTaxTraderAndLandlordWithIkze", FlatTaxTraderAndLandlordWithIkze(), 99},
+        {"FlatTaxTraderWithSpecialFarm", FlatTaxTraderWithSpecialFarm(), 99},
+        {"SmallTraderWithSpecialFarm", SmallTraderWithSpecialFarm(), 99},
         {"FlatTaxTraderWithForeignEstablishment",
          FlatTaxTraderWithLoss({{"ZG36L_TAK", "1"}, {"ZG36L_KRAJ", "NIEMCY"}, {"ZG36L_DOCHOD", "10000"},
                                 {"ZG36L_PODATEK", "3000"}}),

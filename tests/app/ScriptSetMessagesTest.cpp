@@ -110,7 +110,7 @@ std::vector<Trigger> Pit28AndPit36LTriggers()
          "tym pliku jest wspólne. Złóż PIT-36L w osobnym pliku albo wybierz w PIT-37 rozliczenie indywidualne."},
         {"p28_przychody", 5, Pit28Only({}),
          "Wpisz przynajmniej jeden przychód opodatkowany ryczałtem – bez niego zeznanie PIT-28 nie jest potrzebne."},
-        {"p28_przychody", 5, With(trader, {{"R28_FIRMA", ""}}), "Wpisz nazwę firmy – trafi do załącznika PIT-28/A."},
+        {"p28_przychody", 5, With(trader, {{"R28_FIRMA", ""}}), "Wpisz rodzaj działalności (np. usługi budowlane, handel) – trafi do załącznika PIT-28/A."},
         {"p28_przychody", 5, With(JointRentalHalf(), {{"NAJ28_UDZIAL", "150"}}),
          "Udział w przychodzie z najmu wpisz w procentach – od 1 do 100."},
         {"p28_przychody", 5, With(PartnerInALumpSumPartnership(), {{"SP28_UDZIAL", "150"}}),

@@ -60,28 +60,12 @@ void ExpectPages(const Replayed& r, const std::string& pattern, int pages)
 TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
 {
     const auto r = Replay(LandlordBesidePit37(), {"PIT-28", "PIT-37"}, {"PIT28", "PIT28A", "PIT37"});
-    ExpectVars(r,
-               {{"PIT_37", "1"},
-                {"PIT_28", "1"},
-                {"PIT28_23", "0"},
-                {"PIT28_27", "0"},
-                {"PIT28_36", "36000"},
-                {"PIT28_37", "36000"},
-                {"PIT28_41", "36000"},
-                {"PIT28_45", "36000"},
-                {"PIT28_72", "0"},
-                {"PIT28_91", "36000"},
-                {"PIT28_100", "3060"},
-                {"PIT28_104", "3060"},
-                {"PIT28_114", "3060"},
-                {"PIT28_119", "3000"},
-                {"PIT28_132", "60"},
-                {"PIT28_133", "0"},
-                {"PIT28A_15", "36000"},
-                {"PIT28_142", "1"},
-                {"PIT37_126", "3624"},
-                {"PIT37_129", "2376"},
-                {"PIT_O", "0"}});
+    ExpectVars(r, {{"PIT_37", "1"},        {"PIT_28", "1"},       {"PIT28_23", "0"},     {"PIT28_27", "0"},
+                   {"PIT28_36", "36000"},  {"PIT28_37", "36000"}, {"PIT28_41", "36000"}, {"PIT28_45", "36000"},
+                   {"PIT28_72", "0"},      {"PIT28_91", "36000"}, {"PIT28_100", "3060"}, {"PIT28_104", "3060"},
+                   {"PIT28_114", "3060"},  {"PIT28_119", "3000"}, {"PIT28_132", "60"},   {"PIT28_133", "0"},
+                   {"PIT28A_15", "36000"}, {"PIT28_142", "1"},    {"PIT37_126", "3624"}, {"PIT37_129", "2376"},
+                   {"PIT_O", "0"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "kodSystemowy=\"PIT-28 (19)\"")) << xml;
     EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">1</CelZlozenia>")) << xml;
@@ -108,18 +92,34 @@ TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
 TEST(Pit28Cases, TraderAtThreePercentWithContributionsDeducted)
 {
     const auto r = Replay(TraderAtThreePercent(), {"PIT-28"}, {"PIT28", "PIT28A"});
-    ExpectVars(r, {{"PIT_37", "0"},         {"PIT28_41", "20000"},          {"PIT28_39", "300000"},
-                   {"PIT28_45", "320000"},  {"PIT28_68", "8000"},           {"PIT28_72", "8000"},
-                   {"PIT28_91", "12000"},   {"PIT28_89", "300000"},         {"PIT28_100", "1020"},
-                   {"PIT28_98", "9000"},    {"PIT28_104", "10020"},          {"PIT28_106", "2985,84"},
-                   {"PIT28_109", "7034,16"}, {"PIT28_114", "7034"},           {"PIT28_132", "0"},
-                   {"PIT28_133", "1966"},    {"PIT28A_6", "Sklep Kowalski"}, {"PIT28A_11", "20000"},
-                   {"PIT28A_9", "300000"},  {"PIT28_23", "20000"},           {"PIT28_21", "300000"},
-                   {"PIT28_27", "320000"},  {"PIT28_35", "0"}});
+    ExpectVars(r,
+               {{"PIT_37", "0"},
+                {"PIT28_41", "20000"},
+                {"PIT28_39", "300000"},
+                {"PIT28_45", "320000"},
+                {"PIT28_68", "8000"},
+                {"PIT28_72", "8000"},
+                {"PIT28_91", "12000"},
+                {"PIT28_89", "300000"},
+                {"PIT28_100", "1020"},
+                {"PIT28_98", "9000"},
+                {"PIT28_104", "10020"},
+                {"PIT28_106", "2985,84"},
+                {"PIT28_109", "7034,16"},
+                {"PIT28_114", "7034"},
+                {"PIT28_132", "0"},
+                {"PIT28_133", "1966"},
+                {"PIT28A_6", "Sklep spożywczy i usługi"},
+                {"PIT28A_11", "20000"},
+                {"PIT28A_9", "300000"},
+                {"PIT28_23", "20000"},
+                {"PIT28_21", "300000"},
+                {"PIT28_27", "320000"},
+                {"PIT28_35", "0"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<P_98>9000</P_98>")) << xml;
     EXPECT_TRUE(Has(xml, "<P_133>1966</P_133>")) << xml;
-    EXPECT_TRUE(Has(xml, "<z28a:P_6>Sklep Kowalski</z28a:P_6>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28a:P_6>Sklep spożywczy i usługi</z28a:P_6>")) << xml;
     EXPECT_TRUE(Has(xml, "<P_21>300000</P_21>")) << xml;
     EXPECT_TRUE(Has(xml, "<P_45>320000</P_45>")) << xml;
     EXPECT_TRUE(Has(xml, "<z28a:P_9>300000</z28a:P_9>")) << xml;
@@ -163,11 +163,11 @@ TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
 TEST(Pit28Cases, EveryPitODeductionWithinItsLimit)
 {
     const auto r = Replay(TraderWithPitODeductions(), {"PIT-28"}, {"PIT28", "PITO"});
-    ExpectVars(r, {{"PIT28_68", "8000"},    {"PIT28_70", "28176"}, {"PIT28_72", "36176"},   {"PIT28_91", "0"},
-                   {"PIT28_89", "283824"},  {"PIT28_100", "0"},     {"PIT28_98", "8514,72"}, {"PIT28_104", "8514,72"},
-                   {"PIT28_109", "5528,88"}, {"PIT28_114", "5529"},  {"PIT28_133", "3471"},    {"PITO_11", "3330"},
-                   {"PITO_13", "760"},      {"PITO_15", "18720"},  {"PITO_17", "500"},      {"PITO_19", "4866"},
-                   {"PITO_21", "0"},        {"PITO_38", "28176"},  {"PIT_O", "1"},          {"PIT28_139", "1"}});
+    ExpectVars(r, {{"PIT28_68", "8000"},     {"PIT28_70", "28176"}, {"PIT28_72", "36176"},   {"PIT28_91", "0"},
+                   {"PIT28_89", "283824"},   {"PIT28_100", "0"},    {"PIT28_98", "8514,72"}, {"PIT28_104", "8514,72"},
+                   {"PIT28_109", "5528,88"}, {"PIT28_114", "5529"}, {"PIT28_133", "3471"},   {"PITO_11", "3330"},
+                   {"PITO_13", "760"},       {"PITO_15", "18720"},  {"PITO_17", "500"},      {"PITO_19", "4866"},
+                   {"PITO_21", "0"},         {"PITO_38", "28176"},  {"PIT_O", "1"},          {"PIT28_139", "1"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<zo28:P_11>3330</zo28:P_11>")) << xml;
     EXPECT_TRUE(Has(xml, "<zo28:P_15>18720</zo28:P_15>")) << xml;
@@ -256,9 +256,12 @@ TEST(Pit28Cases, SpouseFilingSeparatelyOnTheCommonPitD)
 TEST(Pit28Cases, JointRentalIsSharedUnlessOneSpouseTaxesAll)
 {
     const auto half = Replay(JointRentalHalf(), {"PIT-28"}, {"PIT28A"});
-    ExpectVars(
-        half,
-        {{"PIT28_36", "30000"}, {"PIT28_100", "2550"}, {"PIT28_114", "2550"}, {"PIT28_132", "150"}, {"PIT28A_15", "30000"}});
+    ExpectVars(half,
+               {{"PIT28_36", "30000"},
+                {"PIT28_100", "2550"},
+                {"PIT28_114", "2550"},
+                {"PIT28_132", "150"},
+                {"PIT28A_15", "30000"}});
     EXPECT_TRUE(Has(half.pdf.at("PIT28A").text, "30 000,00")) << half.pdf.at("PIT28A").text;
     const auto all = Replay(With(JointRentalHalf(), {{"NAJ28_OSW", "1"}}), {"PIT-28"}, {});
     ExpectVars(all, {{"PIT28_36", "60000"}, {"PIT28_100", "5100"}, {"PIT28_114", "5100"}, {"PIT28_132", "2700"}});

@@ -77,7 +77,7 @@ def script():
     a("# Udziały w spółkach opodatkowanych ryczałtem: załącznik PIT-28/B (wygenerowany przez")
     a("# tools/gen_pit28_spolki.py – zmieniaj generator, nie ten plik). Przychody spółki przypisuje się")
     a("# wspólnikowi według jego udziału (art. 8 ust. 1 ustawy o PIT, stosowany na podstawie art. 10 ust. 2")
-    a("# ustawy o ryczałcie); sumy udziałów według stawek (SPS28_*) dolicza c28_ryczalt do poz. 20-25.")
+    a("# ustawy o ryczałcie); sumy udziałów według stawek (SPS28_*) c28_ryczalt wpisuje w wierszu spółek PIT-28, poz. 28-35.")
     a("# Jeden PIT-28/B mieści dwie spółki, e-deklaracja przyjmuje dwa egzemplarze (PIT28B1, PIT28B2):")
     a("# kolejne zaznaczone spółki zajmują kolejne miejsca 1-4. Numery pozycji wywnioskowane (data/README.md).")
     a("# Wartości wczytane z pliku są tekstem: puste zamieniane na 0.")

@@ -59,10 +59,10 @@ TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
     ExpectOnResultPage(w);
     EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Przychody z działalności i najmu|"));
     ExpectVars(w,
-               {{"PIT28_26", "36000"},
-                {"PIT28_41", "3060"},
-                {"PIT28_72", "3060"},
-                {"PIT28_74", "60"},
+               {{"PIT28_36", "36000"},
+                {"PIT28_100", "3060"},
+                {"PIT28_114", "3060"},
+                {"PIT28_132", "60"},
                 {"PIT37_126", "3624"},
                 {"PIT37_129", "2376"},
                 {"PIT_O", "0"}});
@@ -71,7 +71,7 @@ TEST(Pit28Wizard, LandlordBesidePit37ReachesTheResultWithBothForms)
     EXPECT_TRUE(w.HasTab("PIT37", "PIT-37"));
     EXPECT_EQ(w.F().FindPreviewTab("PITO"), -1);
     const std::string page = w.PageText();
-    EXPECT_TRUE(Contains(page, "Ryczałt należny (poz. 72): 3 060,00 zł")) << page;
+    EXPECT_TRUE(Contains(page, "Ryczałt należny (poz. 114): 3 060,00 zł")) << page;
     EXPECT_TRUE(Contains(page, "PIT-28 – do zapłaty: 60,00 zł")) << page;
     EXPECT_TRUE(Contains(page, "Podatek należny (poz. 126): 3 624,00 zł")) << page;
 }
@@ -96,7 +96,7 @@ TEST(Pit28Wizard, TraderWithLossAndInternetGetsPitO)
     BundledWizard w;
     w.Open(TraderWithLossAndInternet(), 99);
     ExpectOnResultPage(w);
-    ExpectVars(w, {{"PIT28_31", "13760"}, {"PIT28_72", "6545"}, {"PIT28_75", "2455"}, {"PIT_O", "1"}, {"PIT_37", "0"}});
+    ExpectVars(w, {{"PIT28_72", "13760"}, {"PIT28_114", "6545"}, {"PIT28_133", "2455"}, {"PIT_O", "1"}, {"PIT_37", "0"}});
     EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
     EXPECT_EQ(w.F().FindPreviewTab("PIT37"), -1);
 }
@@ -128,7 +128,7 @@ TEST(Pit28Wizard, ThreePartnershipsGiveTwoPit28BTabs)
     w.Open(PartnerInThreePartnerships(), 99);
     ExpectOnResultPage(w);
     EXPECT_TRUE(HasStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"));
-    ExpectVars(w, {{"PIT28_45", "10000"}, {"PIT28_72", "10000"}, {"PIT28_74", "1000"}, {"PIT28_143", "2"}});
+    ExpectVars(w, {{"PIT28_104", "10000"}, {"PIT28_114", "10000"}, {"PIT28_132", "1000"}, {"PIT28_143", "2"}});
     EXPECT_TRUE(w.HasTab("PIT28B", "PIT-28/B"));
     EXPECT_TRUE(w.HasTab("PIT28B2", "PIT-28/B (2)"));
     EXPECT_EQ(LeaveStep(w, "PIT-28 – ryczałt|Udziały w kolejnych spółkach (PIT-28/B)|"), "");
@@ -173,9 +173,9 @@ TEST(Pit28Wizard, PitODeductionsOnTheSharedReliefPages)
     ExpectVars(w,
                {{"PITO_11", "3330"},
                 {"PITO_15", "18720"},
-                {"PIT28_30", "28176"},
-                {"PIT28_72", "5529"},
-                {"PIT28_75", "3471"},
+                {"PIT28_70", "28176"},
+                {"PIT28_114", "5529"},
+                {"PIT28_133", "3471"},
                 {"PIT_O", "1"}});
     EXPECT_TRUE(w.HasTab("PIT28_O", "PIT/O"));
     EXPECT_EQ(LeaveStep(w, "PIT-28 – ryczałt|Ulgi z załącznika PIT/O|"), "");

@@ -60,30 +60,23 @@ void ExpectPages(const Replayed& r, const std::string& pattern, int pages)
 TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
 {
     const auto r = Replay(LandlordBesidePit37(), {"PIT-28", "PIT-37"}, {"PIT28", "PIT28A", "PIT37"});
-    ExpectVars(r,
-               {{"PIT_37", "1"},
-                {"PIT_28", "1"},
-                {"PIT28_26", "36000"},
-                {"PIT28_27", "36000"},
-                {"PIT28_31", "0"},
-                {"PIT28_35", "36000"},
-                {"PIT28_41", "3060"},
-                {"PIT28_45", "3060"},
-                {"PIT28_72", "3060"},
-                {"PIT28_73", "3000"},
-                {"PIT28_74", "60"},
-                {"PIT28_75", "0"},
-                {"PIT28A_14", "36000"},
-                {"PIT28_142", "1"},
-                {"PIT37_126", "3624"},
-                {"PIT37_129", "2376"},
-                {"PIT_O", "0"}});
+    ExpectVars(r, {{"PIT_37", "1"},        {"PIT_28", "1"},       {"PIT28_23", "0"},     {"PIT28_27", "0"},
+                   {"PIT28_36", "36000"},  {"PIT28_37", "36000"}, {"PIT28_41", "36000"}, {"PIT28_45", "36000"},
+                   {"PIT28_72", "0"},      {"PIT28_91", "36000"}, {"PIT28_100", "3060"}, {"PIT28_104", "3060"},
+                   {"PIT28_114", "3060"},  {"PIT28_119", "3000"}, {"PIT28_132", "60"},   {"PIT28_133", "0"},
+                   {"PIT28A_15", "36000"}, {"PIT28_142", "1"},    {"PIT37_126", "3624"}, {"PIT37_129", "2376"},
+                   {"PIT_O", "0"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "kodSystemowy=\"PIT-28 (19)\"")) << xml;
     EXPECT_TRUE(Has(xml, "<CelZlozenia poz=\"P_6\">1</CelZlozenia>")) << xml;
-    EXPECT_TRUE(Has(xml, "<P_26>36000</P_26>")) << xml;
-    EXPECT_TRUE(Has(xml, "<P_72>3060</P_72>")) << xml;
-    EXPECT_TRUE(Has(xml, "<P_74>60</P_74>")) << xml;
+    // Part C: the rent in the rental row (8,5% and its total), in the RAZEM row's 8,5% column and in
+    // poz. 45, the revenue in total (the ministry's authorisation-data instruction: PIT-28 (19) poz. 45).
+    EXPECT_TRUE(Has(xml, "<P_36>36000</P_36>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_37>36000</P_37>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_41>36000</P_41>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_45>36000</P_45>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_114>3060</P_114>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_132>60</P_132>")) << xml;
     EXPECT_TRUE(Has(xml, "Zalacznik_PIT-28_A")) << xml;
     EXPECT_FALSE(Has(xml, "Zalacznik_PIT_O")) << xml;
     EXPECT_FALSE(Has(r.xml.at("PIT-37"), "Zalacznik_PIT_O")) << r.xml.at("PIT-37");
@@ -99,18 +92,37 @@ TEST(Pit28Cases, LandlordOnEightAndAHalfPercentBesidePit37)
 TEST(Pit28Cases, TraderAtThreePercentWithContributionsDeducted)
 {
     const auto r = Replay(TraderAtThreePercent(), {"PIT-28"}, {"PIT28", "PIT28A"});
-    ExpectVars(r, {{"PIT_37", "0"},         {"PIT28_22", "20000"},          {"PIT28_24", "300000"},
-                   {"PIT28_27", "320000"},  {"PIT28_28", "8000"},           {"PIT28_31", "8000"},
-                   {"PIT28_35", "12000"},   {"PIT28_37", "300000"},         {"PIT28_41", "1020"},
-                   {"PIT28_43", "9000"},    {"PIT28_45", "10020"},          {"PIT28_47", "2985,84"},
-                   {"PIT28_53", "7034,16"}, {"PIT28_72", "7034"},           {"PIT28_74", "0"},
-                   {"PIT28_75", "1966"},    {"PIT28A_6", "Sklep Kowalski"}, {"PIT28A_10", "20000"},
-                   {"PIT28A_12", "300000"}, {"PIT28A_15", "320000"}});
+    ExpectVars(r,
+               {{"PIT_37", "0"},
+                {"PIT28_41", "20000"},
+                {"PIT28_39", "300000"},
+                {"PIT28_45", "320000"},
+                {"PIT28_68", "8000"},
+                {"PIT28_72", "8000"},
+                {"PIT28_91", "12000"},
+                {"PIT28_89", "300000"},
+                {"PIT28_100", "1020"},
+                {"PIT28_98", "9000"},
+                {"PIT28_104", "10020"},
+                {"PIT28_106", "2985,84"},
+                {"PIT28_109", "7034,16"},
+                {"PIT28_114", "7034"},
+                {"PIT28_132", "0"},
+                {"PIT28_133", "1966"},
+                {"PIT28A_6", "Sklep spożywczy i usługi"},
+                {"PIT28A_11", "20000"},
+                {"PIT28A_9", "300000"},
+                {"PIT28_23", "20000"},
+                {"PIT28_21", "300000"},
+                {"PIT28_27", "320000"},
+                {"PIT28_35", "0"}});
     const std::string& xml = r.xml.at("PIT-28");
-    EXPECT_TRUE(Has(xml, "<P_43>9000</P_43>")) << xml;
-    EXPECT_TRUE(Has(xml, "<P_75>1966</P_75>")) << xml;
-    EXPECT_TRUE(Has(xml, "<z28a:P_6>Sklep Kowalski</z28a:P_6>")) << xml;
-    EXPECT_TRUE(Has(xml, "<z28a:P_12>300000</z28a:P_12>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_98>9000</P_98>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_133>1966</P_133>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28a:P_6>Sklep spożywczy i usługi</z28a:P_6>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_21>300000</P_21>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_45>320000</P_45>")) << xml;
+    EXPECT_TRUE(Has(xml, "<z28a:P_9>300000</z28a:P_9>")) << xml;
 }
 
 // The same trader with a 2015 loss of 10 000 (6 000 asked for, at most half: 5 000, art. 11 ust. 2)
@@ -121,15 +133,15 @@ TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
 {
     const auto r = Replay(TraderWithLossAndInternet(), {"PIT-28"}, {"PIT28", "PITO"});
     ExpectVars(r,
-               {{"PIT28_29", "5000"},
-                {"PIT28_30", "760"},
-                {"PIT28_31", "13760"},
-                {"PIT28_35", "6240"},
-                {"PIT28_41", "530,4"},
-                {"PIT28_45", "9530,4"},
-                {"PIT28_53", "6544,56"},
-                {"PIT28_72", "6545"},
-                {"PIT28_75", "2455"},
+               {{"PIT28_69", "5000"},
+                {"PIT28_70", "760"},
+                {"PIT28_72", "13760"},
+                {"PIT28_91", "6240"},
+                {"PIT28_100", "530,4"},
+                {"PIT28_104", "9530,4"},
+                {"PIT28_109", "6544,56"},
+                {"PIT28_114", "6545"},
+                {"PIT28_133", "2455"},
                 {"PITO_13", "760"},
                 {"PITO_38", "760"},
                 {"PIT_O", "1"},
@@ -151,26 +163,26 @@ TEST(Pit28Cases, LossAndInternetReliefCappedAndCarriedOnPitO)
 TEST(Pit28Cases, EveryPitODeductionWithinItsLimit)
 {
     const auto r = Replay(TraderWithPitODeductions(), {"PIT-28"}, {"PIT28", "PITO"});
-    ExpectVars(r, {{"PIT28_28", "8000"},    {"PIT28_30", "28176"}, {"PIT28_31", "36176"},   {"PIT28_35", "0"},
-                   {"PIT28_37", "283824"},  {"PIT28_41", "0"},     {"PIT28_43", "8514,72"}, {"PIT28_45", "8514,72"},
-                   {"PIT28_53", "5528,88"}, {"PIT28_72", "5529"},  {"PIT28_75", "3471"},    {"PITO_11", "3330"},
-                   {"PITO_13", "760"},      {"PITO_15", "18720"},  {"PITO_17", "500"},      {"PITO_19", "4866"},
-                   {"PITO_21", "0"},        {"PITO_38", "28176"},  {"PIT_O", "1"},          {"PIT28_139", "1"}});
+    ExpectVars(r, {{"PIT28_68", "8000"},     {"PIT28_70", "28176"}, {"PIT28_72", "36176"},   {"PIT28_91", "0"},
+                   {"PIT28_89", "283824"},   {"PIT28_100", "0"},    {"PIT28_98", "8514,72"}, {"PIT28_104", "8514,72"},
+                   {"PIT28_109", "5528,88"}, {"PIT28_114", "5529"}, {"PIT28_133", "3471"},   {"PITO_11", "3330"},
+                   {"PITO_13", "760"},       {"PITO_15", "18720"},  {"PITO_17", "500"},      {"PITO_19", "4866"},
+                   {"PITO_21", "0"},         {"PITO_38", "28176"},  {"PIT_O", "1"},          {"PIT28_139", "1"}});
     const std::string& xml = r.xml.at("PIT-28");
     EXPECT_TRUE(Has(xml, "<zo28:P_11>3330</zo28:P_11>")) << xml;
     EXPECT_TRUE(Has(xml, "<zo28:P_15>18720</zo28:P_15>")) << xml;
     EXPECT_TRUE(Has(xml, "<zo28:P_38>28176</zo28:P_38>")) << xml;
-    EXPECT_TRUE(Has(xml, "<P_30>28176</P_30>")) << xml;
+    EXPECT_TRUE(Has(xml, "<P_70>28176</P_70>")) << xml;
     ExpectPages(r, "PITO", 2);
     EXPECT_TRUE(Has(r.pdf.at("PITO").text, "18 720,00")) << r.pdf.at("PITO").text;
 
     // Under the limit the donations count in full: 5 000 + 1 000 + 260 = 6 260.
     const auto under = Replay(With(TraderWithPitODeductions(), {{"DAR_OPP_P", "5000"}, {"DAR_KULT_P", "1000"}}),
                               {"PIT-28"}, {});
-    ExpectVars(under, {{"PITO_15", "6260"}, {"PIT28_30", "15716"}});
+    ExpectVars(under, {{"PITO_15", "6260"}, {"PIT28_70", "15716"}});
     // Without the receipt the church donation is not deducted; without "tak" nothing of PIT/O is.
     const auto none = Replay(With(TraderWithPitODeductions(), {{"ULGI28_TAK", "0"}}), {"PIT-28"}, {});
-    ExpectVars(none, {{"PIT28_30", "0"}, {"PIT_O", "0"}, {"PIT28_72", "7034"}});
+    ExpectVars(none, {{"PIT28_70", "0"}, {"PIT_O", "0"}, {"PIT28_114", "7034"}});
 }
 
 // Housing reliefs of acquired rights on the lump sum: 1 000 zł of interest from revenue, so
@@ -181,14 +193,14 @@ TEST(Pit28Cases, HousingReliefsOnPitDAndPit2K)
 {
     const auto r = Replay(TraderWithHousingReliefs(), {"PIT-28"}, {"PITD", "PIT2K"});
     ExpectVars(r,
-               {{"PIT28_32", "1000"},
-                {"PIT28_31", "9000"},
-                {"PIT28_35", "11000"},
-                {"PIT28_41", "935"},
-                {"PIT28_48", "500"},
-                {"PIT28_53", "6449,16"},
-                {"PIT28_72", "6449"},
-                {"PIT28_75", "2551"},
+               {{"PIT28_71", "1000"},
+                {"PIT28_72", "9000"},
+                {"PIT28_91", "11000"},
+                {"PIT28_100", "935"},
+                {"PIT28_108", "500"},
+                {"PIT28_109", "6449,16"},
+                {"PIT28_114", "6449"},
+                {"PIT28_133", "2551"},
                 {"PITD_12", "1000"},
                 {"PITD_26", "500"},
                 {"PIT_D", "1"},
@@ -221,8 +233,8 @@ TEST(Pit28Cases, SpouseFilingSeparatelyOnTheCommonPitD)
                                   {"PITDM_MPOD_ODL", "600"}});
     const auto r = Replay(answers, {"PIT-28"}, {"PITD"});
     ExpectVars(r,
-               {{"PIT28_72", "6449"},
-                {"PIT28_75", "2551"},
+               {{"PIT28_114", "6449"},
+                {"PIT28_133", "2551"},
                 {"PITD_11", "4000"},
                 {"PITD_13", "4000"},
                 {"PITD_25", "800"},
@@ -244,12 +256,15 @@ TEST(Pit28Cases, SpouseFilingSeparatelyOnTheCommonPitD)
 TEST(Pit28Cases, JointRentalIsSharedUnlessOneSpouseTaxesAll)
 {
     const auto half = Replay(JointRentalHalf(), {"PIT-28"}, {"PIT28A"});
-    ExpectVars(
-        half,
-        {{"PIT28_26", "30000"}, {"PIT28_41", "2550"}, {"PIT28_72", "2550"}, {"PIT28_74", "150"}, {"PIT28A_14", "30000"}});
+    ExpectVars(half,
+               {{"PIT28_36", "30000"},
+                {"PIT28_100", "2550"},
+                {"PIT28_114", "2550"},
+                {"PIT28_132", "150"},
+                {"PIT28A_15", "30000"}});
     EXPECT_TRUE(Has(half.pdf.at("PIT28A").text, "30 000,00")) << half.pdf.at("PIT28A").text;
     const auto all = Replay(With(JointRentalHalf(), {{"NAJ28_OSW", "1"}}), {"PIT-28"}, {});
-    ExpectVars(all, {{"PIT28_26", "60000"}, {"PIT28_41", "5100"}, {"PIT28_72", "5100"}, {"PIT28_74", "2700"}});
+    ExpectVars(all, {{"PIT28_36", "60000"}, {"PIT28_100", "5100"}, {"PIT28_114", "5100"}, {"PIT28_132", "2700"}});
 }
 
 // A half share in a partnership (art. 8 ust. 1 of the PIT act): 50 000 at 8,5% -> 4 250,00 and
@@ -259,12 +274,12 @@ TEST(Pit28Cases, PartnershipShareOnPit28B)
 {
     const auto r = Replay(PartnerInALumpSumPartnership(), {"PIT-28"}, {"PIT28B"});
     ExpectVars(r,
-               {{"PIT28_22", "50000"},
-                {"PIT28_24", "20000"},
-                {"PIT28_41", "4250"},
-                {"PIT28_43", "600"},
-                {"PIT28_72", "4850"},
-                {"PIT28_74", "1850"},
+               {{"PIT28_41", "50000"},
+                {"PIT28_39", "20000"},
+                {"PIT28_100", "4250"},
+                {"PIT28_98", "600"},
+                {"PIT28_114", "4850"},
+                {"PIT28_132", "1850"},
                 {"PIT28_142", "0"},
                 {"PIT28_143", "1"},
                 {"PIT28B1_10", "140000"},
@@ -289,18 +304,24 @@ TEST(Pit28Cases, ThreePartnershipsOnTwoCopiesOfPit28B)
 {
     const auto r = Replay(PartnerInThreePartnerships(), {"PIT-28"}, {"PIT28B", "PIT28B2"});
     ExpectVars(r,
-               {{"PIT28_20", "12000"},
-                {"PIT28_22", "50000"},
-                {"PIT28_23", "50000"},
-                {"PIT28_24", "20000"},
-                {"PIT28_27", "132000"},
-                {"PIT28_39", "2400"},
-                {"PIT28_41", "4250"},
-                {"PIT28_42", "2750"},
-                {"PIT28_43", "600"},
-                {"PIT28_45", "10000"},
-                {"PIT28_72", "10000"},
-                {"PIT28_74", "1000"},
+               {{"PIT28_27", "0"},
+                {"PIT28_34", "12000"},
+                {"PIT28_31", "50000"},
+                {"PIT28_30", "50000"},
+                {"PIT28_29", "20000"},
+                {"PIT28_35", "132000"},
+                {"PIT28_44", "12000"},
+                {"PIT28_41", "50000"},
+                {"PIT28_40", "50000"},
+                {"PIT28_39", "20000"},
+                {"PIT28_45", "132000"},
+                {"PIT28_103", "2400"},
+                {"PIT28_100", "4250"},
+                {"PIT28_99", "2750"},
+                {"PIT28_98", "600"},
+                {"PIT28_104", "10000"},
+                {"PIT28_114", "10000"},
+                {"PIT28_132", "1000"},
                 {"PIT28_142", "0"},
                 {"PIT28_143", "2"},
                 {"PIT28B1_6", "2"},
@@ -345,12 +366,12 @@ TEST(Pit28Cases, ThreePartnershipsOnTwoCopiesOfPit28B)
                 {"PIT28B1_36", "Biuro Tłumaczeń s.j."},
                 {"PIT28B1_40", "30000"},
                 {"PIT28B1_46", "12000"},
-                {"PIT28_23", "0"},
-                {"PIT28_45", "7250"}});
+                {"PIT28_40", "0"},
+                {"PIT28_104", "7250"}});
     EXPECT_FALSE(Has(moved.xml.at("PIT-28"), "<z28b:P_6>2</z28b:P_6>")) << moved.xml.at("PIT-28");
     const auto first = Replay(PartnerInThreePartnerships({{"SP28_WIECEJ", "0"}}), {"PIT-28"}, {});
     ExpectVars(first,
-               {{"PIT28_143", "1"}, {"PIT28_20", "0"}, {"PIT28_23", "0"}, {"PIT28B1_36", ""}, {"PIT28_45", "4850"}});
+               {{"PIT28_143", "1"}, {"PIT28_44", "0"}, {"PIT28_40", "0"}, {"PIT28B1_36", ""}, {"PIT28_104", "4850"}});
 }
 
 // A correction of a PIT-28 carries ORD-ZU and purpose 2; 1% of the lump sum due (3 060) is 30,60.
@@ -437,13 +458,13 @@ TEST(Pit28Cases, IkzeSharedByTheFlatTaxAndTheLumpSum)
                 {"PIT36L_27", "0"},
                 {"PIT36L_37", "0"},
                 {"PIT36L_32", "0"},
-                {"PIT28_30", "2000"},
+                {"PIT28_70", "2000"},
                 {"PITO_19", "2000"},
                 {"PIT_O", "1"},
-                {"PIT28_35", "34000"},
-                {"PIT28_41", "2890"},
-                {"PIT28_72", "2890"},
-                {"PIT28_74", "2890"}});
+                {"PIT28_91", "34000"},
+                {"PIT28_100", "2890"},
+                {"PIT28_114", "2890"},
+                {"PIT28_132", "2890"}});
     EXPECT_TRUE(Has(r.xml.at("PIT-28"), "<zo28:P_19>2000</zo28:P_19>")) << r.xml.at("PIT-28");
     EXPECT_FALSE(Has(r.xml.at("PIT-36L"), "Zalacznik_PIT_O")) << r.xml.at("PIT-36L");
 }

@@ -32,7 +32,7 @@ inline Answers LandlordBesidePit37()
 // health contribution 2 985,84 zł, 9 000 zł of lump sums paid.
 inline Answers TraderAtThreePercent(const Answers& more = {})
 {
-    return Pit28Only(With({{"R28_FIRMA", "Sklep Kowalski"}, {"R28_ADRES", "Warszawa, ul. Marszałkowska 10"},
+    return Pit28Only(With({{"R28_FIRMA", "Sklep spożywczy i usługi"}, {"R28_ADRES", "Warszawa, ul. Marszałkowska 10"},
                            {"R28_3", "300000"}, {"R28_85", "20000"}, {"SKL_SPOL28", "8000"},
                            {"SKL_ZDR28", "2985,84"}, {"ZAPL28", "9000"}},
                           more));

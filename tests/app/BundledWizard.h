@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -210,6 +211,17 @@ inline std::vector<std::string> NextShowing(BundledWizard& w)
         if (w.Dialogs.Log[i].Kind == QStringLiteral("message"))
             shown.push_back(w.Dialogs.Log[i].Text.toStdString());
     return shown;
+}
+
+// With TAXILO_SHOTS set to a folder, saves a picture of the window there (for looking at pages by hand).
+inline void Shot(BundledWizard& w, const char* name)
+{
+    if (const char* dir = std::getenv("TAXILO_SHOTS")) {
+        w.F().resize(1100, 860);
+        w.F().show();
+        Pump();
+        w.F().grab().save(QString::fromUtf8(dir) + "/" + QString::fromUtf8(name) + ".png");
+    }
 }
 
 } // namespace taxilo::test

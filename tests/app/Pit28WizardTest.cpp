@@ -38,16 +38,6 @@ std::string LeaveStep(BundledWizard& w, const std::string& caption)
     return w.WarningsSince(logged);
 }
 
-void Shot(BundledWizard& w, const char* name)
-{
-    if (const char* dir = std::getenv("TAXILO_SHOTS")) {
-        w.F().resize(1100, 860);
-        w.F().show();
-        Pump();
-        w.F().grab().save(QString::fromUtf8(dir) + "/" + QString::fromUtf8(name) + ".png");
-    }
-}
-
 } // namespace
 
 // The landlord beside his PIT-37 (art. 12 ust. 1 pkt 3 lit. a of the lump-sum act): 36 000 x 8,5%

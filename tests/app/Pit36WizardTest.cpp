@@ -18,16 +18,6 @@ using namespace taxilo::test;
 
 namespace {
 
-void Shot(BundledWizard& w, const char* name)
-{
-    if (const char* dir = std::getenv("TAXILO_SHOTS")) {
-        w.F().resize(1100, 860);
-        w.F().show();
-        Pump();
-        w.F().grab().save(QString::fromUtf8(dir) + "/" + QString::fromUtf8(name) + ".png");
-    }
-}
-
 // Next, which must pass the page's tests without a warning (whatever step it leads to).
 void NextQuietly(BundledWizard& w)
 {

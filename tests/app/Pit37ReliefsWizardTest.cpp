@@ -20,16 +20,6 @@ using namespace taxilo::test;
 
 namespace {
 
-void Shot(BundledWizard& w, const char* name)
-{
-    if (const char* dir = std::getenv("TAXILO_SHOTS")) {
-        w.F().resize(1100, 860);
-        w.F().show();
-        Pump();
-        w.F().grab().save(QString::fromUtf8(dir) + "/" + QString::fromUtf8(name) + ".png");
-    }
-}
-
 void Choose(BundledWizard& w, const char* name)
 {
     QRadioButton* button = w.Field<QRadioButton>(name);

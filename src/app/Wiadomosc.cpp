@@ -27,29 +27,19 @@ QPixmap SignPicture(MessageSign sign, qreal ratio)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::NoPen);
-    QString mark;
-    switch (sign) {
-    case MessageSign::Warning:
-        p.setBrush(QColor(240, 173, 40));
+    // A warning is an amber rounded square; the other signs are discs with their mark.
+    const bool warning = sign == MessageSign::Warning;
+    p.setBrush(warning                          ? QColor(240, 173, 40)
+                   : sign == MessageSign::Error ? QColor(200, 52, 44)
+                                                : QColor(40, 104, 176));
+    if (warning)
         p.drawRoundedRect(QRectF(1, 2, 30, 28), 4, 4);
-        mark = QStringLiteral("!");
-        break;
-    case MessageSign::Error:
-        p.setBrush(QColor(200, 52, 44));
+    else
         p.drawEllipse(QRectF(1, 1, 30, 30));
-        mark = QStringLiteral("×");
-        break;
-    case MessageSign::Question:
-        p.setBrush(QColor(40, 104, 176));
-        p.drawEllipse(QRectF(1, 1, 30, 30));
-        mark = QStringLiteral("?");
-        break;
-    case MessageSign::Information:
-        p.setBrush(QColor(40, 104, 176));
-        p.drawEllipse(QRectF(1, 1, 30, 30));
-        mark = QStringLiteral("i");
-        break;
-    }
+    const QString mark = warning        ? QStringLiteral("!")
+        : sign == MessageSign::Error    ? QStringLiteral("×")
+        : sign == MessageSign::Question ? QStringLiteral("?")
+                                        : QStringLiteral("i");
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(22);
     font.setBold(true);

@@ -27,14 +27,10 @@ void Choose(BundledWizard& w, const char* name)
     button->setChecked(true);
 }
 
-} // namespace
-
-// The first-year housing reliefs of Pit37Reliefs.HousingReliefsFirstYearWithPit2K typed into the
-// pages: 41 810 less interest 5 000 and housing 2 000 = 34 810; tax 5 709,78 - 3 345,50 =
-// 2 364,28, less 300 from the tax -> 2 064; 3 936 back.
-TEST(Pit37ReliefsWizard, HousingReliefsTypedIntoThePages)
+// An employee's return opened on the PIT/O step, the housing reliefs answered "tak", and the
+// taxpayer's own PIT/D amounts typed: interest 5 000, from income 2 000, from the tax 300.
+void TypeTheTaxpayersPitD(BundledWizard& w)
 {
-    BundledWizard w;
     w.Open(With(Employee("50000", "1335", "6000"), {{"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}), 7);
     ASSERT_EQ(w.StepCaption(), "Odliczenia|Ulgi odliczane od dochodu (PIT/O)|");
     Choose(w, "PITD_TAK");
@@ -43,6 +39,17 @@ TEST(Pit37ReliefsWizard, HousingReliefsTypedIntoThePages)
     Type(w, "PITD_ODS_P", "5000");
     Type(w, "PITD_MDOCH_P", "2000");
     Type(w, "PITD_MPOD_P", "300");
+}
+
+} // namespace
+
+// The first-year housing reliefs of Pit37Reliefs.HousingReliefsFirstYearWithPit2K typed into the
+// pages: 41 810 less interest 5 000 and housing 2 000 = 34 810; tax 5 709,78 - 3 345,50 =
+// 2 364,28, less 300 from the tax -> 2 064; 3 936 back.
+TEST(Pit37ReliefsWizard, HousingReliefsTypedIntoThePages)
+{
+    BundledWizard w;
+    ASSERT_NO_FATAL_FAILURE(TypeTheTaxpayersPitD(w));
     Choose(w, "PITD_2K_PIERWSZY");
     Shot(w, "p_pitd");
     ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Oświadczenie PIT-2K|"));
@@ -125,13 +132,7 @@ TEST(Pit37ReliefsWizard, ResultPageShowsTheSingleParentsMethod)
 TEST(Pit37ReliefsWizard, SpouseOnTheCommonPitDAndUnmarriedParentsHalvesTypedIntoThePages)
 {
     BundledWizard w;
-    w.Open(With(Employee("50000", "1335", "6000"), {{"SKL_SPOL_P", "6855"}, {"SKL_ZDR_P", "3345,5"}}), 7);
-    ASSERT_EQ(w.StepCaption(), "Odliczenia|Ulgi odliczane od dochodu (PIT/O)|");
-    Choose(w, "PITD_TAK");
-    ASSERT_NO_FATAL_FAILURE(Next(w, "Odliczenia|Ulgi mieszkaniowe (PIT/D)|"));
-    Type(w, "PITD_ODS_P", "5000");
-    Type(w, "PITD_MDOCH_P", "2000");
-    Type(w, "PITD_MPOD_P", "300");
+    ASSERT_NO_FATAL_FAILURE(TypeTheTaxpayersPitD(w));
     Choose(w, "PITDM_TAK");
     Type(w, "PITDM_PESEL", "85010112345");
     Type(w, "PITDM_NAZWISKO", "Kowalska");
